@@ -1,0 +1,88 @@
+#pragma once
+
+#include "GpsData.h"
+#include "GpsKind.h"
+#include "GpsRecord.h"
+#include "FourCC.h"
+#include "VideoInfo.h"
+
+#include <QFile>
+#include <QObject>
+
+// Base of the container parsers. Owns the open video file and the results of
+// the container walk (done by the subclass constructors), and decodes the
+// record of any playback second on demand, straight from the file.
+//
+// Every read goes through the bounded readers below: they read exactly the
+// bytes asked for at the current position and deliver zeros for whatever the
+// file does not hold, so a truncated or lying file yields zeros, never garbage
+// from a previous read. The walk is also given a fixed number of steps, so a
+// file that lies about its sizes cannot keep it busy for long.
+class ParserObject : public QObject
+{
+    Q_OBJECT
+public:
+    ParserObject(const QString &path, QObject *parent = nullptr);
+    ~ParserObject() override;
+
+    // Fills data with the sample of playback second `second`; returns false
+    // (and an all-zero data) when the file holds no record for it.
+    bool getGpsData(int second, GpsData &data);
+
+    VideoInfo videoInfo() const;
+    GpsKind layout() const { return gpsKind; }
+    quint32 records() const { return recordCount; }
+    qint64 recordTableOffset() const { return tableOffset; }
+    quint32 freeGpsProbeOffset() const { return probeOffset; }
+    bool isOpen() const { return file.isOpen(); }
+    // Bytes read from the file so far (walk and samples).
+    qint64 bytesRead() const { return mBytesRead; }
+
+    // How many headers or chunks one container walk may visit. Real files
+    // hold a few thousand; a file that claims millions of empty boxes ends
+    // its walk here instead of keeping the worker busy for minutes.
+    static constexpr int walkStepLimit = 1 << 20;
+
+protected:
+    quint16 readBigEndian16();
+    quint32 readBigEndian32();
+    quint64 readBigEndian64();
+    quint32 readLittleEndian32();
+    // Reads up to `size` bytes into `buffer`, zero-filling what is missing;
+    // returns the number of bytes the file delivered.
+    qint64 readBytes(char *buffer, qint64 size);
+    FourCC readFourCC();
+    bool seekTo(qint64 target);
+    qint64 position() const { return file.pos(); }
+    qint64 fileSize() const { return mFileSize; }
+    bool atEnd() const { return file.pos() >= mFileSize; }
+    // Counts one walk step; false once the walk has used all of them.
+    bool takeWalkStep();
+
+    bool decodeRecord(int entry, const GpsRecord &record, GpsData &data);
+
+    QFile file;
+    GpsKind gpsKind = GpsKind::NoGps;
+    qint32 width = 0;
+    qint32 height = 0;
+    quint32 duration = 0;
+    QDateTime creationTime;
+    qint64 tableOffset = 0;
+    quint32 recordCount = 0;
+    quint32 probeOffset = 0;
+    qint32 lastIndex = 0;
+    double lastLongitude = 0.0;
+    double lastLatitude = 0.0;
+    double lastBearing = 0.0;
+    // The first decoded sample has no previous fix to take a course from.
+    bool hasPreviousFix = false;
+
+private:
+    qint64 recordPosition(quint32 entry);
+    qint64 audioChunkRecordPosition(quint32 entry);
+    void updateCourse(int entry, GpsData &data);
+
+    qint64 mFileSize = 0;
+    qint64 mBytesRead = 0;
+    int mWalkStepsLeft = walkStepLimit;
+};
