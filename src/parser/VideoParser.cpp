@@ -1,5 +1,6 @@
 #include "VideoParser.h"
 
+#include "OpenFileLimit.h"
 #include "ParserFactory.h"
 
 #include <QCoreApplication>
@@ -18,6 +19,7 @@ VideoParser::VideoParser(QObject *parent)
     qRegisterMetaType<VideoInfo>("VideoInfo");
     qRegisterMetaType<GpsData>("GpsData");
     setStackSize(workerStackSize);
+    raiseOpenFileLimit();
 }
 
 VideoParser::~VideoParser()
