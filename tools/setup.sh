@@ -1,0 +1,57 @@
+#!/bin/sh
+# Sets up a fresh Debian 12 machine for Vantrel, builds it, then either runs
+# the main job or the whole test suite.
+#
+#   tools/setup.sh run    install, build, export the demo drive
+#   tools/setup.sh test   install, build, run every test and the fuzz smoke runs
+set -eu
+
+mode=${1:-run}
+root=$(cd "$(dirname "$0")/.." && pwd)
+build="$root/build"
+jobs=${JOBS:-2}
+
+packages="build-essential cmake ninja-build pkg-config qtbase5-dev qtbase5-dev-tools
+    libbenchmark-dev ffmpeg fonts-dejavu-core gpsbabel xvfb xauth clang libclang-rt-14-dev"
+
+install_packages() {
+    missing=""
+    for package in $packages; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "ok installed" \
+            || missing="$missing $package"
+    done
+    [ -z "$missing" ] && return 0
+    sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo=sudo
+    echo "Installing:$missing"
+    $sudo apt-get update
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends $missing
+}
+
+build_all() {
+    cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    cmake --build "$build" -j "$jobs"
+}
+
+run_main_job() {
+    exporter="$build/src/exporter/vantrel-telemetry"
+    demo="$build/demo"
+    echo "== Demo recordings in $demo"
+    "$exporter" --info "$demo"/*.MP4 "$demo"/*.MOV "$demo"/*.AVI
+    "$exporter" --format gpx "$demo"/*F.MP4 > "$demo/drive.gpx"
+    echo "== The front clips' drive as one GPS track: $demo/drive.gpx"
+    "$exporter" --from 0 --to 4 "$demo"/20261206_101500F.MP4
+}
+
+run_tests() {
+    ctest --test-dir "$build" --output-on-failure -j "$jobs"
+    "$root/fuzz/smoke.sh" "$root/build-fuzz"
+}
+
+install_packages
+build_all
+case "$mode" in
+    run) run_main_job ;;
+    test) run_tests ;;
+    *) echo "usage: $0 run|test" >&2; exit 2 ;;
+esac
