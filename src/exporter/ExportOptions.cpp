@@ -1,0 +1,75 @@
+#include "ExportOptions.h"
+
+#include <QCommandLineParser>
+
+namespace {
+
+// In the order of ExportFormat.
+const QStringList formatNames = {"json", "csv", "gpx", "kml", "geojson"};
+
+bool readSecond(const QCommandLineParser &parser, const QString &name, int &second)
+{
+    if (!parser.isSet(name))
+        return true;
+    bool ok = false;
+    second = parser.value(name).toInt(&ok);
+    return ok && second >= 0;
+}
+
+ExportOptions refused(ExportOptions options, const QString &error)
+{
+    options.action = ExportOptions::Action::Invalid;
+    options.error = error;
+    return options;
+}
+
+} // namespace
+
+ExportOptions ExportOptions::fromArguments(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Writes the telemetry that dashboard cameras store in their recordings."));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    parser.addOptions({
+        {"info", "Print each file's video information and record layout instead of samples."},
+        {"format", "Output format: json (default), csv, gpx, kml or geojson.", "format", "json"},
+        {"from", "First playback second to write.", "S"},
+        {"to", "Last playback second to write.", "S"},
+        {"verbose", "Also print the parser's debug messages (on stderr)."},
+    });
+    parser.addPositionalArgument("FILE", "Recordings (.mp4, .mov, .avi).", "FILE...");
+
+    ExportOptions options;
+    options.usage = parser.helpText();
+    if (!parser.parse(arguments))
+        return refused(options, parser.errorText());
+    if (parser.isSet(help) || parser.isSet("help-all")) {
+        options.action = Action::Help;
+        return options;
+    }
+    if (parser.isSet(version)) {
+        options.action = Action::Version;
+        return options;
+    }
+
+    options.verbose = parser.isSet("verbose");
+    options.files = parser.positionalArguments();
+    const int formatIndex = formatNames.indexOf(parser.value("format"));
+    if (formatIndex < 0)
+        return refused(options, QStringLiteral("Unknown format: %1").arg(parser.value("format")));
+    options.format = static_cast<ExportFormat>(formatIndex);
+    if (!readSecond(parser, "from", options.from) || !readSecond(parser, "to", options.to))
+        return refused(options, QStringLiteral("Seconds must be whole numbers from 0."));
+    if (options.from > options.to)
+        return refused(options, QStringLiteral("--from is after --to."));
+    if (options.files.isEmpty())
+        return refused(options, QStringLiteral("No file given."));
+
+    const bool info = parser.isSet("info");
+    if (info && (parser.isSet("format") || parser.isSet("from") || parser.isSet("to")))
+        return refused(options, QStringLiteral("--info takes no --format, --from or --to."));
+    options.action = info ? Action::Info : Action::Export;
+    return options;
+}

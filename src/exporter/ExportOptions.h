@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <limits>
+
+enum class ExportFormat { Json, Csv, Gpx, Kml, GeoJson };
+
+// The command line of vantrel-telemetry, checked and turned into values.
+// Parsing never exits the process: main() decides what each action does.
+class ExportOptions
+{
+public:
+    enum class Action { Export, Info, Help, Version, Invalid };
+
+    static ExportOptions fromArguments(const QStringList &arguments);
+
+    // Whether a sample of this second belongs in the output.
+    bool includes(int second) const { return second >= from && second <= to; }
+
+    Action action = Action::Invalid;
+    ExportFormat format = ExportFormat::Json;
+    int from = 0;
+    int to = std::numeric_limits<int>::max();
+    QStringList files;
+    bool verbose = false;
+    QString error;  // why the arguments were refused (Action::Invalid)
+    QString usage;  // the help text, for --help and for refusals
+};

@@ -1,0 +1,114 @@
+#include "TelemetryExporter.h"
+
+#include "CsvWriter.h"
+#include "GeoJsonWriter.h"
+#include "GpxWriter.h"
+#include "JsonLinesWriter.h"
+#include "KmlWriter.h"
+#include "ParserFactory.h"
+
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+TelemetryExporter::TelemetryExporter(const ExportOptions &options, QIODevice &output,
+                                     QIODevice &errors)
+    : mOptions(options), mOutput(output), mErrors(errors)
+{
+}
+
+int TelemetryExporter::run()
+{
+    const bool info = mOptions.action == ExportOptions::Action::Info;
+    std::unique_ptr<TrackWriter> writer = info ? nullptr : createWriter();
+    if (writer)
+        writer->begin();
+    int status = 0;
+    for (const QString &path : mOptions.files) {
+        const std::unique_ptr<ParserObject> parser = openParser(path);
+        if (!parser) {
+            status = 1;
+            continue;
+        }
+        if (writer)
+            writeSamples(path, *parser, *writer);
+        else
+            writeInfo(path, *parser);
+    }
+    if (writer)
+        writer->end();
+    return status;
+}
+
+std::unique_ptr<ParserObject> TelemetryExporter::openParser(const QString &path)
+{
+    if (QFileInfo(path).isDir()) {
+        reportError(QStringLiteral("%1: is a directory").arg(path));
+        return nullptr;
+    }
+    // Opened here first only to learn why it fails: the parser just logs.
+    QFile probe(path);
+    if (!probe.open(QIODevice::ReadOnly)) {
+        reportError(QStringLiteral("%1: cannot open: %2").arg(path, probe.errorString()));
+        return nullptr;
+    }
+    probe.close();
+    return createParser(path);
+}
+
+std::unique_ptr<TrackWriter> TelemetryExporter::createWriter() const
+{
+    const bool namesFiles = mOptions.files.size() > 1;
+    switch (mOptions.format) {
+    case ExportFormat::Json: return std::make_unique<JsonLinesWriter>(mOutput, namesFiles);
+    case ExportFormat::Csv: return std::make_unique<CsvWriter>(mOutput, namesFiles);
+    case ExportFormat::Gpx: return std::make_unique<GpxWriter>(mOutput);
+    case ExportFormat::Kml: return std::make_unique<KmlWriter>(mOutput);
+    case ExportFormat::GeoJson: return std::make_unique<GeoJsonWriter>(mOutput);
+    }
+    return nullptr;
+}
+
+void TelemetryExporter::writeInfo(const QString &path, const ParserObject &parser)
+{
+    const VideoInfo info = parser.videoInfo();
+    const QJsonValue creationTime =
+        info.creationTime.isValid()
+            ? QJsonValue(info.creationTime.toLocalTime().toString("yyyy-MM-ddTHH:mm:ss"))
+            : QJsonValue::Null;
+    const QJsonObject line{{"file", path},
+                           {"width", info.width},
+                           {"height", info.height},
+                           {"duration", static_cast<qint64>(info.duration)},
+                           {"creationTime", creationTime},
+                           {"layout", gpsKindName(parser.layout())},
+                           {"records", static_cast<qint64>(parser.records())}};
+    mOutput.write(QJsonDocument(line).toJson(QJsonDocument::Compact));
+    mOutput.write("\n");
+}
+
+// Seconds before --from are decoded too: each course is taken from the
+// sample before it, so a part of a file gets the same courses as the whole.
+void TelemetryExporter::writeSamples(const QString &path, ParserObject &parser,
+                                     TrackWriter &writer)
+{
+    // The last stored record is never served: n records give n - 1 seconds.
+    const quint32 claimed = parser.records() > 0 ? parser.records() - 1 : 0;
+    const quint32 served = qMin(claimed, secondLimit);
+    if (served < claimed)
+        reportError(QStringLiteral("%1: claims %2 seconds of records; writing the first %3")
+                        .arg(path).arg(claimed).arg(served));
+    writer.beginFile(path);
+    const qint64 last = qMin<qint64>(served, static_cast<qint64>(mOptions.to) + 1);
+    GpsData data;
+    for (int second = 0; second < last; ++second) {
+        if (parser.getGpsData(second, data) && mOptions.includes(second))
+            writer.writeSample(data);
+    }
+    writer.endFile();
+}
+
+void TelemetryExporter::reportError(const QString &message)
+{
+    mErrors.write(QStringLiteral("vantrel-telemetry: %1\n").arg(message).toLocal8Bit());
+}
