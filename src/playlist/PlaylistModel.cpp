@@ -1,0 +1,235 @@
+#include "PlaylistModel.h"
+
+#include "HumanReadableSize.h"
+
+#include <QCoreApplication>
+#include <QDebug>
+#include <QDir>
+#include <QEvent>
+#include <QFileInfo>
+#include <QTime>
+
+#include <limits>
+
+namespace {
+
+const char *const headerContext = "PlaylistModel";
+
+const char *const headerTexts[PlaylistModel::ColumnCount] = {
+    QT_TRANSLATE_NOOP("PlaylistModel", "File Name"),
+    QT_TRANSLATE_NOOP("PlaylistModel", "Duration"),
+    QT_TRANSLATE_NOOP("PlaylistModel", "Create Date"),
+    QT_TRANSLATE_NOOP("PlaylistModel", "Size"),
+    QT_TRANSLATE_NOOP("PlaylistModel", "Resolution"),
+};
+
+// A recording's files differ at most in their last seven characters: the
+// clip number's tail, the camera letter and the extension (CAM0101F.MOV and
+// CAM0101R.MOV share "CAM01").
+constexpr int cameraSuffixLength = 7;
+
+} // namespace
+
+PlaylistModel::PlaylistModel(QObject *parent)
+    : QAbstractItemModel(parent)
+{
+}
+
+PlaylistModel::~PlaylistModel()
+{
+    beginResetModel();
+    std::vector<std::unique_ptr<PlaylistRow>> rows;
+    rows.swap(mRows);
+    mRowIdByFile.clear();
+    // Each worker's destructor processes events while it waits, so cut every
+    // worker off from this model and drop the reports already queued before
+    // the first row goes; the model looks empty to anything that still asks.
+    for (const auto &row : rows)
+        row->parser.disconnect(this);
+    QCoreApplication::removePostedEvents(this, QEvent::MetaCall);
+    endResetModel();
+    rows.clear();
+}
+
+QModelIndex PlaylistModel::index(int row, int column, const QModelIndex &parent) const
+{
+    if (parent.isValid() || !isRowNumber(row) || column < 0 || column >= ColumnCount)
+        return {};
+    return createIndex(row, column);
+}
+
+QModelIndex PlaylistModel::parent(const QModelIndex &) const
+{
+    return {};
+}
+
+int PlaylistModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(mRows.size());
+}
+
+int PlaylistModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(ColumnCount);
+}
+
+QVariant PlaylistModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || !isRowNumber(index.row()))
+        return {};
+    if (role == Qt::TextAlignmentRole)
+        return int(Qt::AlignHCenter | Qt::AlignVCenter);
+    if (role == Qt::DisplayRole)
+        return displayText(*mRows[index.row()], index.column());
+    return {};
+}
+
+QVariant PlaylistModel::displayText(const PlaylistRow &row, int column) const
+{
+    switch (column) {
+    case FileNameColumn:
+        return row.fileName;
+    case DurationColumn:
+        // Clock time of the duration: a day or more wraps around.
+        return QTime(0, 0).addSecs(row.duration).toString(QStringLiteral("HH:mm:ss"));
+    case CreateDateColumn:
+        return row.createDate.toString(QStringLiteral("yyyy/MM/dd hh:mm:ss"));
+    case SizeColumn:
+        return humanReadableSize(row.size, 0);
+    case ResolutionColumn:
+        return QStringLiteral("%1 x %2").arg(row.resolution.width()).arg(row.resolution.height());
+    default:
+        return {};
+    }
+}
+
+QVariant PlaylistModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (role != Qt::DisplayRole)
+        return {};
+    if (orientation == Qt::Vertical)
+        return isRowNumber(section) ? QVariant(section) : QVariant();
+    if (section < 0 || section >= ColumnCount)
+        return {};
+    return QCoreApplication::translate(headerContext, headerTexts[section]);
+}
+
+int PlaylistModel::addFile(const QUrl &url)
+{
+    const QFileInfo file(url.toLocalFile());
+    const QString identity = fileIdentity(file);
+    const auto known = mRowIdByFile.constFind(identity);
+    if (known != mRowIdByFile.constEnd())
+        return known.value();
+
+    const int id = rowCount();
+    beginInsertRows(QModelIndex(), id, id);
+    mRows.push_back(createRow(id, url, file));
+    mRowIdByFile.insert(identity, id);
+    PlaylistRow &row = *mRows.back();
+    connectWorker(row);
+    row.parser.startParsing(url, id);
+    endInsertRows();
+    return id;
+}
+
+// Two rows may not hold the same file, but cameras restart their numbering
+// on every card, so the same name in another folder is another file. A file
+// that doesn't exist (yet) is known by its absolute clean path; a URL that is
+// not a local file has no path at all, and all such URLs count as one.
+QString PlaylistModel::fileIdentity(const QFileInfo &file)
+{
+    if (file.filePath().isEmpty())
+        return {};
+    const QString canonical = file.canonicalFilePath();
+    return canonical.isEmpty() ? QDir::cleanPath(file.absoluteFilePath()) : canonical;
+}
+
+std::unique_ptr<PlaylistRow> PlaylistModel::createRow(int id, const QUrl &url,
+                                                      const QFileInfo &file) const
+{
+    auto row = std::make_unique<PlaylistRow>();
+    row->id = id;
+    row->fileName = file.fileName();
+    row->createDate = file.birthTime();
+    row->size = file.size();
+    row->url = url;
+    return row;
+}
+
+// The worker reports from its own thread; both reports arrive here queued.
+// Telemetry is passed on only while the row is still in the list, so nothing
+// leaves a model that is being torn down.
+void PlaylistModel::connectWorker(PlaylistRow &row)
+{
+    connect(&row.parser, &VideoParser::videoInfoChanged, this,
+            &PlaylistModel::onVideoInfoChanged);
+    connect(&row.parser, &VideoParser::gpsDataChanged, this,
+            [this](int mId, const GpsData &data) {
+                if (isRowNumber(mId))
+                    emit gpsDataChanged(mId, data);
+            });
+}
+
+PlaylistRow *PlaylistModel::rowAt(int row) const
+{
+    return isRowNumber(row) ? mRows[row].get() : nullptr;
+}
+
+PlaylistRow *PlaylistModel::nextRow(const QUrl &url) const
+{
+    return neighbourOf(url, 1);
+}
+
+PlaylistRow *PlaylistModel::previousRow(const QUrl &url) const
+{
+    return neighbourOf(url, -1);
+}
+
+PlaylistRow *PlaylistModel::neighbourOf(const QUrl &url, int step) const
+{
+    for (int row = 0; row < rowCount(); ++row) {
+        if (mRows[row]->url == url && isRowNumber(row + step))
+            return mRows[row + step].get();
+    }
+    return nullptr;
+}
+
+// The first other row whose name starts like this one's. A file of the very
+// same name (from another card) is the same camera's clip, never the partner.
+PlaylistRow *PlaylistModel::companionRow(const PlaylistRow *row) const
+{
+    if (!row || row->fileName.size() <= cameraSuffixLength)
+        return nullptr;
+    const QString &name = row->fileName;
+    const QString prefix = name.left(name.size() - cameraSuffixLength);
+    for (const auto &candidate : mRows) {
+        if (candidate->id != row->id
+            && candidate->fileName.startsWith(prefix, Qt::CaseInsensitive)
+            && candidate->fileName.compare(name, Qt::CaseInsensitive) != 0)
+            return candidate.get();
+    }
+    return nullptr;
+}
+
+void PlaylistModel::setCurrentSecond(int rowId, int second)
+{
+    if (isRowNumber(rowId))
+        mRows[rowId]->parser.setSecond(second);
+}
+
+void PlaylistModel::onVideoInfoChanged(int mId, VideoInfo info)
+{
+    if (!isRowNumber(mId))
+        return;
+    PlaylistRow &row = *mRows[mId];
+    row.duration = int(qMin<quint32>(info.duration, std::numeric_limits<int>::max()));
+    row.resolution = QSize(info.width, info.height);
+    qDebug() << "row->resolution" << row.resolution;
+    emit dataChanged(index(mId, 0), index(mId, ColumnCount - 1));
+}
+
+bool PlaylistModel::isRowNumber(int row) const
+{
+    return row >= 0 && row < rowCount();
+}

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "GpsData.h"
+#include "PlaylistRow.h"
+#include "VideoInfo.h"
+
+#include <QAbstractItemModel>
+#include <QHash>
+#include <QString>
+#include <QUrl>
+
+#include <memory>
+#include <vector>
+
+class QFileInfo;
+
+// The playlist table: one row per opened video file with its name, duration,
+// creation date, size and resolution. Each row owns a parse worker; the model
+// stores the video information a worker reports and passes its telemetry on,
+// tagged with the row's number. Rows are only ever appended, so a row's
+// number is its position and a row pointer stays valid for the model's life.
+class PlaylistModel : public QAbstractItemModel
+{
+    Q_OBJECT
+public:
+    enum Column { FileNameColumn, DurationColumn, CreateDateColumn, SizeColumn, ResolutionColumn,
+                  ColumnCount };
+
+    explicit PlaylistModel(QObject *parent = nullptr);
+    ~PlaylistModel() override;
+
+    using QObject::parent;
+    QModelIndex index(int row, int column, const QModelIndex &parent = QModelIndex()) const override;
+    QModelIndex parent(const QModelIndex &index) const override;
+    int rowCount(const QModelIndex &parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex &parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+
+    // Appends a row for the file and starts its worker, or returns the row
+    // that already holds this very file (whatever path spelling reaches it).
+    int addFile(const QUrl &url);
+    PlaylistRow *rowAt(int row) const;
+    PlaylistRow *nextRow(const QUrl &url) const;
+    PlaylistRow *previousRow(const QUrl &url) const;
+    // The row holding the same recording's other-camera file, if any.
+    PlaylistRow *companionRow(const PlaylistRow *row) const;
+    // Hands the playback second to the row's worker; ignored for unknown rows.
+    void setCurrentSecond(int rowId, int second);
+
+signals:
+    void gpsDataChanged(int mId, GpsData data);
+
+private slots:
+    void onVideoInfoChanged(int mId, VideoInfo info);
+
+private:
+    bool isRowNumber(int row) const;
+    static QString fileIdentity(const QFileInfo &file);
+    std::unique_ptr<PlaylistRow> createRow(int id, const QUrl &url, const QFileInfo &file) const;
+    void connectWorker(PlaylistRow &row);
+    QVariant displayText(const PlaylistRow &row, int column) const;
+    PlaylistRow *neighbourOf(const QUrl &url, int step) const;
+
+    std::vector<std::unique_ptr<PlaylistRow>> mRows;
+    QHash<QString, int> mRowIdByFile;  // canonical path -> row number
+};

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "VideoParser.h"
+
+#include <QDateTime>
+#include <QSize>
+#include <QString>
+#include <QUrl>
+
+// One opened file of the playlist. Rows are created and destroyed by the
+// playlist model only; a pointer to a row stays valid for the model's life,
+// so the main window and the play area may keep one.
+struct PlaylistRow
+{
+    int id = 0;              // position in the list, carried by telemetry signals
+    QString fileName;        // name without folder
+    int duration = 0;        // whole seconds, 0 until the VideoInfo arrives
+    QDateTime createDate;    // file system birth time
+    qint64 size = 0;         // bytes
+    QSize resolution{0, 0};  // 0 x 0 until the VideoInfo arrives
+    VideoParser parser;      // the row's own parse worker, lives and dies with it
+    QUrl url;                // as added, unchanged
+};
