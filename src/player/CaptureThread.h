@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QMutex>
+#include <QQueue>
+#include <QString>
+#include <QStringList>
+#include <QThread>
+
+#include <atomic>
+
+// The screenshot worker of one player widget. Each queued request (a video
+// file and a position in milliseconds) becomes one JPEG still in the
+// configured screenshot folder, written by an ffmpeg run that reads the frame
+// from the file itself, so the image has the video's own frame size. Requests
+// are taken one after the other until the queue is empty; then the thread
+// ends. Destroying the worker stops a running ffmpeg and waits for the thread.
+class CaptureThread : public QThread
+{
+    Q_OBJECT
+public:
+    explicit CaptureThread(QObject *parent = nullptr);
+    ~CaptureThread() override;
+
+    // Queues a capture of `file` (a decoded URL path) at `position` ms.
+    // Requests for another file discard the ones still waiting.
+    void addTask(const QString &file, qint64 position);
+    // Requests not yet taken; a request that came after the run found its
+    // queue empty stays here until the worker is started again.
+    bool hasTasks() const;
+    // Ends the run as soon as possible: the running ffmpeg is killed and the
+    // waiting requests are dropped. Final: a stopped worker captures nothing.
+    void requestStop();
+
+    // How long one ffmpeg run may take before it is killed, so that a
+    // hanging run cannot stall the queue for good.
+    static constexpr int defaultCaptureTimeoutMs = 30000;
+    static void setCaptureTimeoutMs(int milliseconds);
+    static int captureTimeoutMs();
+
+    // "hh:mm:ss.zzz" of `position` ms; the position counts as a 32-bit value.
+    static QString startTimeText(qint64 position);
+    // "<folder>/ScreenShot_<base name>__<timeStr>.jpeg"
+    static QString outputFilePath(const QString &folder, const QString &videoFile,
+                                  const QString &timeStr);
+    // The URL path as a local path (drops the slash before a drive letter).
+    static QString localInputPath(const QString &urlPath);
+    static QStringList ffmpegArguments(const QString &startTime, const QString &inputFile,
+                                       const QString &outputFile);
+    // The command as one line for the log; the quoting is for reading only.
+    static QString displayCommand(const QString &program, const QStringList &arguments);
+
+protected:
+    void run() override;
+
+private:
+    bool takeTask(QString *file, qint64 *position);
+    void dropTasks();
+    void capture(const QString &folder, const QString &file, qint64 position);
+    // False when the run had to be killed (stop request or time limit).
+    bool runFfmpeg(const QStringList &arguments);
+
+    mutable QMutex mMutex;
+    QString mVideoFile;
+    QQueue<qint64> mTasks;
+    std::atomic<bool> mStopRequested{false};
+};

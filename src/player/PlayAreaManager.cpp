@@ -1,0 +1,238 @@
+#include "PlayAreaManager.h"
+
+#include "PlayerWidget.h"
+#include "PlaylistRow.h"
+
+#include <QDebug>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QMimeData>
+
+PlayAreaManager::PlayAreaManager(QWidget *parent)
+    : QWidget(parent)
+{
+    setAcceptDrops(true);
+    auto *outerLayout = new QHBoxLayout(this);
+    outerLayout->setContentsMargins(0, 0, 0, 0);
+    auto *backWidget = new QWidget(this);
+    backWidget->setObjectName(QStringLiteral("wgtbackWidget"));
+    backWidget->setStyleSheet(QStringLiteral("QWidget#wgtbackWidget{background-color: rgb(10, 10, 10);}"));
+    outerLayout->addWidget(backWidget);
+    mPlayerLayout = new QHBoxLayout(backWidget);
+    mPlayerLayout->setSpacing(1);
+    mPlayerLayout->setContentsMargins(0, 0, 0, 0);
+
+    mMainPlayer = new PlayerWidget(this);
+    mPlayerLayout->addWidget(mMainPlayer);
+    QMediaPlayer *player = mMainPlayer->player();
+    connect(player, &QMediaPlayer::stateChanged, this, &PlayAreaManager::stateChanged);
+    connect(player, &QMediaPlayer::volumeChanged, this, &PlayAreaManager::volumeChanged);
+    connect(player, &QMediaPlayer::mutedChanged, this, &PlayAreaManager::mutedChanged);
+    connect(player, &QMediaPlayer::durationChanged, this, &PlayAreaManager::durationChanged);
+    connect(player, &QMediaPlayer::positionChanged, this, &PlayAreaManager::onPositionChanged);
+    connect(mMainPlayer, &PlayerWidget::keyPressSignals, this, &PlayAreaManager::keyPressSignals);
+}
+
+void PlayAreaManager::setPlayMode(int mode)
+{
+    if (mPlayerLayout->indexOf(mMainPlayer) < 0)
+        mPlayerLayout->insertWidget(0, mMainPlayer);
+    if (mode == 1)
+        removeSecondPlayer();
+    else if (mode == 2)
+        createSecondPlayer();
+}
+
+void PlayAreaManager::createSecondPlayer()
+{
+    if (!mSecondPlayer) {
+        // Only the main player's notifications are reported.
+        mSecondPlayer = new PlayerWidget(this);
+        connect(mSecondPlayer, &PlayerWidget::keyPressSignals, this, &PlayAreaManager::keyPressSignals);
+    }
+    if (mPlayerLayout->indexOf(mSecondPlayer) < 0)
+        mPlayerLayout->insertWidget(mPlayerLayout->indexOf(mMainPlayer) + 1, mSecondPlayer);
+}
+
+void PlayAreaManager::removeSecondPlayer()
+{
+    if (!mSecondPlayer)
+        return;
+    mPlayerLayout->removeWidget(mSecondPlayer);
+    mSecondPlayer->player()->stop();
+    mSecondPlayer->hide();
+    disconnect(mSecondPlayer, nullptr, this, nullptr);
+    // Deferred: the mode may change from a key press that this very widget
+    // is still handling (Left/Right in full screen step to another file).
+    mSecondPlayer->deleteLater();
+    mSecondPlayer = nullptr;
+}
+
+void PlayAreaManager::setMedia(PlaylistRow *mainRow, PlaylistRow *secondRow)
+{
+    mMainPlayer->player()->setMedia(mainRow ? QMediaContent(mainRow->url) : QMediaContent());
+    if (mSecondPlayer) {
+        // Without a second row the second player stays empty rather than
+        // showing some earlier file.
+        mSecondPlayer->player()->setMedia(secondRow ? QMediaContent(secondRow->url) : QMediaContent());
+    }
+    mMainRow = mainRow;
+    mSecondRow = secondRow;
+}
+
+QMediaPlayer::State PlayAreaManager::state() const
+{
+    return mMainPlayer->player()->state();
+}
+
+int PlayAreaManager::volume() const
+{
+    return mMainPlayer->player()->volume();
+}
+
+QMediaContent PlayAreaManager::media() const
+{
+    return mMainPlayer->player()->media();
+}
+
+int PlayAreaManager::mainRowId() const
+{
+    return mMainRow ? mMainRow->id : -1;
+}
+
+PlayerWidget *PlayAreaManager::mainPlayer() const
+{
+    return mMainPlayer;
+}
+
+PlayerWidget *PlayAreaManager::secondPlayer() const
+{
+    return mSecondPlayer;
+}
+
+QList<PlayerWidget *> PlayAreaManager::players() const
+{
+    QList<PlayerWidget *> list{mMainPlayer};
+    if (mSecondPlayer)
+        list << mSecondPlayer;
+    return list;
+}
+
+void PlayAreaManager::play()
+{
+    QMediaPlayer *mainPlayer = mMainPlayer->player();
+    mainPlayer->play();
+    if (mSecondPlayer) {
+        QMediaPlayer *secondPlayer = mSecondPlayer->player();
+        secondPlayer->play();
+        secondPlayer->setMuted(true);
+        secondPlayer->setPlaybackRate(mainPlayer->playbackRate());
+    }
+}
+
+void PlayAreaManager::pause()
+{
+    for (PlayerWidget *widget : players())
+        widget->player()->pause();
+}
+
+void PlayAreaManager::stop()
+{
+    for (PlayerWidget *widget : players())
+        widget->player()->stop();
+}
+
+void PlayAreaManager::seek(int seconds)
+{
+    for (PlayerWidget *widget : players())
+        widget->player()->setPosition(qint64(seconds) * 1000);
+}
+
+void PlayAreaManager::setVolume(int volume)
+{
+    for (PlayerWidget *widget : players())
+        widget->player()->setVolume(volume);
+}
+
+void PlayAreaManager::setMuted(bool muted)
+{
+    // The second player always stays silent.
+    mMainPlayer->player()->setMuted(muted);
+}
+
+void PlayAreaManager::setPlaybackRate(double rate)
+{
+    for (PlayerWidget *widget : players())
+        widget->player()->setPlaybackRate(rate);
+}
+
+void PlayAreaManager::screenshot()
+{
+    if (!mMainRow)
+        return;
+    const qint64 mainPosition = mMainPlayer->player()->position();
+    const qint64 secondPosition = mSecondPlayer ? mSecondPlayer->player()->position() : 0;
+    mMainPlayer->screenshot(mainPosition);
+    if (mSecondPlayer && mSecondRow)
+        mSecondPlayer->screenshot(secondPosition);
+}
+
+void PlayAreaManager::update()
+{
+    for (PlayerWidget *widget : players())
+        widget->update();
+}
+
+void PlayAreaManager::onSliderStatusChanged(bool isSliderDown, int seconds)
+{
+    qDebug() << "onSliderStatusChanged" << isSliderDown << seconds;
+    for (PlayerWidget *widget : players()) {
+        if (isSliderDown)
+            widget->player()->pause();
+        else
+            resumeAt(widget->player(), seconds);
+    }
+}
+
+void PlayAreaManager::resumeAt(QMediaPlayer *player, int seconds)
+{
+    // Staying on the second already shown avoids a visible jump.
+    if (player->position() / 1000 != seconds)
+        player->setPosition(qint64(seconds) * 1000);
+    player->play();
+}
+
+void PlayAreaManager::onPositionChanged(qint64 position)
+{
+    if (mMainRow)
+        emit positionChanged(position / 1000, mMainRow->id);
+}
+
+QStringList PlayAreaManager::acceptedFiles(const QMimeData *data)
+{
+    QStringList files;
+    for (const QUrl &url : data->urls()) {
+        const QString text = url.toString();
+        if (QFileInfo(url.toLocalFile()).isDir())
+            continue;
+        if (text.endsWith(QLatin1String("mp4"), Qt::CaseInsensitive)
+            || text.endsWith(QLatin1String("mov"), Qt::CaseInsensitive)
+            || text.endsWith(QLatin1String("avi"), Qt::CaseInsensitive))
+            files << text;
+    }
+    return files;
+}
+
+void PlayAreaManager::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (!acceptedFiles(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void PlayAreaManager::dropEvent(QDropEvent *event)
+{
+    for (const QString &file : acceptedFiles(event->mimeData()))
+        emit dropFile(file);
+}

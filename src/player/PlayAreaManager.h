@@ -1,0 +1,83 @@
+#pragma once
+
+#include <QMediaContent>
+#include <QMediaPlayer>
+#include <QWidget>
+
+class PlayerWidget;
+class QDragEnterEvent;
+class QDropEvent;
+class QHBoxLayout;
+class QKeyEvent;
+class QMimeData;
+struct PlaylistRow;
+
+// The video area: one player, or two side by side when a recording's
+// second-camera file plays muted beside the main one. It drives both players
+// together, reports the main player's state, volume, mute, duration and
+// position (in whole seconds, tagged with the playing row), passes on the key
+// presses that full-screen players hand over, and accepts dropped video files.
+class PlayAreaManager : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit PlayAreaManager(QWidget *parent = nullptr);
+
+    // 1: one player; 2: the main player and a second one to its right.
+    void setPlayMode(int mode);
+    // Loads the rows' files without starting playback. The second row is
+    // used only while a second player exists.
+    void setMedia(PlaylistRow *mainRow, PlaylistRow *secondRow);
+
+    QMediaPlayer::State state() const;
+    int volume() const;
+    QMediaContent media() const;
+    // The main row's id, or -1 before the first load.
+    int mainRowId() const;
+
+    PlayerWidget *mainPlayer() const;
+    // Present only in two-player mode.
+    PlayerWidget *secondPlayer() const;
+
+signals:
+    void stateChanged(QMediaPlayer::State newState);
+    void volumeChanged(int volume);
+    void mutedChanged(bool muted);
+    void durationChanged(qint64 duration);
+    void positionChanged(qint64 second, int rowId);
+    // Valid only during the emission.
+    void keyPressSignals(QKeyEvent *event);
+    void dropFile(QString filePath);
+
+public slots:
+    void play();
+    void pause();
+    void stop();
+    void seek(int seconds);
+    void setVolume(int volume);
+    void setMuted(bool muted);
+    void setPlaybackRate(double rate);
+    void screenshot();
+    void update();
+    void onSliderStatusChanged(bool isSliderDown, int seconds);
+
+private slots:
+    void onPositionChanged(qint64 position);
+
+protected:
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+
+private:
+    void createSecondPlayer();
+    void removeSecondPlayer();
+    QList<PlayerWidget *> players() const;
+    static void resumeAt(QMediaPlayer *player, int seconds);
+    static QStringList acceptedFiles(const QMimeData *data);
+
+    QHBoxLayout *mPlayerLayout = nullptr;
+    PlayerWidget *mMainPlayer = nullptr;
+    PlayerWidget *mSecondPlayer = nullptr;
+    PlaylistRow *mMainRow = nullptr;
+    PlaylistRow *mSecondRow = nullptr;
+};

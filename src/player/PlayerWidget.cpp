@@ -1,0 +1,156 @@
+#include "PlayerWidget.h"
+
+#include "CaptureThread.h"
+
+#include <QDebug>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPalette>
+
+PlayerWidget::PlayerWidget(QWidget *parent)
+    : QVideoWidget(parent)
+    , mPlayer(nullptr)
+{
+    QPalette blackWindow = palette();
+    blackWindow.setColor(QPalette::Window, Qt::black);
+    setPalette(blackWindow);
+    // The layout, not the video, decides the size.
+    setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+
+    mPlayer.setAudioRole(QAudio::VideoRole);
+    mPlayer.setVideoOutput(this);
+    connect(&mPlayer, &QMediaPlayer::stateChanged, this, &PlayerWidget::onStateChanged);
+    connect(&mPlayer, QOverload<QMediaPlayer::Error>::of(&QMediaPlayer::error),
+            this, &PlayerWidget::onError);
+    setUpdatesEnabled(true);
+}
+
+PlayerWidget::~PlayerWidget()
+{
+    if (mCaptureThread) {
+        // The worker's destructor kills a running ffmpeg and waits for the
+        // thread; its queued finished() must not come back to this widget.
+        disconnect(mCaptureThread, nullptr, this, nullptr);
+        delete mCaptureThread;
+    }
+}
+
+QMediaPlayer *PlayerWidget::player()
+{
+    return &mPlayer;
+}
+
+const QMediaPlayer *PlayerWidget::player() const
+{
+    return &mPlayer;
+}
+
+CaptureThread *PlayerWidget::captureThread() const
+{
+    return mCaptureThread;
+}
+
+void PlayerWidget::screenshot(qint64 position)
+{
+    const QMediaPlayer::State state = mPlayer.state();
+    if (state != QMediaPlayer::PlayingState && state != QMediaPlayer::PausedState)
+        return;
+    const bool newWorker = !mCaptureThread;
+    if (newWorker) {
+        mCaptureThread = new CaptureThread;
+        connect(mCaptureThread, &QThread::finished, this, &PlayerWidget::onCaptureThreadFinished);
+    }
+    const QUrl url = mPlayer.currentMedia().request().url();
+    mCaptureThread->addTask(url.path(QUrl::FullyDecoded), position);
+    // A running worker takes the task from its queue; one that has already
+    // found its queue empty is started again when its finished() arrives.
+    if (newWorker)
+        mCaptureThread->start();
+}
+
+void PlayerWidget::onStateChanged(QMediaPlayer::State newState)
+{
+    if (newState == QMediaPlayer::StoppedState) {
+        // Paint the black background over the last frame.
+        setUpdatesEnabled(true);
+        update();
+    } else {
+        // The video output draws the frames; painting would cover them.
+        setUpdatesEnabled(false);
+    }
+}
+
+void PlayerWidget::onError(QMediaPlayer::Error error)
+{
+    qDebug() << "onError" << error << mPlayer.errorString();
+    if (error != QMediaPlayer::NoError)
+        setUpdatesEnabled(true);
+}
+
+void PlayerWidget::onCaptureThreadFinished()
+{
+    if (!mCaptureThread)
+        return;
+    // finished() is emitted just before the thread ends; wait for the end so
+    // that the worker can be started again or destroyed.
+    mCaptureThread->wait();
+    if (mCaptureThread->hasTasks()) {
+        qDebug() << "onCaptureThreadFinished, late capture request, restart mCaptureThread";
+        mCaptureThread->start();
+        return;
+    }
+    qDebug() << "onCaptureThreadFinished, delete mCaptureThread";
+    delete mCaptureThread;
+    mCaptureThread = nullptr;
+}
+
+void PlayerWidget::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    const bool fullScreen = !isFullScreen();
+    qDebug() << "mouseDoubleClickEvent, setValue=" << fullScreen;
+    setFullScreen(fullScreen);
+    event->accept();
+}
+
+void PlayerWidget::keyPressEvent(QKeyEvent *event)
+{
+    qDebug() << "PlayerWidget::keyPressEvent" << event->key() << event->modifiers();
+    if (isFullScreen())
+        keyPressInFullScreen(event);
+    else
+        keyPressInPlace(event);
+}
+
+void PlayerWidget::keyPressInFullScreen(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Escape:
+        qDebug() << "Key_Escape, setValue=false";
+        setFullScreen(false);
+        event->accept();
+        break;
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Space:
+        emit keyPressSignals(event);
+        break;
+    default:
+        break;
+    }
+    // Swallowed either way: nothing behind a full-screen video should react.
+    event->accept();
+}
+
+void PlayerWidget::keyPressInPlace(QKeyEvent *event)
+{
+    // Only the keypad Enter (not Return) with Alt enters full screen.
+    if (event->key() == Qt::Key_Enter && (event->modifiers() & Qt::AltModifier)) {
+        const bool fullScreen = !isFullScreen();
+        qDebug() << "Key_Enter, setValue=" << fullScreen;
+        setFullScreen(fullScreen);
+        event->accept();
+        return;
+    }
+    QVideoWidget::keyPressEvent(event);
+}
