@@ -106,21 +106,20 @@ bool ParserObject::getGpsData(int second, GpsData &data)
     const quint32 entry = static_cast<quint32>(second) + 1;
     if (entry >= recordCount)
         return false;
-    data.second = second;
 
+    // Until a record has been read, data stays all zero: a failed request
+    // must not hand back the second it was asked for.
     const qint64 recordStart = recordPosition(entry);
     if (recordStart < 0 || !seekTo(recordStart))
         return false;
     GpsRecord record;
     const qint64 delivered = readBytes(record.data(), gpsRecordSize);
-    if (delivered <= 0) {
-        // The table points past the end of the file: there is no record.
-        std::memset(&data, 0, sizeof data);
-        return false;
-    }
+    if (delivered <= 0)
+        return false;  // the table points past the end of the file
     toggleRecordMask(record);
     // Bytes the file did not hold stay zero rather than the mask's value.
     std::memset(record.data() + delivered, 0, gpsRecordSize - delivered);
+    data.second = second;
     return decodeRecord(static_cast<int>(entry), record, data);
 }
 
@@ -162,11 +161,14 @@ qint64 ParserObject::recordPosition(quint32 entry)
 // Audio chunks are counted from 1: entry e is the e-th "01wb" chunk of the
 // movi list. The walk uses the same advance rule as the construction walk
 // (audio chunk sizes as they are, others rounded up to even) so both meet the
-// same chunks. Nothing is cached, so each request walks from the first chunk.
+// same chunks. A request at or after the last chunk served walks on from that
+// chunk, so playing a long file costs a few chunk headers per second instead
+// of a walk from the start of the list.
 qint64 ParserObject::audioChunkRecordPosition(quint32 entry)
 {
-    qint64 chunkStart = tableOffset;
-    quint32 audioChunks = 0;
+    const bool resume = mLastAudioChunk > 0 && entry >= mLastAudioChunk;
+    qint64 chunkStart = resume ? mLastAudioChunkStart : tableOffset;
+    quint32 audioChunks = resume ? mLastAudioChunk - 1 : 0;
     for (int step = 0; step < walkStepLimit && audioChunks < recordCount
                        && chunkStart < mFileSize;
          ++step) {
@@ -175,13 +177,15 @@ qint64 ParserObject::audioChunkRecordPosition(quint32 entry)
         char header[8];
         readBytes(header, 8);
         const quint32 size = qFromLittleEndian<quint32>(header + 4);
-        chunkStart += 8;
         if (std::memcmp(header, "01wb", 4) == 0) {
-            if (++audioChunks == entry)
-                return chunkStart + audioChunkRecordOffset;
-            chunkStart += size;
+            if (++audioChunks == entry) {
+                mLastAudioChunk = entry;
+                mLastAudioChunkStart = chunkStart;
+                return chunkStart + 8 + audioChunkRecordOffset;
+            }
+            chunkStart += 8 + qint64(size);
         } else {
-            chunkStart += size + (size & 1u);
+            chunkStart += 8 + qint64(size) + (size & 1u);
         }
     }
     return -1;

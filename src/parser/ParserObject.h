@@ -85,4 +85,8 @@ private:
     qint64 mFileSize = 0;
     qint64 mBytesRead = 0;
     int mWalkStepsLeft = walkStepLimit;
+    // Where the last audio chunk served lies, so that a play-through walks
+    // on from there instead of from the first chunk of the movi list.
+    quint32 mLastAudioChunk = 0;
+    qint64 mLastAudioChunkStart = 0;
 };

@@ -69,16 +69,30 @@ GpsRecord SampleRecord::stored() const
 
 QVector<GpsRecord> straightDrive(int count, double latitude, double longitude, double step)
 {
-    const QDateTime start(QDate(2026, 12, 6), QTime(10, 15, 0));
     QVector<GpsRecord> records;
     records.reserve(count);
     for (int i = 0; i < count; ++i) {
-        const QByteArray time = start.addSecs(i).toString("yyyyMMddhhmmss").toLatin1();
         records.append(SampleRecord::fix(latitude + i * step, longitude + i * step, 40 + i % 20,
-                                         time, 0.01 * (i % 7), -0.02 * (i % 5), 1.0)
+                                         straightDriveTime(i), 0.01 * (i % 7), -0.02 * (i % 5),
+                                         1.0)
                            .stored());
     }
     return records;
+}
+
+QVector<GpsRecord> storedRecords(const QVector<SampleRecord> &records)
+{
+    QVector<GpsRecord> stored;
+    stored.reserve(records.size());
+    for (const SampleRecord &record : records)
+        stored.append(record.stored());
+    return stored;
+}
+
+QByteArray straightDriveTime(int index)
+{
+    const QDateTime start(QDate(2026, 12, 6), QTime(10, 15, 0));
+    return start.addSecs(index).toString("yyyyMMddhhmmss").toLatin1();
 }
 
 QByteArray recordBytes(const GpsRecord &record)

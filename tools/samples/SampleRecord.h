@@ -36,4 +36,10 @@ struct SampleRecord
 QVector<GpsRecord> straightDrive(int count, double latitude = 22.5, double longitude = 114.0,
                                  double step = 0.0001);
 
+// The stored bytes of each record, in order.
+QVector<GpsRecord> storedRecords(const QVector<SampleRecord> &records);
+
+// The camera time that straightDrive stores in record `index`.
+QByteArray straightDriveTime(int index);
+
 QByteArray recordBytes(const GpsRecord &record);
