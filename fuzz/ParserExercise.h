@@ -1,0 +1,17 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+class ParserObject;
+
+// Drops the parsers' debug lines: at thousands of inputs a second they would
+// only slow the fuzzer down.
+void silenceQtMessages();
+
+// Reads the video information and decodes a handful of seconds: the first
+// ones, the last one, and a few picked from the input's own bytes, in an
+// order that also goes backwards. Traps when a sample breaks the promises
+// the parser makes to its callers (a NUL-terminated time text, a finite
+// course, an all-zero sample when there is no record).
+void exerciseParser(ParserObject &parser, const std::uint8_t *data, std::size_t size);
