@@ -1,0 +1,84 @@
+#pragma once
+
+#include <QDateTime>
+#include <QHash>
+#include <QMediaPlayer>
+#include <QWidget>
+
+class QLabel;
+
+namespace Ui {
+class ControlPanel;
+}
+
+// The bar under the video: GPS date and time, speed, position and play time
+// texts, the seek slider, the file, capture and transport buttons, the rate
+// selector, mute and volume. It never touches a media player: user actions
+// leave as its signals, and the player's state comes back through its slots.
+class ControlPanel : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit ControlPanel(QWidget *parent = nullptr);
+    ~ControlPanel() override;
+
+    // Length of the current file; the seek slider runs from 0 to it.
+    void setDuration(int seconds);
+    // Moves the seek slider (unless the user holds it) and writes the play
+    // time; reaching a known duration asks for the next file.
+    void setPosition(int seconds);
+    void setGpsDateTime(const QDateTime &time);
+    void setSpeed(int speed);
+    void setLongitudeAndLatitude(const QString &latitude, const QString &longitude);
+    bool isMuted() const;
+    QMediaPlayer::State state() const;
+    // Arrow-key seeking by `delta` seconds, only while a file is loaded.
+    void seekBy(int delta);
+    void stopAndRewind();
+    // The texts shown while nothing plays.
+    void resetInfo();
+
+signals:
+    void openFile();
+    void screenshot();
+    void play();
+    void pause();
+    void stop();
+    void next();
+    void previous();
+    void changeVolume(int volume);
+    void changeMuting(bool muting);
+    void changeRate(double rate);
+    void sliderMoved(int position);
+    void sliderStatusChanged(bool isSliderDown, int seconds);
+
+public slots:
+    void setState(QMediaPlayer::State state);
+    void setVolume(int volume);
+    void setMuted(bool muted);
+    void setPlaybackRate(float rate);
+    void playClicked();
+
+private slots:
+    void muteClicked();
+    void updateRate();
+    void onVolumeSliderValueChanged();
+    void onUpdateLanguage();
+    void onSliderStatusProcess();
+
+private:
+    void applyFonts();
+    void connectControls();
+    void fillRates();
+    void showPlayingLook();
+    void showLiveText(QLabel *label, const QString &text);
+
+    Ui::ControlPanel *ui;
+    QMediaPlayer::State mState = QMediaPlayer::StoppedState;
+    bool mMuted = false;
+    int mDuration = 0;
+    // What the display calls last wrote, re-applied after a language change
+    // so that the form's placeholders do not replace live values.
+    int mSpeed = 0;
+    QHash<QLabel *, QString> mLiveTexts;
+};
