@@ -1,0 +1,142 @@
+// A memory card's worth of clips (1,000 files, or the number given) opened through the open
+// dialog's path in the real main window, while a heartbeat timer measures how
+// long the event loop is held up: the longest gap between two beats is the
+// longest time the window could not repaint or react. Reports, asserts nothing.
+#include "ApplicationIdentity.h"
+#include "ImageResources.h"
+#include "MainWindows.h"
+#include "Mp4Sample.h"
+#include "PlaylistModel.h"
+#include "PlaylistRow.h"
+#include "SampleRecord.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QUrl>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+constexpr int defaultCardFiles = 1000;
+int cardFiles = defaultCardFiles;
+constexpr int recordedSeconds = 61;
+constexpr int beatMs = 5;
+constexpr int fillTimeoutMs = 120000;
+
+QList<QUrl> writeCard(const QTemporaryDir &dir)
+{
+    QList<QUrl> urls;
+    const QVector<GpsRecord> records = straightDrive(recordedSeconds);
+    for (int i = 0; i < cardFiles; ++i) {
+        const QString path = dir.filePath(QStringLiteral("20261206_%1F.MP4").arg(i, 6, 10, QLatin1Char('0')));
+        if (!Mp4Sample().movie(1000, recordedSeconds * 1000).videoTrack(1280, 720).gps0(records).write(path))
+            return {};
+        urls << QUrl::fromLocalFile(path);
+    }
+    return urls;
+}
+
+void dropDebugLines(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type != QtDebugMsg)
+        fprintf(stderr, "%s\n", qPrintable(message));
+}
+
+// The longest gap between beats within each phase of the run.
+struct Heartbeat
+{
+    QElapsedTimer clock;
+    qint64 lastBeat = 0;
+    qint64 longestGap = 0;
+
+    void beat()
+    {
+        const qint64 now = clock.elapsed();
+        longestGap = qMax(longestGap, now - lastBeat);
+        lastBeat = now;
+    }
+    qint64 takeLongestGap()
+    {
+        beat();
+        const qint64 gap = longestGap;
+        longestGap = 0;
+        return gap;
+    }
+};
+
+int filledRows(const PlaylistModel &model)
+{
+    int filled = 0;
+    for (int row = 0; row < model.rowCount(); ++row)
+        filled += model.rowAt(row)->duration > 0 ? 1 : 0;
+    return filled;
+}
+
+void runFor(int milliseconds)
+{
+    QElapsedTimer waited;
+    waited.start();
+    while (waited.elapsed() < milliseconds)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication application(argc, argv);
+    // Another number of clips may be given, for comparison with one.
+    if (argc > 1)
+        cardFiles = qMax(1, atoi(argv[1]));
+    ImageResources::initialise();
+    ApplicationIdentity::apply(QStringLiteral("Fenmora"));
+    qInstallMessageHandler(dropDebugLines);
+
+    QTemporaryDir card;
+    const QList<QUrl> urls = writeCard(card);
+    if (urls.size() != cardFiles) {
+        fprintf(stderr, "could not write the clips\n");
+        return 1;
+    }
+
+    MainWindows window;
+    window.show();
+    auto *model = qobject_cast<PlaylistModel *>(window.findChild<QTableView *>(QStringLiteral("tbl_PlayListView"))->model());
+
+    Heartbeat heartbeat;
+    heartbeat.clock.start();
+    QTimer beats;
+    QObject::connect(&beats, &QTimer::timeout, [&heartbeat] { heartbeat.beat(); });
+    beats.start(beatMs);
+    runFor(1000);
+    const qint64 idleGap = heartbeat.takeLongestGap();
+
+    QElapsedTimer opening;
+    opening.start();
+    window.openFiles(urls);
+    const qint64 openCallMs = opening.elapsed();
+    const qint64 openGap = heartbeat.takeLongestGap();
+
+    QElapsedTimer filling;
+    filling.start();
+    while (filledRows(*model) < model->rowCount() && filling.elapsed() < fillTimeoutMs)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
+    const qint64 fillMs = filling.elapsed();
+    const qint64 fillGap = heartbeat.takeLongestGap();
+    runFor(1000);
+    const qint64 afterGap = heartbeat.takeLongestGap();
+
+    printf("clips: %d, rows listed: %d, rows with video information: %d\n", cardFiles,
+           model->rowCount(), filledRows(*model));
+    printf("longest event-loop stall, idle window (beat %d ms): %lld ms\n", beatMs, idleGap);
+    printf("openFiles call: %lld ms (longest stall %lld ms)\n", openCallMs, openGap);
+    printf("rows filling: %lld ms until all rows had their duration, longest stall %lld ms\n",
+           fillMs, fillGap);
+    printf("afterwards, 1 s of playback: longest stall %lld ms\n", afterGap);
+    return 0;
+}

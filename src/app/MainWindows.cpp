@@ -1,0 +1,403 @@
+#include "MainWindows.h"
+#include "ui_MainWindows.h"
+
+#include "ApplicationIdentity.h"
+#include "Configuration.h"
+#include "ControlPanel.h"
+#include "HeaderText.h"
+#include "MoveFilter.h"
+#include "PlayAreaManager.h"
+#include "PlaylistModel.h"
+#include "PlaylistRow.h"
+#include "Setting.h"
+
+#include <QDateTime>
+#include <QDebug>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QScrollBar>
+#include <QTimer>
+
+namespace {
+
+const char *const verticalScrollBarStyle =
+    "QScrollBar:vertical{width: 8px; background: rgb(40, 40, 48); margin: 0px; border: none;}"
+    "QScrollBar::handle:vertical{background: rgb(60, 60, 68); border-radius: 5px; min-height: 20px;}"
+    "QScrollBar::handle:vertical:hover{background: rgb(200, 200, 200);}"
+    "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical{height: 0px; border: none;}"
+    "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical{background: none;}";
+
+const char *const horizontalScrollBarStyle =
+    "QScrollBar:horizontal{height: 8px; background: rgb(40, 40, 48); margin: 0px; border: none;}"
+    "QScrollBar::handle:horizontal{background: rgb(60, 60, 68); border-radius: 5px; min-width: 20px;}"
+    "QScrollBar::handle:horizontal:hover{background: rgb(200, 200, 200);}"
+    "QScrollBar::add-line:horizontal, QScrollBar::sub-line:horizontal{width: 0px; border: none;}"
+    "QScrollBar::add-page:horizontal, QScrollBar::sub-page:horizontal{background: none;}";
+
+QString coordinateText(char hemisphere, double degrees)
+{
+    const QString letter = hemisphere ? QString(QLatin1Char(hemisphere)) : QString();
+    return letter + QString::number(degrees, 'f', 6);
+}
+
+QDateTime cameraDateTime(const GpsData &data)
+{
+    const QString text = QString::fromLatin1(data.dateTime, int(qstrnlen(data.dateTime, sizeof data.dateTime)));
+    return QDateTime::fromString(text, QStringLiteral("yyyyMMddhhmmss"));
+}
+
+// How long one event-loop turn may spend adding files of a large batch.
+constexpr qint64 addingTurnMs = 10;
+
+} // namespace
+
+MainWindows::MainWindows(QWidget *parent)
+    : QDialog(parent)
+    , ui(new Ui::MainWindows)
+{
+    ui->setupUi(this);
+    setWindowTitle(QCoreApplication::applicationName());
+
+    MoveFilter *moveFilter = MoveFilter::install(this, this);
+    connect(moveFilter, &MoveFilter::doubleClicked, this, &MainWindows::on_pBtn_Maximize_clicked);
+
+    ui->wgt_Grip->setEnabled(false);
+    setSizeGripEnabled(true);
+    ui->wgt_PlayCtrl->setFocusPolicy(Qt::StrongFocus);
+
+    mPlaylistModel = new PlaylistModel(this);
+    setUpTable();
+    mPendingTimer = new QTimer(this);
+    mPendingTimer->setInterval(0);
+    connect(mPendingTimer, &QTimer::timeout, this, &MainWindows::addPendingFiles);
+
+    ui->wgt_PlayCtrl->setState(ui->wgt_PlayArea->state());
+    ui->wgt_PlayCtrl->setVolume(ui->wgt_PlayArea->volume());
+
+    ui->lbl_Title->installEventFilter(this);
+    ui->lbl_FileName->installEventFilter(this);
+    setTitle(ApplicationIdentity::title());
+
+    connectComponents();
+}
+
+MainWindows::~MainWindows()
+{
+    // The play area keeps pointers to the rows it plays; it lets go of them
+    // before the model (and with it every row and parse worker) goes.
+    ui->wgt_PlayArea->stop();
+    ui->wgt_PlayArea->setMedia(nullptr, nullptr);
+    delete mPlaylistModel;
+    mPlaylistModel = nullptr;
+    delete ui;
+}
+
+void MainWindows::setUpTable()
+{
+    QTableView *table = ui->tbl_PlayListView;
+    table->setModel(mPlaylistModel);
+    table->setAlternatingRowColors(true);
+    table->setFocusPolicy(Qt::NoFocus);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->setSelectionMode(QAbstractItemView::SingleSelection);
+    table->verticalHeader()->setVisible(false);
+    table->setShowGrid(false);
+    table->horizontalHeader()->setHighlightSections(false);
+    table->verticalHeader()->setDefaultSectionSize(38);
+    table->horizontalHeader()->setStretchLastSection(true);
+    const int columnWidths[] = {170, 70, 130, 70};
+    for (int column = 0; column < 4; ++column)
+        table->setColumnWidth(column, columnWidths[column]);
+    table->verticalScrollBar()->setStyleSheet(QLatin1String(verticalScrollBarStyle));
+    table->horizontalScrollBar()->setStyleSheet(QLatin1String(horizontalScrollBarStyle));
+}
+
+void MainWindows::connectComponents()
+{
+    ControlPanel *panel = ui->wgt_PlayCtrl;
+    PlayAreaManager *playArea = ui->wgt_PlayArea;
+    connect(panel, &ControlPanel::pause, playArea, &PlayAreaManager::pause);
+    connect(panel, &ControlPanel::changeVolume, playArea, &PlayAreaManager::setVolume);
+    connect(panel, &ControlPanel::changeMuting, playArea, &PlayAreaManager::setMuted);
+    connect(panel, &ControlPanel::changeRate, playArea, &PlayAreaManager::setPlaybackRate);
+    connect(panel, &ControlPanel::screenshot, playArea, &PlayAreaManager::screenshot);
+    connect(panel, &ControlPanel::sliderMoved, playArea, &PlayAreaManager::seek);
+    connect(panel, &ControlPanel::sliderStatusChanged, playArea, &PlayAreaManager::onSliderStatusChanged);
+    connect(panel, &ControlPanel::stop, this, &MainWindows::onStop);
+    connect(panel, &ControlPanel::openFile, this, &MainWindows::openFile);
+    connect(panel, &ControlPanel::play, this, &MainWindows::playClicked);
+    connect(panel, &ControlPanel::previous, this, &MainWindows::previousClicked);
+    connect(panel, &ControlPanel::next, this, &MainWindows::nextClicked);
+    connect(playArea, &PlayAreaManager::stateChanged, panel, &ControlPanel::setState);
+    connect(playArea, &PlayAreaManager::volumeChanged, panel, &ControlPanel::setVolume);
+    connect(playArea, &PlayAreaManager::mutedChanged, panel, &ControlPanel::setMuted);
+    connect(playArea, &PlayAreaManager::durationChanged, this, &MainWindows::durationChanged);
+    connect(playArea, &PlayAreaManager::positionChanged, this, &MainWindows::positionChanged);
+    connect(playArea, &PlayAreaManager::keyPressSignals, this, &MainWindows::onKeyPressEvent);
+    connect(playArea, &PlayAreaManager::dropFile, this, &MainWindows::onDropFile);
+    connect(ui->tbl_PlayListView, &QTableView::doubleClicked, this, &MainWindows::onTableDoubleClicked);
+    connect(Configuration::instance(), &Configuration::updateLanguage, this, &MainWindows::onUpdateLanguage);
+
+    connect(mPlaylistModel, &PlaylistModel::gpsDataChanged, this, &MainWindows::onGpsDataChanged);
+}
+
+void MainWindows::onUpdateLanguage()
+{
+    ui->retranslateUi(this);
+    // The form's texts know neither the window state nor the playing file.
+    showMaximizeState();
+    setFileName(mFileName);
+
+    ApplicationIdentity::apply(tr("Fenmora"));
+    setTitle(ApplicationIdentity::title());
+    setWindowTitle(QCoreApplication::applicationName());
+}
+
+void MainWindows::openFile()
+{
+    qDebug() << "open file--";
+    QFileDialog dialog(this);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setWindowTitle(tr("Open Files"));
+    dialog.setNameFilter(QStringLiteral("*.mov *.mp4 *.avi"));
+    dialog.setDirectory(Configuration::instance()->videoFilePath());
+    dialog.setFileMode(QFileDialog::ExistingFiles);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    openFiles(dialog.selectedUrls());
+}
+
+void MainWindows::openFiles(const QList<QUrl> &urls)
+{
+    if (urls.isEmpty())
+        return;
+    const QString folder = QFileInfo(urls.first().toLocalFile()).absolutePath();
+    Configuration::instance()->setVideoFilePath(folder);
+    qDebug() << "select file count:" << urls.size();
+    playTableRow(addFiles(urls));
+}
+
+void MainWindows::openLaunchFiles(const QList<QUrl> &urls)
+{
+    if (!urls.isEmpty())
+        playTableRow(addFiles(urls));
+}
+
+int MainWindows::addFiles(const QList<QUrl> &urls)
+{
+    // Earlier files keep their place ahead of this batch.
+    while (!mPendingFiles.isEmpty())
+        addPendingFiles();
+    // A file already listed keeps its row, so the batch's rows need not be
+    // the last ones: the first file's own row is the one to play.
+    const int firstRow = mPlaylistModel->addFile(urls.first());
+    mPendingFiles = urls.mid(1);
+    // A small batch is listed at once, so the first file plays beside its
+    // companion; a memory card's worth fills in over several event-loop
+    // turns, each short enough for the window to stay responsive.
+    addPendingFiles();
+    if (!mPendingFiles.isEmpty())
+        mPendingTimer->start();
+    return firstRow;
+}
+
+void MainWindows::addPendingFiles()
+{
+    QElapsedTimer turn;
+    turn.start();
+    while (!mPendingFiles.isEmpty() && turn.elapsed() < addingTurnMs)
+        mPlaylistModel->addFile(mPendingFiles.takeFirst());
+    if (mPendingFiles.isEmpty()) {
+        mPendingTimer->stop();
+        qDebug() << "all file count:" << mPlaylistModel->rowCount();
+    }
+}
+
+void MainWindows::onDropFile(QString filePath)
+{
+    playTableRow(addFiles({QUrl(filePath, QUrl::TolerantMode)}));
+}
+
+void MainWindows::playTableRow(int row)
+{
+    ui->tbl_PlayListView->selectRow(row);
+    const QModelIndex current = ui->tbl_PlayListView->currentIndex();
+    if (current.isValid())
+        playRow(mPlaylistModel->rowAt(current.row()));
+}
+
+void MainWindows::playRow(PlaylistRow *row)
+{
+    if (!row || !row->url.isValid())
+        return;
+    ui->tbl_PlayListView->selectRow(row->id);
+    PlayAreaManager *playArea = ui->wgt_PlayArea;
+    playArea->stop();
+    PlaylistRow *companion = mPlaylistModel->companionRow(row);
+    playArea->setPlayMode(companion ? 2 : 1);
+    playArea->setMedia(row, companion);
+    playArea->play();
+    setFileName(row->url.fileName(QUrl::FullyDecoded));
+}
+
+void MainWindows::onStop()
+{
+    ui->wgt_PlayArea->stop();
+    ui->wgt_PlayCtrl->resetInfo();
+    setFileName(QString());
+}
+
+void MainWindows::playClicked()
+{
+    if (ui->wgt_PlayCtrl->state() == QMediaPlayer::PausedState) {
+        ui->wgt_PlayArea->play();
+        return;
+    }
+    const QModelIndexList selected = ui->tbl_PlayListView->selectionModel()->selectedRows(0);
+    if (!selected.isEmpty() && selected.first().isValid())
+        playRow(mPlaylistModel->rowAt(selected.first().row()));
+}
+
+void MainWindows::previousClicked()
+{
+    const QUrl playing = ui->wgt_PlayArea->media().request().url();
+    if (PlaylistRow *row = mPlaylistModel->previousRow(playing))
+        playRow(row);
+}
+
+void MainWindows::nextClicked()
+{
+    const QUrl playing = ui->wgt_PlayArea->media().request().url();
+    if (PlaylistRow *row = mPlaylistModel->nextRow(playing))
+        playRow(row);
+    else
+        ui->wgt_PlayCtrl->stopAndRewind();
+}
+
+void MainWindows::durationChanged(qint64 duration)
+{
+    ui->wgt_PlayCtrl->setDuration(int(duration / 1000));
+}
+
+void MainWindows::positionChanged(qint64 second, int rowId)
+{
+    ui->wgt_PlayCtrl->setPosition(int(second));
+    mPlaylistModel->setCurrentSecond(rowId, int(second));
+}
+
+void MainWindows::on_pBtn_Step_clicked()
+{
+    Setting setting(this);
+    setting.exec();
+}
+
+void MainWindows::on_pBtn_Minimize_clicked()
+{
+    showMinimized();
+}
+
+void MainWindows::on_pBtn_Maximize_clicked()
+{
+    if (isMaximized())
+        showNormal();
+    else
+        showMaximized();
+    showMaximizeState();
+}
+
+void MainWindows::showMaximizeState()
+{
+    const bool maximized = isMaximized();
+    ui->pBtn_Maximize->setChecked(maximized);
+    ui->pBtn_Maximize->setToolTip(maximized ? tr("Restore Down") : tr("Maximize"));
+}
+
+void MainWindows::on_pBtn_Close_clicked()
+{
+    close();
+}
+
+void MainWindows::onTableDoubleClicked(QModelIndex index)
+{
+    if (index.isValid())
+        playRow(mPlaylistModel->rowAt(index.row()));
+}
+
+void MainWindows::onGpsDataChanged(int rowId, GpsData data)
+{
+    ControlPanel *panel = ui->wgt_PlayCtrl;
+    // Samples still on their way after a stop or a change of file are stale.
+    if (panel->state() == QMediaPlayer::StoppedState || rowId != ui->wgt_PlayArea->mainRowId())
+        return;
+    panel->setLongitudeAndLatitude(coordinateText(data.latHemisphere, data.latitude),
+                                   coordinateText(data.lonHemisphere, data.longitude));
+    panel->setGpsDateTime(cameraDateTime(data));
+    panel->setSpeed(data.speed);
+}
+
+void MainWindows::keyPressEvent(QKeyEvent *e)
+{
+    qDebug() << "MainWindows::keyPressEvent" << e->key();
+    if (handlePlaybackKey(e))
+        return;
+    if (e->key() == Qt::Key_Escape) {
+        // A dialog would close on Escape; the player's window stays.
+        e->accept();
+        return;
+    }
+    QDialog::keyPressEvent(e);
+}
+
+void MainWindows::onKeyPressEvent(QKeyEvent *e)
+{
+    handlePlaybackKey(e);
+}
+
+bool MainWindows::handlePlaybackKey(QKeyEvent *e)
+{
+    ControlPanel *panel = ui->wgt_PlayCtrl;
+    switch (e->key()) {
+    case Qt::Key_Left:
+        panel->seekBy(-1);
+        break;
+    case Qt::Key_Right:
+        panel->seekBy(1);
+        break;
+    case Qt::Key_Space:
+        panel->playClicked();
+        break;
+    default:
+        return false;
+    }
+    e->accept();
+    return true;
+}
+
+void MainWindows::setTitle(const QString &text)
+{
+    mTitle = text;
+    HeaderText::setTitle(ui->lbl_Title, text);
+}
+
+void MainWindows::setFileName(const QString &text)
+{
+    mFileName = text;
+    HeaderText::setFileName(ui->lbl_FileName, text);
+}
+
+bool MainWindows::eventFilter(QObject *watched, QEvent *event)
+{
+    // The header's texts are elided for their label's width; the layout
+    // gives the labels their widths only later and changes them on resize.
+    if (event->type() == QEvent::Resize) {
+        if (watched == ui->lbl_Title)
+            HeaderText::setTitle(ui->lbl_Title, mTitle);
+        else if (watched == ui->lbl_FileName)
+            HeaderText::setFileName(ui->lbl_FileName, mFileName);
+    }
+    return QDialog::eventFilter(watched, event);
+}

@@ -1,0 +1,85 @@
+#pragma once
+
+#include "GpsData.h"
+
+#include <QDialog>
+#include <QList>
+#include <QModelIndex>
+#include <QString>
+#include <QUrl>
+
+class PlaylistModel;
+class QKeyEvent;
+class QTimer;
+struct PlaylistRow;
+
+namespace Ui {
+class MainWindows;
+}
+
+// The player's only top-level window: a frameless dark window with the video
+// area, the control bar, the playlist table and the telemetry column. It owns
+// the playlist model, connects the components to each other and carries out
+// what the user asks for: open, play, pause, step between files, stop, seek
+// by key and change the interface language.
+class MainWindows : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit MainWindows(QWidget *parent = nullptr);
+    ~MainWindows() override;
+
+    // What the open dialog does with the files the user picked: lists them,
+    // remembers their folder for the next dialog and plays the first.
+    void openFiles(const QList<QUrl> &urls);
+    // Files handed over at launch: listed and the first played, like files
+    // dropped on the video area (the open dialog's folder stays as it was).
+    void openLaunchFiles(const QList<QUrl> &urls);
+
+protected:
+    void keyPressEvent(QKeyEvent *e) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private slots:
+    void onUpdateLanguage();
+    void openFile();
+    void onDropFile(QString filePath);
+    void onStop();
+    void playClicked();
+    void previousClicked();
+    void nextClicked();
+    void durationChanged(qint64 duration);
+    void positionChanged(qint64 second, int rowId);
+    void on_pBtn_Step_clicked();
+    void on_pBtn_Minimize_clicked();
+    void on_pBtn_Maximize_clicked();
+    void on_pBtn_Close_clicked();
+    void onTableDoubleClicked(QModelIndex index);
+    void onGpsDataChanged(int rowId, GpsData data);
+    void onKeyPressEvent(QKeyEvent *e);
+
+private:
+    void setUpTable();
+    void connectComponents();
+    void setTitle(const QString &text);
+    void setFileName(const QString &text);
+    void showMaximizeState();
+    // Lists a non-empty batch in order and returns the first file's row;
+    // the files of a large batch after the first few are listed later.
+    int addFiles(const QList<QUrl> &urls);
+    void addPendingFiles();
+    // Selects the table row and plays what the table then has as current.
+    void playTableRow(int row);
+    void playRow(PlaylistRow *row);
+    bool handlePlaybackKey(QKeyEvent *e);
+
+    Ui::MainWindows *ui;
+    PlaylistModel *mPlaylistModel = nullptr;
+    // Full texts of the header labels, elided again whenever a label resizes.
+    QString mTitle;
+    QString mFileName;
+    // Files of an opened batch still to be listed, and the timer that lists
+    // them a few at a time.
+    QList<QUrl> mPendingFiles;
+    QTimer *mPendingTimer = nullptr;
+};

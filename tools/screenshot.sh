@@ -1,0 +1,58 @@
+#!/bin/sh
+# Makes the README's picture of the player: starts the built program on a
+# private X server (Xvfb, from the xvfb and xauth packages) with the demo
+# recording's front and rear clips given on the command line, waits until the
+# video moves, and grabs the screen with ffmpeg's x11grab device.
+#
+#   tools/screenshot.sh <build-dir> <output.png>
+#
+# The build needs the targets vantrel and demo.
+set -eu
+
+width=921
+height=628
+
+if [ "${1:-}" != "--on-display" ]; then
+    [ $# -eq 2 ] || { echo "usage: $0 <build-dir> <output.png>" >&2; exit 2; }
+    build=$(cd "$1" && pwd)
+    output=$(realpath -m "$2")
+    [ -x "$build/src/app/vantrel" ] || { echo "$build/src/app/vantrel is missing: build target vantrel" >&2; exit 1; }
+    [ -f "$build/demo/20261206_101500F.MP4" ] || { echo "demo recordings are missing: build target demo" >&2; exit 1; }
+    exec xvfb-run -a -s "-screen 0 ${width}x${height}x24" sh "$0" --on-display "$build" "$output"
+fi
+
+build=$2
+output=$3
+work=$(mktemp -d)
+trap 'kill "$player" 2>/dev/null || true; rm -rf "$work"' EXIT
+
+# A copy of its own, so the configuration file written beside it (English,
+# the program's source texts) is neither the build's nor the user's.
+cp "$build/src/app/vantrel" "$work/"
+printf '[General]\nlanguage=2\n' > "$work/configuration.ini"
+LANG=C.UTF-8 LC_ALL=C.UTF-8 "$work/vantrel" \
+    "$build/demo/20261206_101500F.MP4" "$build/demo/20261206_101500R.MP4" \
+    > "$work/log.txt" 2>&1 &
+player=$!
+
+grab() {
+    ffmpeg -loglevel error -f x11grab -draw_mouse 0 -video_size "${width}x${height}" -i "$DISPLAY" \
+        -frames:v 1 -y "$1"
+}
+
+# Playing once two grabs a second apart differ; then a few seconds more, so
+# that the control bar shows the drive's telemetry.
+tries=0
+while :; do
+    kill -0 "$player" 2>/dev/null || { echo "the player ended early:" >&2; cat "$work/log.txt" >&2; exit 1; }
+    grab "$work/a.png"
+    sleep 1
+    grab "$work/b.png"
+    cmp -s "$work/a.png" "$work/b.png" || break
+    tries=$((tries + 1))
+    [ "$tries" -lt 30 ] || { echo "the video never moved" >&2; exit 1; }
+done
+sleep 4
+mkdir -p "$(dirname "$output")"
+grab "$output"
+echo "wrote $output"
