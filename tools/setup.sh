@@ -15,7 +15,8 @@ packages="build-essential cmake ninja-build pkg-config qtbase5-dev qtbase5-dev-t
     libbenchmark-dev ffmpeg fonts-dejavu-core gpsbabel xvfb xauth clang libclang-rt-14-dev
     qtmultimedia5-dev libqt5multimedia5-plugins qttools5-dev qttools5-dev-tools
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-bad
-    gstreamer1.0-libav gstreamer1.0-x libqt5svg5-dev fonts-crosextra-carlito fonts-liberation"
+    gstreamer1.0-libav gstreamer1.0-x libqt5svg5-dev fonts-crosextra-carlito fonts-liberation
+    dbus"
 
 install_packages() {
     missing=""
