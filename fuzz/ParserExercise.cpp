@@ -73,3 +73,10 @@ void exerciseParser(ParserObject &parser, const std::uint8_t *data, std::size_t 
                 && std::isfinite(sample.longitude));
     }
 }
+
+// libFuzzer calls this once before the first input.
+extern "C" int LLVMFuzzerInitialize(int *, char ***)
+{
+    silenceQtMessages();
+    return 0;
+}

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "FuzzInput.h"
+
 #include <cstddef>
 #include <cstdint>
 
@@ -15,3 +17,16 @@ void silenceQtMessages();
 // the parser makes to its callers (a NUL-terminated time text, a finite
 // course, an all-zero sample when there is no record).
 void exerciseParser(ParserObject &parser, const std::uint8_t *data, std::size_t size);
+
+// One fuzz run: the input becomes a file that a fresh parser walks and
+// decodes from.
+template<typename Parser>
+int fuzzParser(const std::uint8_t *data, std::size_t size)
+{
+    static FuzzInput input;
+    if (!input.store(data, size))
+        return 0;
+    Parser parser(input.path());
+    exerciseParser(parser, data, size);
+    return 0;
+}

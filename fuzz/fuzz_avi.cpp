@@ -1,20 +1,8 @@
 // Walks an AVI file's chunks from arbitrary bytes and decodes a few seconds.
 #include "AVIParser.h"
-#include "FuzzInput.h"
 #include "ParserExercise.h"
-
-extern "C" int LLVMFuzzerInitialize(int *, char ***)
-{
-    silenceQtMessages();
-    return 0;
-}
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    static FuzzInput input;
-    if (!input.store(data, size))
-        return 0;
-    AVIParser parser(input.path());
-    exerciseParser(parser, data, size);
-    return 0;
+    return fuzzParser<AVIParser>(data, size);
 }

@@ -4,33 +4,25 @@
 
 namespace BoxWriter {
 
-QByteArray bigEndian16(quint16 value)
+namespace {
+
+template<typename Value>
+QByteArray bytesOf(Value value, bool bigEndian)
 {
-    QByteArray bytes(2, '\0');
-    qToBigEndian(value, bytes.data());
+    QByteArray bytes(sizeof value, '\0');
+    if (bigEndian)
+        qToBigEndian(value, bytes.data());
+    else
+        qToLittleEndian(value, bytes.data());
     return bytes;
 }
 
-QByteArray bigEndian32(quint32 value)
-{
-    QByteArray bytes(4, '\0');
-    qToBigEndian(value, bytes.data());
-    return bytes;
-}
+} // namespace
 
-QByteArray bigEndian64(quint64 value)
-{
-    QByteArray bytes(8, '\0');
-    qToBigEndian(value, bytes.data());
-    return bytes;
-}
-
-QByteArray littleEndian32(quint32 value)
-{
-    QByteArray bytes(4, '\0');
-    qToLittleEndian(value, bytes.data());
-    return bytes;
-}
+QByteArray bigEndian16(quint16 value) { return bytesOf(value, true); }
+QByteArray bigEndian32(quint32 value) { return bytesOf(value, true); }
+QByteArray bigEndian64(quint64 value) { return bytesOf(value, true); }
+QByteArray littleEndian32(quint32 value) { return bytesOf(value, false); }
 
 QByteArray box(const char *type, const QByteArray &payload)
 {
