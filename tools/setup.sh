@@ -2,7 +2,7 @@
 # Sets up a fresh Debian 12 machine for Vantrel, builds it, then either runs
 # the main job or the whole test suite.
 #
-#   tools/setup.sh run    install, build, export the demo drive
+#   tools/setup.sh run    install, build, start the player on the demo drive
 #   tools/setup.sh test   install, build, run every test and the fuzz smoke runs
 set -eu
 
@@ -37,14 +37,19 @@ build_all() {
     cmake --build "$build" -j "$jobs"
 }
 
+# Starts the player with the demo recordings; the first front clip plays
+# with its rear companion beside it. Without a display, shows what the
+# exporter decodes from them instead.
 run_main_job() {
-    exporter="$build/src/exporter/vantrel-telemetry"
     demo="$build/demo"
-    echo "== Demo recordings in $demo"
-    "$exporter" --info "$demo"/*.MP4 "$demo"/*.MOV "$demo"/*.AVI
-    "$exporter" --format gpx "$demo"/*F.MP4 > "$demo/drive.gpx"
-    echo "== The front clips' drive as one GPS track: $demo/drive.gpx"
-    "$exporter" --from 0 --to 4 "$demo"/20261206_101500F.MP4
+    if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+        echo "No display: here is what the demo recordings carry."
+        "$build/src/exporter/vantrel-telemetry" --info "$demo"/*.MP4 "$demo"/*.MOV "$demo"/*.AVI
+        exit 0
+    fi
+    exec "$build/src/app/vantrel" "$demo"/20261206_101500F.MP4 "$demo"/20261206_101500R.MP4 \
+        "$demo"/20261206_101600F.MP4 "$demo"/20261206_101600R.MP4 \
+        "$demo"/drive-mov-layout.MOV "$demo"/drive-avi-layout.AVI
 }
 
 run_tests() {
