@@ -2,6 +2,111 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_TW" sourcelanguage="en_US">
 <context>
+    <name>ControlPanel</name>
+    <message>
+        <source>Form</source>
+        <translation>表單</translation>
+    </message>
+    <message>
+        <source>0000/00/00 00:00:00</source>
+        <translation>0000/00/00 00:00:00</translation>
+    </message>
+    <message>
+        <source>000 km/h</source>
+        <translation>000 km/h</translation>
+    </message>
+    <message>
+        <source>N00.000000,E000.000000</source>
+        <translation>N00.000000,E000.000000</translation>
+    </message>
+    <message>
+        <source>00:00:00/00:00:00</source>
+        <translation>00:00:00/00:00:00</translation>
+    </message>
+    <message>
+        <source>Open Files</source>
+        <translation>開啟檔案</translation>
+    </message>
+    <message>
+        <source>Capture</source>
+        <translation>截圖</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>上一個</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>播放</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>下一個</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>音量</translation>
+    </message>
+    <message>
+        <source>%1 km/h</source>
+        <translation>%1 km/h</translation>
+    </message>
+    <message>
+        <source>%1 MPH</source>
+        <translation>%1 mph</translation>
+    </message>
+</context>
+<context>
+    <name>FComboBox</name>
+    <message>
+        <source>Form</source>
+        <translation>表單</translation>
+    </message>
+    <message>
+        <source>Slow</source>
+        <translation>減速</translation>
+    </message>
+    <message>
+        <source>Quick</source>
+        <translation>加速</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindows</name>
+    <message>
+        <source>Minimize</source>
+        <translation>最小化</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>最大化</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>關閉</translation>
+    </message>
+    <message>
+        <source>Fenmora</source>
+        <translation>Fenmora</translation>
+    </message>
+    <message>
+        <source>Open Files</source>
+        <translation>開啟檔案</translation>
+    </message>
+    <message>
+        <source>Restore Down</source>
+        <translation>還原</translation>
+    </message>
+</context>
+<context>
     <name>PlaylistModel</name>
     <message>
         <source>File Name</source>
@@ -61,6 +166,13 @@
     <message>
         <source>YB</source>
         <translation>YB</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Fenmora</source>
+        <translation>Fenmora</translation>
     </message>
 </context>
 <context>
@@ -124,6 +236,62 @@
     <message>
         <source>MP/h</source>
         <translation>英里/小時</translation>
+    </message>
+    <message>
+        <source>Dialog</source>
+        <translation>對話方塊</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>關閉</translation>
+    </message>
+    <message>
+        <source>Personal settings</source>
+        <translation>個人設定</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>語言</translation>
+    </message>
+    <message>
+        <source>Screenshot save path</source>
+        <translation>截圖儲存路徑</translation>
+    </message>
+    <message>
+        <source>choose</source>
+        <translation>瀏覽</translation>
+    </message>
+    <message>
+        <source>Map</source>
+        <translation>地圖</translation>
+    </message>
+    <message>
+        <source>Baidu Maps</source>
+        <translation>百度地圖</translation>
+    </message>
+    <message>
+        <source>Google Maps</source>
+        <translation>Google 地圖</translation>
+    </message>
+    <message>
+        <source>SpeedUnit</source>
+        <translation>速度單位</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>儲存</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Open Directory</source>
+        <translation>選擇資料夾</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,111 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR" sourcelanguage="en_US">
 <context>
+    <name>ControlPanel</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulaire</translation>
+    </message>
+    <message>
+        <source>0000/00/00 00:00:00</source>
+        <translation>0000/00/00 00:00:00</translation>
+    </message>
+    <message>
+        <source>000 km/h</source>
+        <translation>000 km/h</translation>
+    </message>
+    <message>
+        <source>N00.000000,E000.000000</source>
+        <translation>N00.000000,E000.000000</translation>
+    </message>
+    <message>
+        <source>00:00:00/00:00:00</source>
+        <translation>00:00:00/00:00:00</translation>
+    </message>
+    <message>
+        <source>Open Files</source>
+        <translation>Ouvrir des fichiers</translation>
+    </message>
+    <message>
+        <source>Capture</source>
+        <translation>Capture d&apos;écran</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Précédent</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Lecture</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêt</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Suivant</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Volume</translation>
+    </message>
+    <message>
+        <source>%1 km/h</source>
+        <translation>%1 km/h</translation>
+    </message>
+    <message>
+        <source>%1 MPH</source>
+        <translation>%1 mi/h</translation>
+    </message>
+</context>
+<context>
+    <name>FComboBox</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulaire</translation>
+    </message>
+    <message>
+        <source>Slow</source>
+        <translation>Ralentir</translation>
+    </message>
+    <message>
+        <source>Quick</source>
+        <translation>Accélérer</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindows</name>
+    <message>
+        <source>Minimize</source>
+        <translation>Réduire</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <translation>Paramètres</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>Agrandir</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Fenmora</source>
+        <translation>Fenmora</translation>
+    </message>
+    <message>
+        <source>Open Files</source>
+        <translation>Ouvrir des fichiers</translation>
+    </message>
+    <message>
+        <source>Restore Down</source>
+        <translation>Restaurer</translation>
+    </message>
+</context>
+<context>
     <name>PlaylistModel</name>
     <message>
         <source>File Name</source>
@@ -61,6 +166,13 @@
     <message>
         <source>YB</source>
         <translation>Yo</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Fenmora</source>
+        <translation>Fenmora</translation>
     </message>
 </context>
 <context>
@@ -124,6 +236,62 @@
     <message>
         <source>MP/h</source>
         <translation>mi/h</translation>
+    </message>
+    <message>
+        <source>Dialog</source>
+        <translation>Boîte de dialogue</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Paramètres</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Personal settings</source>
+        <translation>Préférences personnelles</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>Screenshot save path</source>
+        <translation>Dossier des captures d&apos;écran</translation>
+    </message>
+    <message>
+        <source>choose</source>
+        <translation>Parcourir</translation>
+    </message>
+    <message>
+        <source>Map</source>
+        <translation>Carte</translation>
+    </message>
+    <message>
+        <source>Baidu Maps</source>
+        <translation>Baidu Maps</translation>
+    </message>
+    <message>
+        <source>Google Maps</source>
+        <translation>Google Maps</translation>
+    </message>
+    <message>
+        <source>SpeedUnit</source>
+        <translation>Unité de vitesse</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Open Directory</source>
+        <translation>Choisir un dossier</translation>
     </message>
 </context>
 </TS>

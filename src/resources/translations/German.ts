@@ -2,6 +2,111 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE" sourcelanguage="en_US">
 <context>
+    <name>ControlPanel</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <source>0000/00/00 00:00:00</source>
+        <translation>0000/00/00 00:00:00</translation>
+    </message>
+    <message>
+        <source>000 km/h</source>
+        <translation>000 km/h</translation>
+    </message>
+    <message>
+        <source>N00.000000,E000.000000</source>
+        <translation>N00.000000,E000.000000</translation>
+    </message>
+    <message>
+        <source>00:00:00/00:00:00</source>
+        <translation>00:00:00/00:00:00</translation>
+    </message>
+    <message>
+        <source>Open Files</source>
+        <translation>Dateien öffnen</translation>
+    </message>
+    <message>
+        <source>Capture</source>
+        <translation>Bildschirmfoto</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Vorherige</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Wiedergabe</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Nächste</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Lautstärke</translation>
+    </message>
+    <message>
+        <source>%1 km/h</source>
+        <translation>%1 km/h</translation>
+    </message>
+    <message>
+        <source>%1 MPH</source>
+        <translation>%1 mph</translation>
+    </message>
+</context>
+<context>
+    <name>FComboBox</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <source>Slow</source>
+        <translation>Langsamer</translation>
+    </message>
+    <message>
+        <source>Quick</source>
+        <translation>Schneller</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindows</name>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimieren</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>Maximieren</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Fenmora</source>
+        <translation>Fenmora</translation>
+    </message>
+    <message>
+        <source>Open Files</source>
+        <translation>Dateien öffnen</translation>
+    </message>
+    <message>
+        <source>Restore Down</source>
+        <translation>Verkleinern</translation>
+    </message>
+</context>
+<context>
     <name>PlaylistModel</name>
     <message>
         <source>File Name</source>
@@ -61,6 +166,13 @@
     <message>
         <source>YB</source>
         <translation>YB</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Fenmora</source>
+        <translation>Fenmora</translation>
     </message>
 </context>
 <context>
@@ -124,6 +236,62 @@
     <message>
         <source>MP/h</source>
         <translation>mph</translation>
+    </message>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Personal settings</source>
+        <translation>Persönliche Einstellungen</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>Screenshot save path</source>
+        <translation>Speicherort für Bildschirmfotos</translation>
+    </message>
+    <message>
+        <source>choose</source>
+        <translation>Durchsuchen</translation>
+    </message>
+    <message>
+        <source>Map</source>
+        <translation>Karte</translation>
+    </message>
+    <message>
+        <source>Baidu Maps</source>
+        <translation>Baidu Maps</translation>
+    </message>
+    <message>
+        <source>Google Maps</source>
+        <translation>Google Maps</translation>
+    </message>
+    <message>
+        <source>SpeedUnit</source>
+        <translation>Geschwindigkeitseinheit</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Open Directory</source>
+        <translation>Ordner auswählen</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,111 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it_IT" sourcelanguage="en_US">
 <context>
+    <name>ControlPanel</name>
+    <message>
+        <source>Form</source>
+        <translation>Modulo</translation>
+    </message>
+    <message>
+        <source>0000/00/00 00:00:00</source>
+        <translation>0000/00/00 00:00:00</translation>
+    </message>
+    <message>
+        <source>000 km/h</source>
+        <translation>000 km/h</translation>
+    </message>
+    <message>
+        <source>N00.000000,E000.000000</source>
+        <translation>N00.000000,E000.000000</translation>
+    </message>
+    <message>
+        <source>00:00:00/00:00:00</source>
+        <translation>00:00:00/00:00:00</translation>
+    </message>
+    <message>
+        <source>Open Files</source>
+        <translation>Apri file</translation>
+    </message>
+    <message>
+        <source>Capture</source>
+        <translation>Cattura schermata</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Precedente</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Riproduci</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Interrompi</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Successivo</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Volume</translation>
+    </message>
+    <message>
+        <source>%1 km/h</source>
+        <translation>%1 km/h</translation>
+    </message>
+    <message>
+        <source>%1 MPH</source>
+        <translation>%1 mph</translation>
+    </message>
+</context>
+<context>
+    <name>FComboBox</name>
+    <message>
+        <source>Form</source>
+        <translation>Modulo</translation>
+    </message>
+    <message>
+        <source>Slow</source>
+        <translation>Rallenta</translation>
+    </message>
+    <message>
+        <source>Quick</source>
+        <translation>Accelera</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindows</name>
+    <message>
+        <source>Minimize</source>
+        <translation>Riduci a icona</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <translation>Impostazioni</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>Ingrandisci</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Fenmora</source>
+        <translation>Fenmora</translation>
+    </message>
+    <message>
+        <source>Open Files</source>
+        <translation>Apri file</translation>
+    </message>
+    <message>
+        <source>Restore Down</source>
+        <translation>Ripristina</translation>
+    </message>
+</context>
+<context>
     <name>PlaylistModel</name>
     <message>
         <source>File Name</source>
@@ -61,6 +166,13 @@
     <message>
         <source>YB</source>
         <translation>YB</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Fenmora</source>
+        <translation>Fenmora</translation>
     </message>
 </context>
 <context>
@@ -124,6 +236,62 @@
     <message>
         <source>MP/h</source>
         <translation>mph</translation>
+    </message>
+    <message>
+        <source>Dialog</source>
+        <translation>Finestra di dialogo</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Impostazioni</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Personal settings</source>
+        <translation>Impostazioni personali</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Lingua</translation>
+    </message>
+    <message>
+        <source>Screenshot save path</source>
+        <translation>Cartella delle schermate</translation>
+    </message>
+    <message>
+        <source>choose</source>
+        <translation>Sfoglia</translation>
+    </message>
+    <message>
+        <source>Map</source>
+        <translation>Mappa</translation>
+    </message>
+    <message>
+        <source>Baidu Maps</source>
+        <translation>Baidu Maps</translation>
+    </message>
+    <message>
+        <source>Google Maps</source>
+        <translation>Google Maps</translation>
+    </message>
+    <message>
+        <source>SpeedUnit</source>
+        <translation>Unità di velocità</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Open Directory</source>
+        <translation>Scegli cartella</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,111 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja_JP" sourcelanguage="en_US">
 <context>
+    <name>ControlPanel</name>
+    <message>
+        <source>Form</source>
+        <translation>フォーム</translation>
+    </message>
+    <message>
+        <source>0000/00/00 00:00:00</source>
+        <translation>0000/00/00 00:00:00</translation>
+    </message>
+    <message>
+        <source>000 km/h</source>
+        <translation>000 km/h</translation>
+    </message>
+    <message>
+        <source>N00.000000,E000.000000</source>
+        <translation>N00.000000,E000.000000</translation>
+    </message>
+    <message>
+        <source>00:00:00/00:00:00</source>
+        <translation>00:00:00/00:00:00</translation>
+    </message>
+    <message>
+        <source>Open Files</source>
+        <translation>ファイルを開く</translation>
+    </message>
+    <message>
+        <source>Capture</source>
+        <translation>スクリーンショット</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>前へ</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>再生</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>次へ</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>音量</translation>
+    </message>
+    <message>
+        <source>%1 km/h</source>
+        <translation>%1 km/h</translation>
+    </message>
+    <message>
+        <source>%1 MPH</source>
+        <translation>%1 mph</translation>
+    </message>
+</context>
+<context>
+    <name>FComboBox</name>
+    <message>
+        <source>Form</source>
+        <translation>フォーム</translation>
+    </message>
+    <message>
+        <source>Slow</source>
+        <translation>再生速度を下げる</translation>
+    </message>
+    <message>
+        <source>Quick</source>
+        <translation>再生速度を上げる</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindows</name>
+    <message>
+        <source>Minimize</source>
+        <translation>最小化</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>最大化</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Fenmora</source>
+        <translation>Fenmora</translation>
+    </message>
+    <message>
+        <source>Open Files</source>
+        <translation>ファイルを開く</translation>
+    </message>
+    <message>
+        <source>Restore Down</source>
+        <translation>元に戻す</translation>
+    </message>
+</context>
+<context>
     <name>PlaylistModel</name>
     <message>
         <source>File Name</source>
@@ -61,6 +166,13 @@
     <message>
         <source>YB</source>
         <translation>YB</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Fenmora</source>
+        <translation>Fenmora</translation>
     </message>
 </context>
 <context>
@@ -124,6 +236,62 @@
     <message>
         <source>MP/h</source>
         <translation>mph</translation>
+    </message>
+    <message>
+        <source>Dialog</source>
+        <translation>ダイアログ</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Personal settings</source>
+        <translation>個人設定</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>言語</translation>
+    </message>
+    <message>
+        <source>Screenshot save path</source>
+        <translation>スクリーンショットの保存先</translation>
+    </message>
+    <message>
+        <source>choose</source>
+        <translation>参照</translation>
+    </message>
+    <message>
+        <source>Map</source>
+        <translation>地図</translation>
+    </message>
+    <message>
+        <source>Baidu Maps</source>
+        <translation>Baidu マップ</translation>
+    </message>
+    <message>
+        <source>Google Maps</source>
+        <translation>Google マップ</translation>
+    </message>
+    <message>
+        <source>SpeedUnit</source>
+        <translation>速度の単位</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Open Directory</source>
+        <translation>フォルダーを選択</translation>
     </message>
 </context>
 </TS>
