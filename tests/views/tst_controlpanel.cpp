@@ -1,78 +1,67 @@
 #include "Configuration.h"
 #include "ControlPanel.h"
 #include "ImageResources.h"
-#include "MarkingTranslator.h"
-#include "SkinImages.h"
 
+#include <QAbstractButton>
+#include <QFile>
 #include <QLabel>
-#include <QMouseEvent>
-#include <QPushButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QSlider>
-#include <QStyleOptionSlider>
 #include <QTest>
-#include <QToolButton>
+#include <QTranslator>
 
 #include <memory>
 
 namespace {
 
+// Brackets every text, to show which texts the widgets take through the translator.
+class MarkingTranslator : public QTranslator
+{
+public:
+    QString translate(const char *, const char *text, const char *, int) const override
+    {
+        return *text ? QLatin1Char('[') + QString::fromUtf8(text) + QLatin1Char(']') : QString();
+    }
+    bool isEmpty() const override { return false; }
+};
+
+using Calls = QList<QList<QVariant>>; // one argument list per emission
+
 template<typename Child = QWidget>
-Child *part(const ControlPanel &panel, const char *name)
+Child *part(const QWidget &parent, const char *name)
 {
-    return panel.findChild<Child *>(QLatin1String(name));
+    return parent.findChild<Child *>(QLatin1String(name));
 }
 
-QString text(const ControlPanel &panel, const char *label)
+QString text(const QWidget &parent, const char *label)
 {
-    return part<QLabel>(panel, label)->text();
-}
-
-QList<QVariant> firstArguments(const QSignalSpy &spy)
-{
-    QList<QVariant> values;
-    for (const QList<QVariant> &arguments : spy)
-        values.append(arguments.at(0));
-    return values;
-}
-
-QPoint handleCentre(QSlider *slider)
-{
-    QStyleOptionSlider option;
-    option.initFrom(slider);
-    option.orientation = slider->orientation();
-    option.minimum = slider->minimum();
-    option.maximum = slider->maximum();
-    option.sliderPosition = slider->sliderPosition();
-    return slider->style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, slider).center();
+    return part<QLabel>(parent, label)->text();
 }
 
 } // namespace
 
+// The control bar with its rate selector, offscreen.
 class ControlPanelTest : public QObject
 {
     Q_OBJECT
 private slots:
     void initTestCase() { ImageResources::initialise(); }
     void init();
-    void cleanup() { mPanel.reset(); }
     void playTime_data();
     void playTime();
     void speedText_data();
     void speedText();
-    void buttons_data();
-    void buttons();
-    void playSkinFollowsState();
-    void muteFollowsReportedMuting();
+    void playButton_data();
+    void playButton();
+    void skinsFollowReportedState();
     void volumeIsNotEchoed();
     void seekBy_data();
     void seekBy();
-    void seekHandle();
     void rate_data();
     void rate();
-    void idleTexts();
     void languageChange();
-    void skinImagesExist() { QCOMPARE(missingSkinImages(mPanel.get()), QStringList()); }
+    void skinImagesExist();
 
 private:
     std::unique_ptr<ControlPanel> mPanel;
@@ -93,16 +82,11 @@ void ControlPanelTest::playTime_data()
     QTest::addColumn<bool>("handleHeld");
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("nextCount");
-
     QTest::newRow("nothing loaded") << 0 << 0 << false << "00:00/00:00" << 0;
-    QTest::newRow("start") << 180 << 0 << false << "00:00/03:00" << 0;
-    QTest::newRow("middle") << 180 << 65 << false << "01:05/03:00" << 0;
-    QTest::newRow("end") << 180 << 180 << false << "03:00/03:00" << 1;
-    QTest::newRow("handle held") << 180 << 65 << true << "01:05/03:00" << 0;
-    QTest::newRow("duration unknown") << 0 << 5 << false << "00:05/00:00" << 0;
+    QTest::newRow("middle, handle held") << 180 << 65 << true << "01:05/03:00" << 0;
+    QTest::newRow("end asks for the next file") << 180 << 180 << false << "03:00/03:00" << 1;
     QTest::newRow("one hour is short") << 3600 << 3600 << false << "00:00/00:00" << 1;
     QTest::newRow("over an hour") << 3601 << 0 << false << "00:00:00/01:00:01" << 0;
-    QTest::newRow("end of a long clip") << 3601 << 3601 << false << "01:00:01/01:00:01" << 1;
     QTest::newRow("over a day") << 100000 << 90061 << false << "25:01:01/27:46:40" << 0;
 }
 
@@ -115,9 +99,7 @@ void ControlPanelTest::playTime()
     QSignalSpy next(mPanel.get(), &ControlPanel::next);
     mPanel->setDuration(duration);
     slider->setSliderDown(handleHeld);
-
     mPanel->setPosition(position);
-
     QTEST(text(*mPanel, "lbl_PlayTime"), "text");
     QTEST(next.count(), "nextCount");
     // Position reports never move the handle the user holds.
@@ -129,12 +111,8 @@ void ControlPanelTest::speedText_data()
     QTest::addColumn<int>("unit");
     QTest::addColumn<int>("speed");
     QTest::addColumn<QString>("text");
-
-    QTest::newRow("km/h") << 0 << 100 << "100 km/h";
     QTest::newRow("km/h padded") << 0 << 5 << "005 km/h";
-    QTest::newRow("km/h wider than three") << 0 << 1234 << "1234 km/h";
     QTest::newRow("mph truncated") << 1 << 100 << "062 MPH";
-    QTest::newRow("mph below one") << 1 << 1 << "000 MPH";
     QTest::newRow("any other unit is mph") << 7 << 161 << "100 MPH";
 }
 
@@ -147,85 +125,58 @@ void ControlPanelTest::speedText()
     QTEST(text(*mPanel, "pBtn_SP"), "text");
 }
 
-void ControlPanelTest::buttons_data()
+// The one button plays or pauses depending on the reported state.
+void ControlPanelTest::playButton_data()
 {
     QTest::addColumn<QMediaPlayer::State>("state");
-    QTest::addColumn<QString>("button");
-    QTest::addColumn<QString>("signal");
-
-    const auto playing = QMediaPlayer::PlayingState;
-    QTest::newRow("open") << playing << "btn_OpenFile" << "openFile";
-    QTest::newRow("capture") << playing << "btn_ScreenShot" << "screenshot";
-    QTest::newRow("previous") << playing << "btn_Previous" << "previous";
-    QTest::newRow("next") << playing << "btn_Next" << "next";
-    QTest::newRow("stop") << playing << "btn_Stop" << "stop";
-    QTest::newRow("play while stopped") << QMediaPlayer::StoppedState << "btn_PlayOrPause" << "play";
-    QTest::newRow("pause while playing") << playing << "btn_PlayOrPause" << "pause";
-    QTest::newRow("play while paused") << QMediaPlayer::PausedState << "btn_PlayOrPause" << "play";
+    QTest::addColumn<int>("plays");
+    QTest::addColumn<int>("pauses");
+    QTest::newRow("stopped") << QMediaPlayer::StoppedState << 1 << 0;
+    QTest::newRow("playing") << QMediaPlayer::PlayingState << 0 << 1;
+    QTest::newRow("paused") << QMediaPlayer::PausedState << 1 << 0;
 }
 
-void ControlPanelTest::buttons()
+void ControlPanelTest::playButton()
 {
     QFETCH(QMediaPlayer::State, state);
-    QFETCH(QString, button);
-    QFETCH(QString, signal);
     mPanel->setState(state);
-    const QStringList names{"openFile", "screenshot", "previous", "next", "stop", "play", "pause"};
-    std::vector<std::unique_ptr<QSignalSpy>> spies;
-    for (const QString &name : names)
-        spies.push_back(std::make_unique<QSignalSpy>(mPanel.get(), ("2" + name.toLatin1() + "()").constData()));
-
-    QTest::mouseClick(part<QAbstractButton>(*mPanel, button.toLatin1().constData()), Qt::LeftButton);
-
-    QStringList emitted; // one name per emission
-    for (int i = 0; i < names.size(); ++i)
-        for (int count = spies[size_t(i)]->count(); count > 0; --count)
-            emitted += names[i];
-    QCOMPARE(emitted, QStringList(signal));
+    QSignalSpy play(mPanel.get(), &ControlPanel::play);
+    QSignalSpy pause(mPanel.get(), &ControlPanel::pause);
+    QTest::mouseClick(part(*mPanel, "btn_PlayOrPause"), Qt::LeftButton);
+    QTEST(int(play.count()), "plays");
+    QTEST(int(pause.count()), "pauses");
 }
 
-void ControlPanelTest::playSkinFollowsState()
+// Clicks toggle checkable buttons by themselves; the play/pause and mute
+// looks follow what the player reports, also when a click changed nothing.
+void ControlPanelTest::skinsFollowReportedState()
 {
-    auto *play = part<QPushButton>(*mPanel, "btn_PlayOrPause");
-    auto *stop = part<QPushButton>(*mPanel, "btn_Stop");
-
-    // Nothing to play: the click leaves the player stopped and the play image.
-    QTest::mouseClick(play, Qt::LeftButton);
-    QVERIFY(!play->isChecked());
+    auto *play = part<QAbstractButton>(*mPanel, "btn_PlayOrPause");
+    auto *stop = part(*mPanel, "btn_Stop");
+    auto *mute = part<QAbstractButton>(*mPanel, "tBtn_Mute");
+    QSignalSpy muting(mPanel.get(), &ControlPanel::changeMuting);
+    QTest::mouseClick(play, Qt::LeftButton); // nothing to play
+    QTest::mouseClick(mute, Qt::LeftButton); // no player answers
+    QVERIFY(!play->isChecked() && !mute->isChecked());
 
     // A player that starts at once turns the button to pause.
     connect(mPanel.get(), &ControlPanel::play, mPanel.get(),
             [this] { mPanel->setState(QMediaPlayer::PlayingState); });
     QTest::mouseClick(play, Qt::LeftButton);
-    QVERIFY(play->isChecked());
-    QVERIFY(stop->isEnabled());
-
+    QVERIFY(play->isChecked() && stop->isEnabled());
     mPanel->setState(QMediaPlayer::PausedState);
-    QVERIFY(!play->isChecked());
-    QVERIFY(stop->isEnabled());
+    QVERIFY(!play->isChecked() && stop->isEnabled());
     mPanel->setState(QMediaPlayer::StoppedState);
     QVERIFY(!stop->isEnabled());
-}
-
-void ControlPanelTest::muteFollowsReportedMuting()
-{
-    auto *mute = part<QToolButton>(*mPanel, "tBtn_Mute");
-    QSignalSpy muting(mPanel.get(), &ControlPanel::changeMuting);
-
-    QTest::mouseClick(mute, Qt::LeftButton); // no player answers
-    QVERIFY(!mute->isChecked());
     mPanel->setMuted(true);
-    QVERIFY(mPanel->isMuted());
-    QVERIFY(mute->isChecked());
     QTest::mouseClick(mute, Qt::LeftButton);
-
-    QCOMPARE(firstArguments(muting), (QList<QVariant>{true, false}));
+    QCOMPARE(Calls(muting), (Calls{{true}, {false}}));
     QVERIFY(mute->isChecked()); // muted until the player says otherwise
 }
 
-// The conversions between the slider's perceptual and the player's linear
-// volume are lossy, so a reported volume sent back would move the slider and
-// the volume, or never settle with a player that stores another value.
+// The slider is perceptual, the player linear, and the conversions are lossy:
+// a reported volume sent back would move the slider and the volume, or never
+// settle with a player that stores another value.
 void ControlPanelTest::volumeIsNotEchoed()
 {
     auto *slider = part<QSlider>(*mPanel, "hSlider_Volume");
@@ -236,11 +187,6 @@ void ControlPanelTest::volumeIsNotEchoed()
         QCOMPARE(slider->value(), position);
     }
     QCOMPARE(volume.count(), 101); // once per position, the first from 30 to 0
-    QCOMPARE(volume.first().at(0).toInt(), 0);
-    QCOMPARE(volume.last().at(0).toInt(), 100);
-    QCOMPARE(volume.at(30).at(0).toInt(), 8);
-    for (int i = 1; i < volume.count(); ++i)
-        QVERIFY(volume.at(i).at(0).toInt() >= volume.at(i - 1).at(0).toInt());
     disconnect(exact);
 
     connect(mPanel.get(), &ControlPanel::changeVolume, mPanel.get(),
@@ -250,7 +196,6 @@ void ControlPanelTest::volumeIsNotEchoed()
         slider->setValue(position);
         QVERIFY(volume.count() <= 1);
     }
-
     volume.clear();
     for (int reported = 0; reported <= 100; ++reported) {
         mPanel->setVolume(reported);
@@ -266,15 +211,13 @@ void ControlPanelTest::seekBy_data()
     QTest::addColumn<QMediaPlayer::State>("state");
     QTest::addColumn<int>("position");
     QTest::addColumn<int>("delta");
-    QTest::addColumn<QList<QVariant>>("emitted");
-
+    QTest::addColumn<Calls>("emitted");
     const auto playing = QMediaPlayer::PlayingState;
-    QTest::newRow("forward") << playing << 10 << 1 << QList<QVariant>{11};
-    QTest::newRow("back while paused") << QMediaPlayer::PausedState << 10 << -1 << QList<QVariant>{9};
-    QTest::newRow("back from the start") << playing << 0 << -1 << QList<QVariant>{};
-    QTest::newRow("onto the end") << playing << 59 << 1 << QList<QVariant>{60};
-    QTest::newRow("past the end") << playing << 60 << 1 << QList<QVariant>{};
-    QTest::newRow("stopped") << QMediaPlayer::StoppedState << 10 << 1 << QList<QVariant>{};
+    QTest::newRow("back while paused") << QMediaPlayer::PausedState << 10 << -1 << Calls{{9}};
+    QTest::newRow("back from the start") << playing << 0 << -1 << Calls{};
+    QTest::newRow("onto the end") << playing << 59 << 1 << Calls{{60}};
+    QTest::newRow("past the end") << playing << 60 << 1 << Calls{};
+    QTest::newRow("stopped") << QMediaPlayer::StoppedState << 10 << 1 << Calls{};
 }
 
 void ControlPanelTest::seekBy()
@@ -286,86 +229,38 @@ void ControlPanelTest::seekBy()
     mPanel->setDuration(60);
     mPanel->setPosition(position);
     QSignalSpy moved(mPanel.get(), &ControlPanel::sliderMoved);
-
     mPanel->seekBy(delta);
-
-    QTEST(firstArguments(moved), "emitted");
+    QTEST(Calls(moved), "emitted");
 }
 
-void ControlPanelTest::seekHandle()
-{
-    auto *slider = part<QSlider>(*mPanel, "hSlider_Seek");
-    mPanel->setDuration(100);
-    mPanel->setPosition(50);
-    QSignalSpy status(mPanel.get(), &ControlPanel::sliderStatusChanged);
-    QSignalSpy moved(mPanel.get(), &ControlPanel::sliderMoved);
-
-    const QPoint grab = handleCentre(slider);
-    const QPoint end(slider->width() - 1, grab.y());
-    QTest::mousePress(slider, Qt::LeftButton, {}, grab);
-    QMouseEvent drag(QEvent::MouseMove, end, slider->mapToGlobal(end), Qt::NoButton, Qt::LeftButton, {});
-    QApplication::sendEvent(slider, &drag);
-    QTest::mouseRelease(slider, Qt::LeftButton, {}, end);
-
-    QCOMPARE(status.count(), 2);
-    QCOMPARE(status.at(0), (QList<QVariant>{true, 50}));
-    QCOMPARE(status.at(1), (QList<QVariant>{false, 100}));
-    QCOMPARE(firstArguments(moved), QList<QVariant>{100});
-}
-
-// From code, or "U"/"D" for the selector's Up and Down buttons.
 void ControlPanelTest::rate_data()
 {
-    QTest::addColumn<QString>("action");
+    QTest::addColumn<QStringList>("actions"); // from 1.0x: buttons clicked or rates set from code
     QTest::addColumn<QString>("shown");
-    QTest::addColumn<QList<QVariant>>("emitted");
-
-    QTest::newRow("double") << "2" << "2.0x" << QList<QVariant>{2.0};
-    QTest::newRow("half") << "0.5" << "0.5x" << QList<QVariant>{0.5};
-    QTest::newRow("normal again") << "1" << "1.0x" << QList<QVariant>{1.0};
-    QTest::newRow("not offered") << "1.5" << "1.0x" << QList<QVariant>{};
-    QTest::newRow("zero") << "0" << "1.0x" << QList<QVariant>{};
-    QTest::newRow("slower") << "U" << "0.5x" << QList<QVariant>{0.5};
-    QTest::newRow("quicker") << "D" << "2.0x" << QList<QVariant>{2.0};
+    QTest::addColumn<bool>("upEnabled");
+    QTest::addColumn<bool>("downEnabled");
+    QTest::addColumn<Calls>("emitted");
+    QTest::newRow("slower stops at the first") << QStringList{"pBtn_Up", "pBtn_Up"} << "0.5x" << false << true << Calls{{0.5}};
+    QTest::newRow("quicker stops at the last") << QStringList{"pBtn_Down", "pBtn_Down"} << "2.0x" << true << false << Calls{{2.0}};
+    QTest::newRow("rate from code") << QStringList{"0.5", "2"} << "2.0x" << true << false << Calls{{0.5}, {2.0}};
+    QTest::newRow("same rate reported again") << QStringList{"1"} << "1.0x" << true << true << Calls{{1.0}};
+    QTest::newRow("rates not offered") << QStringList{"1.5", "0"} << "1.0x" << true << true << Calls{};
 }
 
 void ControlPanelTest::rate()
 {
-    QFETCH(QString, action);
+    QFETCH(QStringList, actions);
     QSignalSpy changed(mPanel.get(), &ControlPanel::changeRate);
-
-    if (action == QLatin1String("U") || action == QLatin1String("D"))
-        QTest::mouseClick(part(*mPanel, action == QLatin1String("U") ? "pBtn_Up" : "pBtn_Down"), Qt::LeftButton);
-    else
-        mPanel->setPlaybackRate(action.toFloat());
-
+    for (const QString &action : actions) {
+        if (action.startsWith(QLatin1String("pBtn")))
+            QTest::mouseClick(part(*mPanel, qPrintable(action)), Qt::LeftButton);
+        else
+            mPanel->setPlaybackRate(action.toFloat());
+    }
     QTEST(text(*mPanel, "lbl_Text"), "shown");
-    QTEST(firstArguments(changed), "emitted");
-}
-
-void ControlPanelTest::idleTexts()
-{
-    mPanel->setDuration(60);
-    mPanel->setPosition(30);
-    mPanel->setLongitudeAndLatitude(QStringLiteral("N22.543210"), QStringLiteral("E113.912345"));
-    QCOMPARE(text(*mPanel, "lbl_LongitudeAndLatitude"), QStringLiteral("N22.543210,E113.912345"));
-    mPanel->setSpeed(56);
-    mPanel->setGpsDateTime(QDateTime());
-    QVERIFY(text(*mPanel, "lbl_GpsDateTime").isEmpty());
-    int positionAtStop = -1;
-    connect(mPanel.get(), &ControlPanel::stop, mPanel.get(),
-            [&] { positionAtStop = part<QSlider>(*mPanel, "hSlider_Seek")->value(); });
-
-    mPanel->stopAndRewind();
-    QCOMPARE(positionAtStop, 30);
-    QCOMPARE(text(*mPanel, "lbl_PlayTime"), QStringLiteral("00:00/01:00"));
-    mPanel->setDuration(0);
-    mPanel->resetInfo();
-
-    QCOMPARE(text(*mPanel, "lbl_LongitudeAndLatitude"), QStringLiteral("00.000000,000.000000"));
-    QCOMPARE(text(*mPanel, "pBtn_SP"), QStringLiteral("000 km/h"));
-    QCOMPARE(text(*mPanel, "lbl_PlayTime"), QStringLiteral("00:00/00:00"));
-    QVERIFY(QDateTime::fromString(text(*mPanel, "lbl_GpsDateTime"), QStringLiteral("yyyy/MM/dd hh:mm:ss")).isValid());
+    QTEST(part(*mPanel, "pBtn_Up")->isEnabled(), "upEnabled");
+    QTEST(part(*mPanel, "pBtn_Down")->isEnabled(), "downEnabled");
+    QTEST(Calls(changed), "emitted");
 }
 
 // Translated form texts come back; the values shown by the display calls
@@ -377,18 +272,28 @@ void ControlPanelTest::languageChange()
     mPanel->setPosition(65);
     mPanel->setSpeed(100);
     QSignalSpy rate(mPanel.get(), &ControlPanel::changeRate);
-    MarkingTranslator translator({"ControlPanel", "FComboBox"});
+    MarkingTranslator translator;
     QCoreApplication::installTranslator(&translator);
-
     emit Configuration::instance()->updateLanguage();
     QCoreApplication::removeTranslator(&translator);
-
     QCOMPARE(part(*mPanel, "btn_PlayOrPause")->toolTip(), QStringLiteral("[Play]"));
-    QCOMPARE(part(*mPanel, "tBtn_Mute")->toolTip(), QStringLiteral("[Volume]"));
+    QCOMPARE(part(*mPanel, "pBtn_Up")->toolTip(), QStringLiteral("[Slow]"));
     QCOMPARE(text(*mPanel, "lbl_LongitudeAndLatitude"), QStringLiteral("[N00.000000,E000.000000]"));
     QCOMPARE(text(*mPanel, "lbl_PlayTime"), QStringLiteral("01:05/03:00"));
     QCOMPARE(text(*mPanel, "pBtn_SP"), QStringLiteral("[062 MPH]"));
-    QCOMPARE(firstArguments(rate), QList<QVariant>{1.0});
+    QCOMPARE(Calls(rate), Calls{{1.0}});
+}
+
+// Every ":/image/..." that a style sheet of the bar or its selector names exists.
+void ControlPanelTest::skinImagesExist()
+{
+    static const QRegularExpression imageUrl(QStringLiteral(R"(url\((:/image/[^)]+)\))"));
+    for (const QWidget *each : mPanel->findChildren<QWidget *>()) {
+        for (auto match = imageUrl.globalMatch(each->styleSheet()); match.hasNext();) {
+            const QString image = match.next().captured(1);
+            QVERIFY2(QFile::exists(image), qPrintable(each->objectName() + QLatin1Char(' ') + image));
+        }
+    }
 }
 
 QTEST_MAIN(ControlPanelTest)
