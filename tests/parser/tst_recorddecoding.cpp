@@ -1,228 +1,170 @@
 #include "Mp4Parser.h"
 #include "Mp4Sample.h"
+#include "RhumbBearing.h"
 #include "SampleDir.h"
 #include "SampleRecord.h"
 
+#include <QPointF>
 #include <QtTest>
+
+#include <cmath>
 
 namespace {
 
-// Counts the "gsensor data error" lines logged while it lives.
-class GSensorErrorCounter
+// The loxodrome course from the textbook formula (spherical Earth, radians),
+// an independent reference for the camera-style formula.
+double referenceCourse(QPointF from, QPointF to)  // x longitude, y latitude
 {
-public:
-    GSensorErrorCounter()
-    {
-        sPrevious = qInstallMessageHandler(&handle);
-        sCount = 0;
-    }
-    ~GSensorErrorCounter() { qInstallMessageHandler(sPrevious); }
-    int count() const { return sCount; }
-
-private:
-    static void handle(QtMsgType type, const QMessageLogContext &context, const QString &text)
-    {
-        if (text == QLatin1String("gsensor data error"))
-            ++sCount;
-        else if (sPrevious)
-            sPrevious(type, context, text);
-    }
-    static inline int sCount = 0;
-    static inline QtMessageHandler sPrevious = nullptr;
-};
-
-struct Decoded
-{
-    bool served = false;
-    GpsData data{};
-    int gSensorErrors = 0;
-};
+    const auto mercator
+        = [](double lat) { return std::log(std::tan(M_PI / 4 + lat * M_PI / 360)); };
+    const double course = std::atan2((to.x() - from.x()) * M_PI / 180,
+                              mercator(to.y()) - mercator(from.y())) * 180 / M_PI;
+    return course < 0 ? course + 360 : course;
+}
 
 }  // namespace
 
-// Every record goes through a real file: the second record of a gps0 box is
-// the one second 0 shows.
+// Records go through a real gps0 file, whose entry 1 is the one second 0 shows.
 class tst_RecordDecoding : public QObject
 {
     Q_OBJECT
 
 private:
-    Decoded decode(const SampleRecord &record, int keptBytes = gpsRecordSize)
+    // A gps0 file of an unshown entry 0 and then `records`, less its last `cut` bytes.
+    QString write(const QVector<SampleRecord> &records, int cut = 0)
     {
-        const QByteArray file = Mp4Sample().gps0(storedRecords({SampleRecord(), record})).bytes();
-        const int recordStart = file.size() - (gpsRecordSize - 1);
-        const QString path = mDir.write("clip.mp4", file.left(recordStart + keptBytes));
-        Decoded result;
-        if (path.isEmpty())
-            return result;
-        Mp4Parser parser(path);
-        GSensorErrorCounter errors;
-        result.served = parser.getGpsData(0, result.data);
-        result.gSensorErrors = errors.count();
-        return result;
+        const QVector<GpsRecord> stored = storedRecords(QVector<SampleRecord>{{}} + records);
+        return mDir.write("clip.mp4", Mp4Sample().gps0(stored).bytes().chopped(cut));
+    }
+
+    // The record ends the file, of which only its first `keptBytes` are kept.
+    bool decode(const SampleRecord &record, GpsData &data, int keptBytes = gpsRecordSize - 1)
+    {
+        return Mp4Parser(write({record}, gpsRecordSize - 1 - keptBytes)).getGpsData(0, data);
     }
 
     SampleDir mDir;
 
 private slots:
-    void position_data()
+    void fields_data()
     {
-        QTest::addColumn<QByteArray>("latitudeText");
-        QTest::addColumn<char>("latHemisphere");
-        QTest::addColumn<QByteArray>("longitudeText");
-        QTest::addColumn<char>("lonHemisphere");
+        // Latitude, longitude, speed, number57 and G-sensor as stored.
+        QTest::addColumn<QByteArrayList>("texts");
         QTest::addColumn<double>("latitude");
         QTest::addColumn<double>("longitude");
-
-        const double lat = 22 + 32.3456 / 60;
-        const double lon = 114 + 3.5 / 60;
-        QTest::newRow("north east")
-            << QByteArray("22323456") << 'N' << QByteArray("114035000") << 'E' << lat << lon;
-        QTest::newRow("south west stays positive")
-            << QByteArray("22323456") << 'S' << QByteArray("114035000") << 'W' << lat << lon;
-        QTest::newRow("other hemisphere byte carried")
-            << QByteArray("22323456") << 'X' << QByteArray("114035000") << '?' << lat << lon;
-        QTest::newRow("letter stops the digits")
-            << QByteArray("2a323456") << 'N' << QByteArray("11403500x") << 'E' << 2.0
-            << 114 + 0.35 / 60;
-        QTest::newRow("leading blanks skipped")
-            << QByteArray("  323456") << 'N' << QByteArray("   035000") << 'E' << 32 + 0.3456 / 60
-            << 35.0;
-        QTest::newRow("empty fields")
-            << QByteArray(8, '\0') << 'N' << QByteArray(9, '\0') << 'E' << 0.0 << 0.0;
-    }
-
-    void position()
-    {
-        QFETCH(QByteArray, latitudeText);
-        QFETCH(char, latHemisphere);
-        QFETCH(QByteArray, longitudeText);
-        QFETCH(char, lonHemisphere);
-        SampleRecord record;
-        record.latitude = latitudeText;
-        record.latHemisphere = latHemisphere;
-        record.longitude = longitudeText;
-        record.lonHemisphere = lonHemisphere;
-
-        const Decoded decoded = decode(record);
-        QVERIFY(decoded.served);
-        QCOMPARE(decoded.data.latHemisphere, latHemisphere);
-        QCOMPARE(decoded.data.lonHemisphere, lonHemisphere);
-        QTEST(decoded.data.latitude, "latitude");
-        QTEST(decoded.data.longitude, "longitude");
-    }
-
-    void numbers_data()
-    {
-        QTest::addColumn<QByteArray>("speedText");
-        QTest::addColumn<QByteArray>("number57Text");
         QTest::addColumn<int>("speed");
         QTest::addColumn<int>("number57");
+        QTest::addColumn<QVector<float>>("gSensor");
 
-        QTest::newRow("digits") << QByteArray("087") << QByteArray("12345") << 87 << 12345;
-        QTest::newRow("minus sign") << QByteArray("-12") << QByteArray("-0001") << -12 << -1;
-        QTest::newRow("letters") << QByteArray("abc") << QByteArray("12a45") << 0 << 12;
-        QTest::newRow("hex prefix is not hex")
-            << QByteArray("0x5") << QByteArray("    7") << 0 << 7;
+        QTest::newRow("digits")
+            << QByteArrayList{"22323456", "114035000", "087", "12345", "+012-098+100"}
+            << 22 + 32.3456 / 60 << 114 + 3.5 / 60 << 87 << 12345
+            << QVector<float>{0.12f, -0.98f, 1};
+        QTest::newRow("blanks and signs")
+            << QByteArrayList{"  323456", "   035000", "-12", "-0001", " 012-098+100"}
+            << 32 + 0.3456 / 60 << 35.0 << -12 << -1 << QVector<float>{0, -0.98f, 1};
+        QTest::newRow("letters stop the digits")
+            << QByteArrayList{"2a323456", "11403500x", "abc", "12a45", "-999+9x9*100"} << 2.0
+            << 114 + 0.35 / 60 << 0 << 12 << QVector<float>{-9.99f, 9, 0};
+        const QByteArray nothing(9, '\0');
+        QTest::newRow("empty, hex prefix")
+            << QByteArrayList{nothing.left(8), nothing, "0x5", "    7", QByteArray(12, ' ')} << 0.0
+            << 0.0 << 0 << 7 << QVector<float>{0, 0, 0};
     }
 
-    void numbers()
+    void fields()
     {
-        QFETCH(QByteArray, speedText);
-        QFETCH(QByteArray, number57Text);
+        QFETCH(QByteArrayList, texts);
+        // Full-width text fields: the copies must end them.
         SampleRecord record;
-        record.speed = speedText;
-        record.number57 = number57Text;
-
-        const Decoded decoded = decode(record);
-        QVERIFY(decoded.served);
-        QTEST(decoded.data.speed, "speed");
-        QTEST(decoded.data.number57, "number57");
-    }
-
-    void gSensor_data()
-    {
-        QTest::addColumn<QByteArray>("text");
-        QTest::addColumn<float>("gX");
-        QTest::addColumn<float>("gY");
-        QTest::addColumn<float>("gZ");
-        QTest::addColumn<int>("errors");
-
-        QTest::newRow("signed groups")
-            << QByteArray("+012-098+100") << 0.12f << -0.98f << 1.0f << 0;
-        QTest::newRow("blank sign") << QByteArray(" 012-098+100") << 0.0f << -0.98f << 1.0f << 1;
-        QTest::newRow("extremes and bad digits")
-            << QByteArray("-999+9x9*100") << -9.99f << 9.0f << 0.0f << 1;
-        QTest::newRow("all blank") << QByteArray(12, ' ') << 0.0f << 0.0f << 0.0f << 3;
-    }
-
-    void gSensor()
-    {
-        QFETCH(QByteArray, text);
-        SampleRecord record;
-        record.gSensor = text;
-
-        const Decoded decoded = decode(record);
-        QVERIFY(decoded.served);
-        QTEST(decoded.data.gX, "gX");
-        QTEST(decoded.data.gY, "gY");
-        QTEST(decoded.data.gZ, "gZ");
-        QTEST(decoded.gSensorErrors, "errors");
-        QCOMPARE(decoded.data.speed, 0);
-    }
-
-    void textFieldsAreTerminatedCopies()
-    {
-        // Every text field fills its width, so the record holds no NUL at all.
-        SampleRecord record;
-        record.dateTime = "20261231235959";
-        record.char22 = 'A';
         record.text23 = "ABCDEFGHIJKLMN";
-        record.char37 = 'Z';
+        record.latHemisphere = 'S';
+        record.lonHemisphere = '?';
+        record.latitude = texts[0];
+        record.longitude = texts[1];
+        record.speed = texts[2];
+        record.number57 = texts[3];
+        record.gSensor = texts[4];
 
-        const Decoded decoded = decode(record);
-        QVERIFY(decoded.served);
-        QCOMPARE(decoded.data.second, 0);
-        QCOMPARE(decoded.data.dateTime[14], '\0');
-        QCOMPARE(QByteArray(decoded.data.dateTime), QByteArray("20261231235959"));
-        QCOMPARE(decoded.data.char22, 'A');
-        QCOMPARE(QByteArray(decoded.data.text23), QByteArray("ABCDEFGHIJKLMN"));
-        QCOMPARE(decoded.data.char37, 'Z');
+        GpsData data;
+        QVERIFY(decode(record, data));
+        QCOMPARE(QByteArray(data.dateTime), record.dateTime);
+        QCOMPARE(QByteArray(data.text23), record.text23);
+        // Hemisphere bytes are carried as they are; the degrees stay unsigned.
+        QCOMPARE(data.latHemisphere, 'S');
+        QCOMPARE(data.lonHemisphere, '?');
+        QTEST(data.latitude, "latitude");
+        QTEST(data.longitude, "longitude");
+        QTEST(data.speed, "speed");
+        QTEST(data.number57, "number57");
+        QTEST((QVector<float>{data.gX, data.gY, data.gZ}), "gSensor");
     }
 
-    void recordCutByEndOfFile_data()
-    {
-        QTest::addColumn<int>("keptBytes");
-        QTest::addColumn<bool>("served");
-        QTest::addColumn<QByteArray>("dateTime");
-        QTest::addColumn<double>("latitude");
-        QTest::addColumn<float>("gX");
-        QTest::addColumn<int>("errors");
-
-        const double latitude = 22 + 32.3456 / 60;
-        QTest::newRow("no byte left") << 0 << false << QByteArray() << 0.0 << 0.0f << 0;
-        QTest::newRow("inside the date") << 13 << true << QByteArray("20261") << 0.0 << 0.0f << 3;
-        QTest::newRow("after the first G group")
-            << 177 << true << QByteArray("20261206101500") << latitude << 0.12f << 2;
-        QTest::newRow("all used fields")
-            << 185 << true << QByteArray("20261206101500") << latitude << 0.12f << 0;
-    }
-
+    // Bytes the file doesn't hold read as zeros, not as descrambled garbage;
+    // a record of which no byte is left gives no sample.
     void recordCutByEndOfFile()
     {
-        QFETCH(int, keptBytes);
-        SampleRecord record;
-        record.latitude = "22323456";
-        record.gSensor = "+012-098+100";
-
-        // Missing bytes read as zeros, not as descrambled garbage.
-        const Decoded decoded = decode(record, keptBytes);
-        QTEST(decoded.served, "served");
-        QTEST(QByteArray(decoded.data.dateTime), "dateTime");
-        QTEST(decoded.data.latitude, "latitude");
-        QTEST(decoded.data.gX, "gX");
-        QTEST(decoded.gSensorErrors, "errors");
+        GpsData data;
+        QVERIFY(!decode(SampleRecord(), data, 0));
+        QVERIFY(decode(SampleRecord(), data, 13));
+        QCOMPARE(QByteArray(data.dateTime), QByteArray("20261"));
+        QCOMPARE(data.gZ, 0.0f);  // "+100" when stored
     }
+
+    void courseOfSamples_data()
+    {
+        QTest::addColumn<QVector<QPointF>>("fixes");   // entry 1 onwards, x longitude
+        QTest::addColumn<QVector<int>>("seconds");     // requested in this order
+        QTest::addColumn<QVector<double>>("courses");  // expected for each request
+
+        const QPointF start(114.0, 22.5), northEast(114.1, 22.6), southEast(114.05, 22.4);
+        const double ne = referenceCourse(start, northEast);
+        QTest::newRow("first sample has none")
+            << QVector<QPointF>{start, northEast} << QVector<int>{1} << QVector<double>{0};
+        // West, then south, each by too little in one coordinate.
+        QTest::newRow("tiny moves keep it")
+            << QVector<QPointF>{start, northEast, {114.0, 22.600005}, {114.000005, 22.5}}
+            << QVector<int>{0, 1, 2, 3} << QVector<double>{0, ne, ne, ne};
+        QTest::newRow("going back keeps it, then on from the revisited fix")
+            << QVector<QPointF>{start, northEast, southEast} << QVector<int>{0, 1, 0, 2}
+            << QVector<double>{0, ne, ne, referenceCourse(start, southEast)};
+        const QPointF newYork(-74.0, 40.7), paris(2.35, 48.86), santiago(-70.7, -33.5);
+        QTest::newRow("long hauls, then standing still")
+            << QVector<QPointF>{newYork, paris, santiago, santiago} << QVector<int>{0, 1, 2, 3}
+            << QVector<double>{0, referenceCourse(newYork, paris), referenceCourse(paris, santiago),
+                   referenceCourse(paris, santiago)};
+        // The short way, as if the longitude went on past 180.
+        QTest::newRow("over the 180th meridian and back")
+            << QVector<QPointF>{{179.95, 10.0}, {-179.95, 10.1}, {179.95, 10.2}}
+            << QVector<int>{0, 1, 2}
+            << QVector<double>{0, referenceCourse({179.95, 10.0}, {180.05, 10.1}),
+                   referenceCourse({-179.95, 10.1}, {-180.05, 10.2})};
+        QTest::newRow("beyond the pole keeps it")
+            << QVector<QPointF>{start, northEast, {114.2, 95.0}} << QVector<int>{0, 1, 2}
+            << QVector<double>{0, ne, ne};
+    }
+
+    void courseOfSamples()
+    {
+        QFETCH(QVector<QPointF>, fixes);
+        QFETCH(QVector<int>, seconds);
+        QFETCH(QVector<double>, courses);
+        QVector<SampleRecord> records;
+        for (const QPointF &fix : fixes)
+            records.append(SampleRecord::fix(fix.y(), fix.x()));
+        records.append(SampleRecord());  // the last entry is never shown
+
+        // Stored positions are rounded to 1e-4 minutes, hence the tolerance.
+        Mp4Parser parser(write(records));
+        for (int i = 0; i < seconds.size(); ++i) {
+            GpsData data;
+            QVERIFY(parser.getGpsData(seconds[i], data));
+            QVERIFY2(qAbs(data.bearing - courses[i]) < 0.01,
+                qPrintable(QString("request %1: %2").arg(i).arg(data.bearing)));
+        }
+    }
+
+    void identicalPointsHaveNoCourse() { QCOMPARE(rhumbBearing(114, 22.5, 114, 22.5), 0.0); }
 };
 
 QTEST_GUILESS_MAIN(tst_RecordDecoding)

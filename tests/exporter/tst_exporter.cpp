@@ -1,0 +1,378 @@
+#include "AviSample.h"
+#include "BoxWriter.h"
+#include "Mp4Sample.h"
+#include "ParserFactory.h"
+#include "SampleRecord.h"
+
+#include <QtTest>
+
+#include <cstring>
+
+namespace {
+
+struct Run
+{
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+    QList<QByteArray> lines;  // of stdout
+};
+
+Run runExporter(const QStringList &arguments)
+{
+    QProcess process;
+    process.start(VANTREL_TELEMETRY_PATH, arguments);
+    const bool ended
+        = process.waitForFinished(30000) && process.exitStatus() == QProcess::NormalExit;
+    Run run{ended ? process.exitCode() : -1, process.readAllStandardOutput(),
+        process.readAllStandardError(), {}};
+    run.lines = run.out.split('\n');
+    run.lines.removeLast();  // after the final line break
+    return run;
+}
+
+// Every sample the parser serves for the file, as a straight play-through asks.
+QVector<GpsData> decodedSamples(const QString &path)
+{
+    const auto parser = createParser(path);
+    QVector<GpsData> samples;
+    for (GpsData data; parser->getGpsData(samples.size(), data);)
+        samples.append(data);
+    return samples;
+}
+
+const QStringList sampleKeys = {"second", "dateTime", "char22", "text23", "char37",
+    "latHemisphere", "latitude", "lonHemisphere", "longitude", "number57", "speed", "gX", "gY",
+    "gZ", "bearing"};
+const QString awkwardText = QString::fromLatin1("caf\xE9,\"q\"\\zz\xFF!!");
+
+// The line of a sample: each key holds exactly what the parser decoded, text
+// up to its first NUL.
+QJsonObject sampleLine(const GpsData &data)
+{
+    const auto text = [](const char *field, int size) {
+        return QString::fromLatin1(field, int(strnlen(field, size)));
+    };
+    return {{"second", data.second}, {"dateTime", text(data.dateTime, 15)},
+        {"char22", text(&data.char22, 1)}, {"text23", text(data.text23, 15)},
+        {"char37", text(&data.char37, 1)}, {"latHemisphere", text(&data.latHemisphere, 1)},
+        {"latitude", data.latitude}, {"lonHemisphere", text(&data.lonHemisphere, 1)},
+        {"longitude", data.longitude}, {"number57", data.number57}, {"speed", data.speed},
+        {"gX", double(data.gX)}, {"gY", double(data.gY)}, {"gZ", double(data.gZ)},
+        {"bearing", data.bearing}};
+}
+
+// A line as written, its G-sensor numbers read back as floats.
+QJsonObject readLine(const QByteArray &line)
+{
+    QJsonObject object = QJsonDocument::fromJson(line).object();
+    for (const char *key : {"gX", "gY", "gZ"})
+        object[key] = double(float(object[key].toDouble()));
+    return object;
+}
+
+// RFC 4180 fields of one line (no line breaks inside fields here).
+QStringList csvFields(const QByteArray &line)
+{
+    static const QRegularExpression field(R"re((?:^|,)(?:"((?:[^"]|"")*)"|([^,]*)))re");
+    QStringList fields;
+    for (auto it = field.globalMatch(QString::fromUtf8(line)); it.hasNext();) {
+        const QRegularExpressionMatch match = it.next();
+        const QString quoted = match.captured(1);
+        fields << (quoted.isNull() ? match.captured(2) : QString(quoted).replace("\"\"", "\""));
+    }
+    return fields;
+}
+
+// A track point as "latitude longitude time speed course", signed, m/s.
+using Track = QStringList;
+
+QString point(double latitude, double longitude, const QString &time, double speed, double course)
+{
+    return QString("%1 %2 %3 %4 %5").arg(latitude, 0, 'g', 17).arg(longitude, 0, 'g', 17)
+        .arg(time).arg(speed, 0, 'g', 17).arg(course, 0, 'g', 17);
+}
+
+// What a track of the file must hold: its name, then every served sample with a position.
+Track expectedTrack(const QString &path)
+{
+    Track track = {QFileInfo(path).fileName()};
+    for (const GpsData &data : decodedSamples(path)) {
+        if (data.latitude == 0.0 && data.longitude == 0.0)
+            continue;
+        QDateTime time = QDateTime::fromString(data.dateTime, "yyyyMMddhhmmss");
+        time.setTimeSpec(Qt::UTC);
+        track << point(data.latHemisphere == 'S' ? -data.latitude : data.latitude,
+            data.lonHemisphere == 'W' ? -data.longitude : data.longitude,
+            time.toString(Qt::ISODate), data.speed / 3.6, data.bearing);
+    }
+    return track;
+}
+
+// The tracks of a GPX or KML document. A GPX point's values come in its trkpt,
+// a KML track's in parallel lists: "when", "coord" and arrays by name.
+QVector<Track> xmlTracks(const QByteArray &document)
+{
+    QVector<Track> tracks;
+    QXmlStreamReader xml(document);
+    const QStringList valueElements = {"when", "time", "coord", "speed", "course", "value"};
+    QMap<QString, QStringList> values;
+    QString arrayName;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        const QString name = xml.name().toString();
+        if (xml.isEndElement() && (name == "trkpt" || name == "Placemark")) {
+            for (int i = 0; i < values["coord"].size(); ++i) {
+                const QStringList lonLat = values["coord"][i].split(' ');
+                tracks.last() << point(lonLat.value(1).toDouble(), lonLat.value(0).toDouble(),
+                    values["when"].value(i), values["speed"].value(i).toDouble(),
+                    values["course"].value(i).toDouble());
+            }
+            values.clear();
+        } else if (!xml.isStartElement()) {
+            continue;
+        } else if (name == "trk" || name == "Placemark") {
+            tracks.append(Track());
+        } else if (name == "name" && !tracks.isEmpty()) {
+            tracks.last() << xml.readElementText();
+        } else if (name == "trkpt") {
+            values["coord"] << xml.attributes().value("lon") + ' ' + xml.attributes().value("lat");
+        } else if (name == "SimpleArrayData") {
+            arrayName = xml.attributes().value("name").toString();
+        } else if (valueElements.contains(name)) {
+            values[name == "value" ? arrayName : name == "time" ? "when" : name]
+                << xml.readElementText();
+        }
+    }
+    return xml.hasError() ? QVector<Track>() : tracks;
+}
+
+QVector<Track> geoJsonTracks(const QByteArray &document)
+{
+    QVector<Track> tracks;
+    const QJsonObject collection = QJsonDocument::fromJson(document).object();
+    for (const QJsonValue &feature : collection.value("features").toArray()) {
+        const QJsonObject properties = feature["properties"].toObject();
+        const QJsonObject geometry = feature["geometry"].toObject();
+        QJsonArray coordinates = geometry["coordinates"].toArray();
+        if (geometry["type"] == "Point")
+            coordinates = QJsonArray{geometry["coordinates"]};
+        Track track = {properties["name"].toString()};
+        for (int i = 0; i < coordinates.size(); ++i) {
+            const QJsonArray lonLat = coordinates[i].toArray();
+            track << point(lonLat[1].toDouble(), lonLat[0].toDouble(),
+                properties["coordTimes"][i].toString(), properties["speeds"][i].toDouble(),
+                properties["courses"][i].toDouble());
+        }
+        tracks.append(track);
+    }
+    return collection.value("type") == "FeatureCollection" ? tracks : QVector<Track>();
+}
+
+}  // namespace
+
+class tst_Exporter : public QObject
+{
+    Q_OBJECT
+
+private:
+    QString path(const QString &name) const { return mDir.filePath(name); }
+
+    QTemporaryDir mDir;
+
+private slots:
+    void initTestCase()
+    {
+        // South-west of both zero lines, with awkward characters (Latin-1
+        // letters, a quote, a backslash, a comma), two samples without a fix
+        // and one whose time is no date.
+        QVector<GpsRecord> drive = straightDrive(12, -33.9, -70.6, -0.0002);
+        SampleRecord odd = SampleRecord::fix(-33.9008, -70.6008, 55, "20261206101503", 0.12, -0.98);
+        odd.text23 = awkwardText.toLatin1();
+        odd.char22 = '"';
+        odd.char37 = '\\';
+        odd.number57 = "04711";
+        drive[4] = odd.stored();
+        drive[6] = SampleRecord().stored();
+        drive[7] = SampleRecord::fix(0.0, 0.0).stored();
+        drive[9] = SampleRecord::fix(-33.9018, -70.6018, 50, "20261399999999").stored();
+        QVERIFY(Mp4Sample().movie(1000, 11000).videoTrack(1920, 1080, 3900000000u).gps0(drive)
+                    .write(path("drive.mp4")));
+        // One point only, and a name that XML must escape.
+        QVERIFY(AviSample().mainHeader(40000, 150, 1280, 720).videoChunk(100)
+                    .gpslBlock(straightDrive(2, 51.5, -0.1)).write(path("errand <&>.avi")));
+        QFile noMoov(path("nomoov.mp4"));
+        QVERIFY(noMoov.open(QIODevice::WriteOnly) && noMoov.write(BoxWriter::box("ftyp", "isom")));
+        // A "gps " table that claims 2^32 - 1 entries and holds none.
+        const QByteArray lyingTable = BoxWriter::bigEndian32(0) + BoxWriter::bigEndian32(~0u);
+        QVERIFY(Mp4Sample().movie(1000, 5000).videoTrack(640, 480)
+                    .moovBox(BoxWriter::box("gps ", lyingTable)).write(path("lying.mp4")));
+    }
+
+    void samples_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<int>("first");  // second of the first line
+        QTest::addColumn<int>("lines");
+
+        const QStringList drive = {"drive.mp4"};
+        QTest::newRow("mp4 and avi") << QStringList() << drive + QStringList{"errand <&>.avi"} << 0
+                                     << 12;
+        QTest::newRow("inner range") << QStringList{"--from", "3", "--to", "5"} << drive << 3 << 3;
+        QTest::newRow("beyond the records") << QStringList{"--from", "11"} << drive << 11 << 0;
+    }
+
+    // Each line holds exactly the keys and values the parser decodes, and its
+    // file when there are several; the course of a part is the course the
+    // whole drive gave it.
+    void samples()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QStringList, files);
+        QFETCH(int, first);
+        QFETCH(int, lines);
+        QVector<QJsonObject> expected;
+        for (QString &file : files) {
+            file = path(file);
+            for (const GpsData &data : decodedSamples(file)) {
+                QJsonObject line = sampleLine(data);
+                if (files.size() > 1)
+                    line["file"] = file;
+                expected << line;
+            }
+        }
+        expected = expected.mid(first, lines);
+        const Run run = runExporter(arguments + files);
+        QCOMPARE(run.exitCode, 0);
+        QVector<QJsonObject> written;
+        for (const QByteArray &line : run.lines)
+            written << readLine(line);
+        QCOMPARE(written, expected);
+    }
+
+    // Each row holds the values of the sample's JSON line, as text.
+    void csvRows()
+    {
+        const QStringList files = {path("drive.mp4"), path("errand <&>.avi")};
+        const Run json = runExporter(files);
+        const Run csv = runExporter(QStringList{"--format", "csv"} + files);
+        QCOMPARE(csv.lines.value(0), "file," + sampleKeys.join(',').toUtf8());
+        QCOMPARE(csv.lines.size(), json.lines.size() + 1);
+        for (int i = 0; i < json.lines.size(); ++i) {
+            const QJsonObject line = QJsonDocument::fromJson(json.lines[i]).object();
+            QStringList values;
+            for (const QString &key : QStringList("file") + sampleKeys)
+                values << line[key].toVariant().toString();
+            QCOMPARE(csvFields(csv.lines[i + 1]), values);
+        }
+        QCOMPARE(csvFields(csv.lines[4])[4], awkwardText);
+        QVERIFY(csv.lines[4].contains(",\"\"\"\","));  // char22 is a lone quote, quoted
+    }
+
+    void exitStatus_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<int>("lines");  // -1: not counted
+        QTest::addColumn<QString>("stdoutHolds");
+        QTest::addColumn<QString>("stderrHolds");  // empty: stderr stays empty
+
+        const auto row = [](const char *name, QStringList arguments, int status, int lines,
+                             const QString &out, const QString &err) {
+            QTest::newRow(name) << arguments << status << lines << out << err;
+        };
+        const QString drive = path("drive.mp4"), clip = path("errand <&>.avi");
+        const QString noMoov = path("nomoov.mp4"), missing = path("missing.mp4");
+        const QString folder = mDir.path();
+        // The info line in full: its keys in order, local creation time, no debug lines.
+        const QString created = QDateTime(QDate(1904, 1, 1), QTime(0, 0)).addSecs(3900000000u)
+                                    .toString("yyyy-MM-ddTHH:mm:ss");
+        const QString info = R"({"creationTime":%1,"duration":%2,"file":"%3","height":%4,)"
+                             R"("layout":"%5","records":%6,"width":%7})";
+        row("info", {"--info", drive}, 0, 1,
+            info.arg('"' + created + '"', "11", drive, "1080", "Gps0Records", "12", "1920"), "");
+        row("info, no moov", {"--info", noMoov}, 0, 1,
+            info.arg("null", "0", noMoov, "0", "NoGps", "0", "0"), "");
+        row("info, avi", {"--info", clip}, 0, 1,
+            info.arg("null", "6", clip, "720", "GpslBlock", "2", "1280"), "");
+        row("info with a missing file", {"--info", missing, drive}, 1, 1, "Gps0Records", missing);
+        row("missing file among others", {drive, missing, clip}, 1, 12, "", missing);
+        row("directory", {folder, clip}, 1, 1, "", folder);
+        row("record count beyond belief", {"--format", "csv", path("lying.mp4"), clip}, 0, 2, "",
+            "claims");
+        row("unknown format", {"--format", "xml", drive}, 2, 0, "", "Usage:");
+        row("no file", {"--format", "gpx"}, 2, 0, "", "Usage:");
+        row("from after to", {"--from", "5", "--to", "2", drive}, 2, 0, "", "Usage:");
+        row("non-numeric second", {"--from", "3s", drive}, 2, 0, "", "Usage:");
+        row("help", {"--help"}, 0, -1, "--format", "");
+        row("version", {"--version"}, 0, 1, VANTREL_VERSION, "");
+        row("verbose", {"--verbose", "--info", drive}, 0, 1, "Gps0Records", "videoInfo:");
+        // 0.12, not the float widened to a double (0.11999999731779099).
+        row("floats in shortest form", {"--from", "3", "--to", "3", drive}, 0, 1,
+            R"("gX":0.12,"gY":-0.98,)", "");
+    }
+
+    void exitStatus()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, stdoutHolds);
+        QFETCH(QString, stderrHolds);
+        const Run run = runExporter(arguments);
+        QTEST(run.exitCode, "status");
+        QFETCH(int, lines);
+        if (lines >= 0)
+            QCOMPARE(run.lines.size(), lines);
+        QVERIFY2(run.out.contains(stdoutHolds.toUtf8()), run.out);
+        QVERIFY2(stderrHolds.isEmpty() ? run.err.isEmpty() : run.err.contains(stderrHolds.toUtf8()),
+            run.err);
+    }
+
+    void tracks_data()
+    {
+        QTest::addColumn<QString>("format");
+        QTest::newRow("gpx") << "gpx";
+        QTest::newRow("kml") << "kml";
+        QTest::newRow("geojson") << "geojson";
+    }
+
+    // One track per file, in order, of every sample with a position, read
+    // back by the test and, where it reads the format, by gpsbabel.
+    void tracks()
+    {
+        QFETCH(QString, format);
+        const QStringList files = {path("drive.mp4"), path("nomoov.mp4"), path("errand <&>.avi")};
+        const Run run = runExporter(QStringList{"--format", format} + files);
+        QCOMPARE(run.exitCode, 0);
+        const QVector<Track> tracks
+            = format == "geojson" ? geoJsonTracks(run.out) : xmlTracks(run.out);
+        QVector<Track> expected;
+        for (const QString &file : files)
+            expected << expectedTrack(file);
+        QCOMPARE(expected[0].size(), 1 + 9);  // two samples have no fix
+        QCOMPARE(tracks, expected);
+
+        // gpsbabel reads back every point, as "latitude, longitude, name" with five decimals.
+        if (format == "geojson")
+            return;
+        QProcess reader;
+        reader.start("gpsbabel", {"-i", format, "-f", "-", "-o", "csv", "-F", "-"});
+        if (!reader.waitForStarted())
+            QSKIP("gpsbabel is not installed");
+        reader.write(run.out);
+        reader.closeWriteChannel();
+        QVERIFY(reader.waitForFinished(30000) && reader.exitCode() == 0);
+        QStringList read, written;
+        for (const QByteArray &line : reader.readAllStandardOutput().trimmed().split('\n'))
+            read << line.left(line.lastIndexOf(','));
+        for (const Track &track : expected) {
+            for (const QString &point : track.mid(1))
+                written << QString("%1, %2").arg(point.section(' ', 0, 0).toDouble(), 0, 'f', 5)
+                               .arg(point.section(' ', 1, 1).toDouble(), 0, 'f', 5);
+        }
+        QCOMPARE(read, written);
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_Exporter)
+#include "tst_exporter.moc"
