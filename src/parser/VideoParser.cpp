@@ -91,5 +91,9 @@ void VideoParser::waitForRequest(int servedSecond)
     const int second = requestedSecond.load(std::memory_order_relaxed);
     if (!running.load(std::memory_order_relaxed) || (second != servedSecond && second >= 0))
         return;
-    mWake.wait(&mWakeMutex, idlePollMs);
+    // Every change of the request or of the running flag is made under the
+    // mutex and wakes this wait, so no request can slip past it and an idle
+    // worker needs no periodic look: a card's worth of idle workers would
+    // otherwise cost the machine thousands of wake-ups a second.
+    mWake.wait(&mWakeMutex);
 }

@@ -27,9 +27,6 @@ public:
     // The latest playback second of this file; -1 asks for nothing.
     void setSecond(int second);
 
-    // How long an idle worker sleeps before it looks for a request anyway.
-    static constexpr int idlePollMs = 800;
-
 signals:
     void videoInfoChanged(int mId, VideoInfo info);
     void gpsDataChanged(int mId, GpsData data);
@@ -38,7 +35,7 @@ protected:
     void run() override;
 
 private:
-    // Sleeps until a new request or a stop arrives, or idlePollMs pass.
+    // Sleeps until a new request or a stop arrives.
     void waitForRequest(int servedSecond);
     void waitUntilFinished();
 
