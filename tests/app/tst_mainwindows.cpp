@@ -12,6 +12,7 @@
 #include "PlaylistRow.h"
 #include "SampleRecord.h"
 
+#include <QApplication>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
@@ -196,6 +197,22 @@ private slots:
         QVERIFY(restoreDown != QLatin1String("Restore Down"));
         QCOMPARE(child<QPushButton>("pBtn_Maximize")->toolTip(), restoreDown);
         QCOMPARE(text("lbl_FileName"), front1);
+    }
+
+    // The window has no system frame; dragging its header moves it.
+    void frameIsDraggable()
+    {
+        QVERIFY(mWindow->windowFlags().testFlag(Qt::FramelessWindowHint));
+        const QPoint grab = child<QWidget>("wgt_Header")->mapTo(mWindow.data(), QPoint(300, 20));
+        const QPoint start = mWindow->pos();
+        QTest::mousePress(mWindow.data(), Qt::LeftButton, Qt::NoModifier, grab);
+        // QTest moves the real cursor without a button: send the held-button move.
+        const QPoint target = grab + QPoint(40, 25);
+        QMouseEvent move(QEvent::MouseMove, target, mWindow->mapToGlobal(target), Qt::NoButton,
+                         Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(mWindow.data(), &move);
+        QTest::mouseRelease(mWindow.data(), Qt::LeftButton, Qt::NoModifier, target);
+        QTRY_COMPARE(mWindow->pos(), start + QPoint(40, 25));
     }
 
     // Files handed over on the command line ("Open with") are opened as if
