@@ -29,7 +29,7 @@ install_packages() {
     [ "$(id -u)" -ne 0 ] && sudo=sudo
     echo "Installing:$missing"
     $sudo apt-get update
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends $missing
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y $missing
 }
 
 build_all() {
