@@ -35,8 +35,8 @@ QDateTime utcTime(const char *digits)
 } // namespace
 
 TrackPoint::TrackPoint(const GpsData &data)
-    : mLatitude(data.latHemisphere == 'S' ? -data.latitude : data.latitude),
-      mLongitude(data.lonHemisphere == 'W' ? -data.longitude : data.longitude),
+    : mLatitude(signedLatitude(data)),
+      mLongitude(signedLongitude(data)),
       mSpeed(data.speed / 3.6),
       // A course a hair below 360 may round to 360, which GPX does not allow.
       mCourse(std::fmod(data.bearing, 360.0)),

@@ -28,4 +28,15 @@ struct GpsData
 static_assert(std::is_trivially_copyable<GpsData>::value,
               "GpsData crosses threads as plain bytes");
 
+// Signed degrees as consumers need them: south and west negative.
+inline double signedLatitude(const GpsData &data)
+{
+    return data.latHemisphere == 'S' ? -data.latitude : data.latitude;
+}
+
+inline double signedLongitude(const GpsData &data)
+{
+    return data.lonHemisphere == 'W' ? -data.longitude : data.longitude;
+}
+
 Q_DECLARE_METATYPE(GpsData)

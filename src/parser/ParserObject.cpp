@@ -216,8 +216,8 @@ bool ParserObject::decodeRecord(int entry, const GpsRecord &record, GpsData &dat
 // position, and kept while the vehicle stands still or a request goes back.
 void ParserObject::updateCourse(int entry, GpsData &data)
 {
-    const double latitude = data.latHemisphere == 'S' ? -data.latitude : data.latitude;
-    const double longitude = data.lonHemisphere == 'W' ? -data.longitude : data.longitude;
+    const double latitude = signedLatitude(data);
+    const double longitude = signedLongitude(data);
 
     const bool moved = std::fabs(lastLongitude - longitude) > minimumMove
                        && std::fabs(lastLatitude - latitude) > minimumMove;
