@@ -1,5 +1,7 @@
 #include "CommandLineFiles.h"
 
+#include "PlayAreaManager.h"
+
 #include <QFileInfo>
 
 QList<QUrl> CommandLineFiles::videoUrls(const QStringList &arguments, const QString &workingDir)
@@ -13,13 +15,10 @@ QList<QUrl> CommandLineFiles::videoUrls(const QStringList &arguments, const QStr
     return urls;
 }
 
+// The drop test of the video area, for existing local files only: a desktop
+// may hand over anything, and a missing file would only make an empty row.
 bool CommandLineFiles::isVideoFile(const QUrl &url)
 {
-    if (!url.isLocalFile())
-        return false;
-    const QFileInfo file(url.toLocalFile());
-    const QString suffix = file.suffix().toLower();
-    return file.isFile()
-        && (suffix == QLatin1String("mp4") || suffix == QLatin1String("mov")
-            || suffix == QLatin1String("avi"));
+    return url.isLocalFile() && QFileInfo(url.toLocalFile()).isFile()
+           && PlayAreaManager::passesDropTest(url);
 }

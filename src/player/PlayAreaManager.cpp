@@ -210,17 +210,22 @@ void PlayAreaManager::onPositionChanged(qint64 position)
         emit positionChanged(position / 1000, mMainRow->id);
 }
 
+bool PlayAreaManager::passesDropTest(const QUrl &url)
+{
+    const QString text = url.toString();
+    if (QFileInfo(url.toLocalFile()).isDir())
+        return false;
+    return text.endsWith(QLatin1String("mp4"), Qt::CaseInsensitive)
+           || text.endsWith(QLatin1String("mov"), Qt::CaseInsensitive)
+           || text.endsWith(QLatin1String("avi"), Qt::CaseInsensitive);
+}
+
 QStringList PlayAreaManager::acceptedFiles(const QMimeData *data)
 {
     QStringList files;
     for (const QUrl &url : data->urls()) {
-        const QString text = url.toString();
-        if (QFileInfo(url.toLocalFile()).isDir())
-            continue;
-        if (text.endsWith(QLatin1String("mp4"), Qt::CaseInsensitive)
-            || text.endsWith(QLatin1String("mov"), Qt::CaseInsensitive)
-            || text.endsWith(QLatin1String("avi"), Qt::CaseInsensitive))
-            files << text;
+        if (passesDropTest(url))
+            files << url.toString();
     }
     return files;
 }

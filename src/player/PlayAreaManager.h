@@ -34,6 +34,9 @@ public:
     QMediaContent media() const;
     // The main row's id, or -1 before the first load.
     int mainRowId() const;
+    // Whether a dragged URL is taken as a video file: not a folder, and its
+    // text ends in mp4, mov or avi (any case, no dot needed).
+    static bool passesDropTest(const QUrl &url);
 
     PlayerWidget *mainPlayer() const;
     // Present only in two-player mode.
