@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QSettings>
-#include <QVariantMap>
 
 // The configuration file as another program, or an earlier run, left it.
 inline void writeIni(const QString &path, const QVariantMap &values)

@@ -1,4 +1,3 @@
-#include "ApplicationIdentity.h"
 #include "CommandLineFiles.h"
 #include "Configuration.h"
 #include "ControlPanel.h"
@@ -12,27 +11,16 @@
 #include "PlaylistRow.h"
 #include "SampleRecord.h"
 
-#include <QApplication>
-#include <QFileInfo>
-#include <QKeyEvent>
+#include <QAbstractButton>
 #include <QLabel>
-#include <QPushButton>
 #include <QTableView>
-#include <QTemporaryDir>
 #include <QtTest>
 
-namespace {
-const QString front1 = QStringLiteral("20261206_101500F.MP4");
-const QString rear1 = QStringLiteral("20261206_101500R.MP4");
-const QString front2 = QStringLiteral("20261206_101600F.MP4");
-const QString rear2 = QStringLiteral("20261206_101600R.MP4");
-const QString mov = QStringLiteral("drive-mov-layout.MOV");
+static QUrl demoUrl(const QString &name) { return QUrl::fromLocalFile(QStringLiteral(VANTREL_DEMO_DIR "/") + name); }
+static const QString front1("20261206_101500F.MP4"), rear1("20261206_101500R.MP4"), front2("20261206_101600F.MP4"),
+    mov("drive-mov-layout.MOV");
 
-QUrl demoUrl(const QString &name) { return QUrl::fromLocalFile(QStringLiteral(VANTREL_DEMO_DIR "/") + name); }
-} // namespace
-
-// The real main window on an X server, driven like a user would, with the
-// demo recordings.
+// The real main window on an X server, driven like a user would, with the demo recordings.
 class TestMainWindows : public QObject
 {
     Q_OBJECT
@@ -48,14 +36,10 @@ class TestMainWindows : public QObject
     void open(const QStringList &names)
     {
         QList<QUrl> urls;
-        for (const QString &name : names)
-            urls << demoUrl(name);
+        std::transform(names.begin(), names.end(), std::back_inserter(urls), demoUrl);
         mWindow->openFiles(urls);
     }
-    bool waitUntilPlaying() const
-    {
-        return QTest::qWaitFor([this] { return panel()->state() == QMediaPlayer::PlayingState; }, 15000);
-    }
+    bool waitUntilPlaying() const { return QTest::qWaitFor([this] { return panel()->state() == QMediaPlayer::PlayingState; }, 15000); }
 
     QScopedPointer<MainWindows> mWindow;
 
@@ -65,7 +49,6 @@ private slots:
         if (!QFileInfo::exists(demoUrl(front1).toLocalFile()))
             QSKIP("demo recordings not built");
         ImageResources::initialise();
-        ApplicationIdentity::apply(QStringLiteral("Fenmora"));
     }
 
     void init()
@@ -78,29 +61,44 @@ private slots:
 
     void cleanup() { mWindow.reset(); }
 
-    // Plays the first file with its companion and shows its samples; previous
-    // on the first file does nothing, next on the last one stops.
+    // Plays the first file with its companion and shows its samples, answers the
+    // keys; previous on the first file does nothing, a file without companion
+    // plays alone, next on the last one stops.
     void listsPlaysAndStepsThroughTheFiles()
     {
         open({front1, rear1, front2});
-        QCOMPARE(model()->rowCount(), 3); // a small batch is listed at once
-        QCOMPARE(selectedRow(), 0);
+        QCOMPARE(model()->rowCount(), 3);
         QVERIFY(waitUntilPlaying());
-        QVERIFY(area()->secondPlayer());
         QCOMPARE(area()->secondPlayer()->player()->media().request().url(), demoUrl(rear1));
-        QCOMPARE(text("lbl_FileName"), front1);
         QCOMPARE(Configuration::instance()->videoFilePath(), QFileInfo(demoUrl(front1).toLocalFile()).path());
         // The samples reach the control bar: the demo drive crosses Midtown Manhattan.
-        QTRY_VERIFY_WITH_TIMEOUT(text("lbl_LongitudeAndLatitude").startsWith(QLatin1String("N40.")), 15000);
-        QVERIFY(text("lbl_LongitudeAndLatitude").contains(QLatin1String(",W73.")));
-        QVERIFY(text("lbl_GpsDateTime").startsWith(QLatin1String("2026/12/06")));
+        QTRY_VERIFY_WITH_TIMEOUT(text("lbl_LongitudeAndLatitude").contains(QRegularExpression("^N40\\..*,W73\\.")), 15000);
+        // The rear file's samples are not shown.
+        GpsData sample{};
+        sample.latHemisphere = 'S';
+        QMetaObject::invokeMethod(mWindow.data(), "onGpsDataChanged", Q_ARG(int, 1), Q_ARG(GpsData, sample));
+        QVERIFY(text("lbl_LongitudeAndLatitude").startsWith(QLatin1String("N40.")));
+        // Space pauses; keys from a full-screen player come through the play area.
+        QMediaPlayer *player = area()->mainPlayer()->player();
+        QTest::keyClick(mWindow.data(), Qt::Key_Space);
+        QTRY_COMPARE(panel()->state(), QMediaPlayer::PausedState);
+        const qint64 second = player->position() / 1000;
+        panel()->setPosition(int(second));
+        QKeyEvent right(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier), space(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier);
+        emit area()->keyPressSignals(&right);
+        QTRY_COMPARE(player->position() / 1000, second + 1);
+        emit area()->keyPressSignals(&space);
+        QVERIFY(right.isAccepted() && space.isAccepted());
+        QTRY_COMPARE(panel()->state(), QMediaPlayer::PlayingState);
+        // Escape neither closes nor rejects the window.
+        QTest::keyClick(mWindow.data(), Qt::Key_Escape);
+        QVERIFY(mWindow->isVisible() && mWindow->result() == 0);
         emit panel()->previous();
         QCOMPARE(area()->mainRowId(), 0);
         emit panel()->next();
-        QCOMPARE(area()->mainRowId(), 1);
-        QCOMPARE(selectedRow(), 1);
         emit panel()->next();
         QCOMPARE(area()->mainRowId(), 2);
+        QCOMPARE(selectedRow(), 2);
         QVERIFY(!area()->secondPlayer());
         QVERIFY(waitUntilPlaying());
         emit panel()->next();
@@ -113,7 +111,6 @@ private slots:
         QTest::addColumn<QStringList>("listed");
         QTest::addColumn<QStringList>("batch");
         QTest::addColumn<int>("playedRow");
-        QTest::newRow("all new") << QStringList{front1, rear1} << QStringList{front2, rear2, mov} << 2;
         QTest::newRow("first listed, last new") << QStringList{front1, rear1, front2} << QStringList{rear1, mov} << 1;
         QTest::newRow("first new, last listed") << QStringList{front1, rear1} << QStringList{mov, front1} << 2;
         QTest::newRow("single listed") << QStringList{front1, rear1} << QStringList{rear1} << 1;
@@ -131,98 +128,34 @@ private slots:
         QCOMPARE(playedUrl(), demoUrl(batch.first()));
     }
 
-    // Keys reach the window, or come from a full-screen player through the play area.
-    void playbackKeys()
+    // A language change retranslates the header's tool tips and the control bar.
+    void languageChangeRetranslates()
     {
-        open({front1});
-        QVERIFY(waitUntilPlaying());
-        const auto forward = [this](Qt::Key key) {
-            QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
-            emit area()->keyPressSignals(&event);
-            return event.isAccepted();
-        };
-        QMediaPlayer *player = area()->mainPlayer()->player();
-        QTRY_VERIFY_WITH_TIMEOUT(player->position() >= 1000, 10000);
-        QTest::keyClick(mWindow.data(), Qt::Key_Space);
-        QTRY_COMPARE(panel()->state(), QMediaPlayer::PausedState);
-        const qint64 second = player->position() / 1000;
-        panel()->setPosition(int(second));
-        QVERIFY(forward(Qt::Key_Right));
-        QTRY_COMPARE(player->position() / 1000, second + 1);
-        QVERIFY(forward(Qt::Key_Space));
-        QTRY_COMPARE(panel()->state(), QMediaPlayer::PlayingState);
-        QVERIFY(player->position() / 1000 >= second + 1);
-        // Escape neither closes nor rejects the window.
-        QTest::keyClick(mWindow.data(), Qt::Key_Escape);
-        QVERIFY(mWindow->isVisible());
-        QCOMPARE(mWindow->result(), 0);
-    }
-
-    // Only the main player's row, while it plays, shows its samples: the rear
-    // file plays muted beside it.
-    void samplesAreFiltered()
-    {
-        open({front1, rear1});
-        QVERIFY(waitUntilPlaying());
-        GpsData sample{};
-        qstrcpy(sample.dateTime, "20261206101530");
-        sample.latHemisphere = 'S';
-        sample.latitude = 33.8567;
-        sample.lonHemisphere = 'W';
-        sample.longitude = 151.2153;
-        const auto shown = [&](int rowId) {
-            child("lbl_LongitudeAndLatitude")->clear();
-            QMetaObject::invokeMethod(mWindow.data(), "onGpsDataChanged", Q_ARG(int, rowId), Q_ARG(GpsData, sample));
-            return text("lbl_LongitudeAndLatitude");
-        };
-        QCOMPARE(shown(1), QString());
-        QCOMPARE(shown(0), QStringLiteral("S33.856700,W151.215300"));
-        emit panel()->stop();
-        QTRY_COMPARE(panel()->state(), QMediaPlayer::StoppedState);
-        QCOMPARE(shown(0), QString());
-    }
-
-    // A double click on the window maximises it; the language change that follows
-    // keeps the tool tip that fits that state, and the playing file's name.
-    void languageChangeKeepsTheWindowState()
-    {
-        // The title is laid out in full once the window has its size.
-        QCOMPARE(text("lbl_Title"), ApplicationIdentity::title());
-        open({front1});
-        QVERIFY(waitUntilPlaying());
-        QTest::mouseDClick(mWindow.data(), Qt::LeftButton, Qt::NoModifier, QPoint(300, 20));
-        QTRY_VERIFY(mWindow->isMaximized());
         Configuration::instance()->setLanguage(9); // German
-        const QString restoreDown = QCoreApplication::translate("MainWindows", "Restore Down");
-        QVERIFY(restoreDown != QLatin1String("Restore Down"));
-        QCOMPARE(child<QPushButton>("pBtn_Maximize")->toolTip(), restoreDown);
-        QCOMPARE(text("lbl_FileName"), front1);
+        for (const char *button : {"pBtn_Close", "btn_Stop"}) {
+            const QString tip = child<QAbstractButton>(button)->toolTip();
+            QVERIFY2(!tip.isEmpty() && tip != QLatin1String("Close") && tip != QLatin1String("Stop"), button);
+        }
     }
 
     // The window has no system frame; dragging its header moves it.
     void frameIsDraggable()
     {
         QVERIFY(mWindow->windowFlags().testFlag(Qt::FramelessWindowHint));
-        const QPoint grab = child<QWidget>("wgt_Header")->mapTo(mWindow.data(), QPoint(300, 20));
-        const QPoint start = mWindow->pos();
+        const QPoint grab = child<QWidget>("wgt_Header")->mapTo(mWindow.data(), QPoint(300, 20)), target = grab + QPoint(40, 25), start = mWindow->pos();
         QTest::mousePress(mWindow.data(), Qt::LeftButton, Qt::NoModifier, grab);
         // QTest moves the real cursor without a button: send the held-button move.
-        const QPoint target = grab + QPoint(40, 25);
-        QMouseEvent move(QEvent::MouseMove, target, mWindow->mapToGlobal(target), Qt::NoButton,
-                         Qt::LeftButton, Qt::NoModifier);
+        QMouseEvent move(QEvent::MouseMove, target, mWindow->mapToGlobal(target), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(mWindow.data(), &move);
         QTest::mouseRelease(mWindow.data(), Qt::LeftButton, Qt::NoModifier, target);
         QTRY_COMPARE(mWindow->pos(), start + QPoint(40, 25));
     }
 
-    // Files handed over on the command line ("Open with") are opened as if
-    // dropped, and the first one plays beside its companion.
+    // Files handed over on the command line are opened as if dropped; the first plays beside its companion.
     void launchFilesPlay()
     {
-        const QString folder = QFileInfo(demoUrl(rear1).toLocalFile()).absolutePath();
-        const QStringList arguments{QStringLiteral("vantrel"), demoUrl(rear1).toString(), front1,
-                                    QStringLiteral("missing.MP4")};
-        mWindow->openLaunchFiles(CommandLineFiles::videoUrls(arguments, folder));
+        const QStringList arguments{"vantrel", demoUrl(rear1).toString(), front1, "missing.MP4"};
+        mWindow->openLaunchFiles(CommandLineFiles::videoUrls(arguments, QStringLiteral(VANTREL_DEMO_DIR)));
         QVERIFY(waitUntilPlaying());
         QCOMPARE(model()->rowCount(), 2);
         QCOMPARE(playedUrl(), demoUrl(rear1));
@@ -235,10 +168,9 @@ private slots:
     {
         QTemporaryDir card;
         QList<QUrl> urls;
-        const QVector<GpsRecord> records = straightDrive(5);
         for (int i = 0; i < 301; ++i) {
             const QString path = card.filePath(QStringLiteral("CLIP%1F.MP4").arg(i, 4, 10, QLatin1Char('0')));
-            QVERIFY(Mp4Sample().movie(1000, 5000).videoTrack(640, 360).gps0(records).write(path));
+            QVERIFY(Mp4Sample().movie(1000, 5000).videoTrack(640, 360).gps0(straightDrive(5)).write(path));
             urls << QUrl::fromLocalFile(path);
         }
         const QUrl last = urls.takeLast();

@@ -1,12 +1,10 @@
 #include "CommandLineFiles.h"
 #include "MapPagesFolder.h"
 
-#include <QDir>
 #include <QTemporaryDir>
 #include <QtTest>
 
-// The start-up's helpers: where the map pages are, and which launch
-// arguments are recordings.
+// Where the map pages are, and which launch arguments are recordings.
 class TestStartUpHelpers : public QObject
 {
     Q_OBJECT
@@ -29,11 +27,8 @@ private slots:
         QFETCH(QString, expected);
         QTemporaryDir prefix;
         QDir root(prefix.path());
-        QVERIFY(root.mkpath(QStringLiteral("bin")));
-        for (const QString &path : made.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-            QVERIFY(path.endsWith(QLatin1Char('/')) ? root.mkpath(path)
-                                                    : QFile(root.filePath(path)).open(QIODevice::WriteOnly));
-        }
+        for (const QString &path : ("bin/ " + made).split(' '))
+            QVERIFY(path.endsWith('/') ? root.mkpath(path) : QFile(root.filePath(path)).open(QIODevice::WriteOnly));
         QCOMPARE(MapPagesFolder::pathFor(root.filePath(QStringLiteral("bin"))), root.filePath(expected));
     }
 
@@ -41,14 +36,11 @@ private slots:
     {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QStringList>("expected"); // names in the files folder
-        QDir files(mFiles.path());
-        QTest::newRow("relative paths in order") << QStringList{"c.AVI", "a.MP4"} << QStringList{"c.AVI", "a.MP4"};
-        QTest::newRow("absolute path") << QStringList{files.filePath("b.mov")} << QStringList{"b.mov"};
+        const QString absolute = mFiles.filePath("b.mov");
+        QTest::newRow("relative and absolute, in order") << QStringList{"c.AVI", absolute, "a.MP4"} << QStringList{"c.AVI", "b.mov", "a.MP4"};
         QTest::newRow("file URL with escapes")
-            << QStringList{QUrl::fromLocalFile(files.filePath("with space.mp4")).toString(QUrl::FullyEncoded)}
-            << QStringList{"with space.mp4"};
-        QTest::newRow("not a recording") << QStringList{"notes.txt", "folder.mp4", "missing.mp4"} << QStringList{};
-        QTest::newRow("remote URL") << QStringList{"http://example.invalid/a.mp4"} << QStringList{};
+            << QStringList{QUrl::fromLocalFile(mFiles.filePath("with space.mp4")).toString(QUrl::FullyEncoded)} << QStringList{"with space.mp4"};
+        QTest::newRow("not a recording") << QStringList{"notes.txt", "folder.mp4", "missing.mp4", "http://example.invalid/a.mp4"} << QStringList{};
     }
 
     void launchArguments()
@@ -57,7 +49,7 @@ private slots:
         QFETCH(QStringList, expected);
         QDir files(mFiles.path());
         for (const char *name : {"a.MP4", "b.mov", "c.AVI", "notes.txt", "with space.mp4"})
-            QVERIFY(QFile(files.filePath(QLatin1String(name))).open(QIODevice::WriteOnly));
+            QVERIFY(QFile(files.filePath(name)).open(QIODevice::WriteOnly));
         QVERIFY(files.mkpath(QStringLiteral("folder.mp4")));
         QList<QUrl> wanted;
         for (const QString &name : expected)

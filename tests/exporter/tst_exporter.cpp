@@ -12,9 +12,8 @@ namespace {
 
 struct Run
 {
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
+    int exitCode;
+    QByteArray out, err;
     QList<QByteArray> lines;  // of stdout
 };
 
@@ -24,11 +23,9 @@ Run runExporter(const QStringList &arguments)
     process.start(VANTREL_TELEMETRY_PATH, arguments);
     const bool ended
         = process.waitForFinished(30000) && process.exitStatus() == QProcess::NormalExit;
-    Run run{ended ? process.exitCode() : -1, process.readAllStandardOutput(),
-        process.readAllStandardError(), {}};
-    run.lines = run.out.split('\n');
-    run.lines.removeLast();  // after the final line break
-    return run;
+    const QByteArray out = process.readAllStandardOutput();
+    return {ended ? process.exitCode() : -1, out, process.readAllStandardError(),
+        out.split('\n').mid(0, out.count('\n'))};
 }
 
 // Every sample the parser serves for the file, as a straight play-through asks.
@@ -60,15 +57,6 @@ QJsonObject sampleLine(const GpsData &data)
         {"longitude", data.longitude}, {"number57", data.number57}, {"speed", data.speed},
         {"gX", double(data.gX)}, {"gY", double(data.gY)}, {"gZ", double(data.gZ)},
         {"bearing", data.bearing}};
-}
-
-// A line as written, its G-sensor numbers read back as floats.
-QJsonObject readLine(const QByteArray &line)
-{
-    QJsonObject object = QJsonDocument::fromJson(line).object();
-    for (const char *key : {"gX", "gY", "gZ"})
-        object[key] = double(float(object[key].toDouble()));
-    return object;
 }
 
 // RFC 4180 fields of one line (no line breaks inside fields here).
@@ -246,8 +234,11 @@ private slots:
         const Run run = runExporter(arguments + files);
         QCOMPARE(run.exitCode, 0);
         QVector<QJsonObject> written;
-        for (const QByteArray &line : run.lines)
-            written << readLine(line);
+        for (const QByteArray &line : run.lines) {
+            written << QJsonDocument::fromJson(line).object();
+            for (const char *key : {"gX", "gY", "gZ"})  // read back as the floats they are
+                written.last()[key] = double(float(written.last()[key].toDouble()));
+        }
         QCOMPARE(written, expected);
     }
 
@@ -294,20 +285,13 @@ private slots:
             info.arg('"' + created + '"', "11", drive, "1080", "Gps0Records", "12", "1920"), "");
         row("info, no moov", {"--info", noMoov}, 0, 1,
             info.arg("null", "0", noMoov, "0", "NoGps", "0", "0"), "");
-        row("info, avi", {"--info", clip}, 0, 1,
-            info.arg("null", "6", clip, "720", "GpslBlock", "2", "1280"), "");
         row("info with a missing file", {"--info", missing, drive}, 1, 1, "Gps0Records", missing);
         row("missing file among others", {drive, missing, clip}, 1, 12, "", missing);
         row("directory", {folder, clip}, 1, 1, "", folder);
         row("record count beyond belief", {"--format", "csv", path("lying.mp4"), clip}, 0, 2, "",
             "claims");
         row("unknown format", {"--format", "xml", drive}, 2, 0, "", "Usage:");
-        row("no file", {"--format", "gpx"}, 2, 0, "", "Usage:");
         row("from after to", {"--from", "5", "--to", "2", drive}, 2, 0, "", "Usage:");
-        row("non-numeric second", {"--from", "3s", drive}, 2, 0, "", "Usage:");
-        row("help", {"--help"}, 0, -1, "--format", "");
-        row("version", {"--version"}, 0, 1, VANTREL_VERSION, "");
-        row("verbose", {"--verbose", "--info", drive}, 0, 1, "Gps0Records", "videoInfo:");
         // 0.12, not the float widened to a double (0.11999999731779099).
         row("floats in shortest form", {"--from", "3", "--to", "3", drive}, 0, 1,
             R"("gX":0.12,"gY":-0.98,)", "");

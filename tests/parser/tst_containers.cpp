@@ -104,8 +104,6 @@ private slots:
                 .gps0(drive, Placement::BeforeMoov),
             "Gps0Records", 5);
         mp4("gps box, largesize mdat", video().largeMdat().gpsBox(drive), "GpsBoxTable", 5);
-        mp4("length byte, lower case", video().extTrack(drive, QByteArray(1, 13) + "ambarella ext"),
-            "ExtTrack", 5);
         // The handler name is read up to 255 bytes.
         const QByteArray ext = "Ambarella EXT";
         mp4("name ends at 253", video().extTrack(drive, QByteArray(240, 'x') + ext), "ExtTrack", 5);
@@ -118,22 +116,19 @@ private slots:
         mp4("gps0 after moov wins", video().extTrack(longDrive).gps0(drive), "Gps0Records", 5);
         mp4("moov after gps0 wins", video().gps0(drive, Placement::BeforeMoov).extTrack(longDrive),
             "ExtTrack", 7);
-        mp4("later track wins", video().metaTrack(drive).extTrack(longDrive), "ExtTrack", 7);
         mp4("gps box after the tracks wins",
             video().extTrack(longDrive).freeGpsTrack(drive).gpsBox(drive), "GpsBoxTable", 5);
 
         // A box smaller than its header ends the walk of its level only.
         const QByteArray largeSize15 = bigEndian32(1) + "junk" + bigEndian64(15);
-        for (const auto &[name, header] : {std::pair("size 2", boxHeader(2, "junk")),
-                 std::pair("size 7", boxHeader(7, "junk")), std::pair("largesize 15", largeSize15)})
+        for (const auto &[name, header] : {std::pair("size 7", boxHeader(7, "junk")),
+                 std::pair("largesize 15", largeSize15)})
             mp4(name, video().topLevelBox(header, Placement::BeforeMoov).gps0(drive), "NoGps", 0);
         mp4("size 4 in moov", video().moovBox(boxHeader(4, "junk")).gps0(drive), "Gps0Records", 5);
         // Sizes beyond the file end the walk there, after the gps0 box.
         mp4("largesize beyond the file", video().gps0(drive, Placement::BeforeMoov).topLevelBox(
                 bigEndian32(1) + "free" + bigEndian64(~0ull), Placement::BeforeMoov),
             "Gps0Records", 5);
-        mp4("size beyond the file", video().gps0(drive, Placement::BeforeMoov).topLevelBox(
-                boxHeader(~0u, "free"), Placement::BeforeMoov), "Gps0Records", 5);
         // Counts far beyond the file: requests fail instead of reading far away.
         QByteArray packed;
         for (int entry = 0; entry < 3; ++entry)
@@ -149,7 +144,6 @@ private slots:
         mp4("hdlr shorter than its fixed fields",
             video().moovBox(box("trak", box("mdia", box("hdlr", QByteArray(10, '\0'))))
                 + track("meta", "gps", 2)), "GpsMetaTrack", 2, -1);
-        mp4("hdlr without name", video().moovBox(track("meta", "", 2)), "NoGps", 0);
 
         const auto avi = [](const char *name, const AviSample &sample, const char *kind,
                              uint records, int firstShown = 0) {
@@ -165,8 +159,6 @@ private slots:
         for (const GpsRecord &record : drive)
             oddAudio.audioRecord(record, 1).videoChunk(101);
         avi("odd audio chunks unpadded", oddAudio, "AviAudioChunks", 5);
-        avi("offset not at GPSL", camera().audioRecords(drive).trailingOffset(12),
-            "AviAudioChunks", 5);
         const QByteArray withIndex = camera().audioRecords(drive).bytes();
         walkRow("audio chunk after the movi list", "clip.avi",
             patched(withIndex, withIndex.lastIndexOf("idx1"), "01wb"), "AviAudioChunks", 5, -2, 0);
@@ -229,8 +221,6 @@ private slots:
         const QDateTime mp4Epoch(QDate(1904, 1, 1), QTime(0, 0));
         mp4("movie header", Mp4Sample().movie(1000, 59999).videoTrack(1920, 1080), {1920, 1080}, 59,
             mp4Epoch);
-        mp4("time scale 0", Mp4Sample().movie(0, 59999).videoTrack(1920, 1080), {1920, 1080}, 0,
-            mp4Epoch);
         mp4("creation time, widest last", Mp4Sample().videoTrack(1280, 720, 200)
                 .videoTrack(1920, 1080, 3000000000u), {1920, 1080}, 0,
             QDateTime(QDate(1999, 1, 24), QTime(5, 20)));
@@ -249,7 +239,6 @@ private slots:
         avi("short main header", list("AVI ", list("hdrl", chunk("avih", shortHeader)), "RIFF"),
             {640, 0}, 10);
         avi("not RIFF", patched(camera, 0, "RIFX"), {0, 0}, 0);
-        avi("not AVI", patched(camera, 8, "WAVE"), {0, 0}, 0);
     }
 
     void videoInfo()

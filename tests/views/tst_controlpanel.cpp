@@ -2,23 +2,15 @@
 #include "ControlPanel.h"
 #include "ImageResources.h"
 
-#include <QAbstractButton>
-#include <QFile>
-#include <QLabel>
-#include <QRegularExpression>
-#include <QSignalSpy>
-#include <QSlider>
-#include <QTest>
-#include <QTranslator>
+#include <QtTest>
+#include <QtWidgets>
 
 #include <memory>
 
 namespace {
 
 // Brackets every text, to show which texts the widgets take through the translator.
-class MarkingTranslator : public QTranslator
-{
-public:
+struct MarkingTranslator : QTranslator {
     QString translate(const char *, const char *text, const char *, int) const override
     {
         return *text ? QLatin1Char('[') + QString::fromUtf8(text) + QLatin1Char(']') : QString();
@@ -29,15 +21,8 @@ public:
 using Calls = QList<QList<QVariant>>; // one argument list per emission
 
 template<typename Child = QWidget>
-Child *part(const QWidget &parent, const char *name)
-{
-    return parent.findChild<Child *>(QLatin1String(name));
-}
-
-QString text(const QWidget &parent, const char *label)
-{
-    return part<QLabel>(parent, label)->text();
-}
+Child *part(const QWidget &parent, const char *name) { return parent.findChild<Child *>(QLatin1String(name)); }
+QString text(const QWidget &parent, const char *label) { return part<QLabel>(parent, label)->text(); }
 
 } // namespace
 
@@ -50,18 +35,14 @@ private slots:
     void init();
     void playTime_data();
     void playTime();
-    void speedText_data();
-    void speedText();
-    void playButton_data();
-    void playButton();
-    void skinsFollowReportedState();
+    void buttonsFollowReportedState();
     void volumeIsNotEchoed();
     void seekBy_data();
     void seekBy();
     void rate_data();
     void rate();
+    void languageChange_data();
     void languageChange();
-    void skinImagesExist();
 
 private:
     std::unique_ptr<ControlPanel> mPanel;
@@ -69,7 +50,6 @@ private:
 
 void ControlPanelTest::init()
 {
-    Configuration::instance()->setSpeedUnit(0);
     mPanel = std::make_unique<ControlPanel>();
     mPanel->show();
     QVERIFY(QTest::qWaitForWindowExposed(mPanel.get()));
@@ -82,12 +62,10 @@ void ControlPanelTest::playTime_data()
     QTest::addColumn<bool>("handleHeld");
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("nextCount");
-    QTest::newRow("nothing loaded") << 0 << 0 << false << "00:00/00:00" << 0;
     QTest::newRow("middle, handle held") << 180 << 65 << true << "01:05/03:00" << 0;
     QTest::newRow("end asks for the next file") << 180 << 180 << false << "03:00/03:00" << 1;
     QTest::newRow("one hour is short") << 3600 << 3600 << false << "00:00/00:00" << 1;
-    QTest::newRow("over an hour") << 3601 << 0 << false << "00:00:00/01:00:01" << 0;
-    QTest::newRow("over a day") << 100000 << 90061 << false << "25:01:01/27:46:40" << 0;
+    QTest::newRow("over an hour, past a day") << 100000 << 90061 << false << "25:01:01/27:46:40" << 0;
 }
 
 void ControlPanelTest::playTime()
@@ -106,64 +84,27 @@ void ControlPanelTest::playTime()
     QCOMPARE(slider->value(), handleHeld ? 0 : qMin(position, duration));
 }
 
-void ControlPanelTest::speedText_data()
-{
-    QTest::addColumn<int>("unit");
-    QTest::addColumn<int>("speed");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("km/h padded") << 0 << 5 << "005 km/h";
-    QTest::newRow("mph truncated") << 1 << 100 << "062 MPH";
-    QTest::newRow("any other unit is mph") << 7 << 161 << "100 MPH";
-}
-
-void ControlPanelTest::speedText()
-{
-    QFETCH(int, unit);
-    QFETCH(int, speed);
-    Configuration::instance()->setSpeedUnit(unit);
-    mPanel->setSpeed(speed);
-    QTEST(text(*mPanel, "pBtn_SP"), "text");
-}
-
-// The one button plays or pauses depending on the reported state.
-void ControlPanelTest::playButton_data()
-{
-    QTest::addColumn<QMediaPlayer::State>("state");
-    QTest::addColumn<int>("plays");
-    QTest::addColumn<int>("pauses");
-    QTest::newRow("stopped") << QMediaPlayer::StoppedState << 1 << 0;
-    QTest::newRow("playing") << QMediaPlayer::PlayingState << 0 << 1;
-    QTest::newRow("paused") << QMediaPlayer::PausedState << 1 << 0;
-}
-
-void ControlPanelTest::playButton()
-{
-    QFETCH(QMediaPlayer::State, state);
-    mPanel->setState(state);
-    QSignalSpy play(mPanel.get(), &ControlPanel::play);
-    QSignalSpy pause(mPanel.get(), &ControlPanel::pause);
-    QTest::mouseClick(part(*mPanel, "btn_PlayOrPause"), Qt::LeftButton);
-    QTEST(int(play.count()), "plays");
-    QTEST(int(pause.count()), "pauses");
-}
-
-// Clicks toggle checkable buttons by themselves; the play/pause and mute
-// looks follow what the player reports, also when a click changed nothing.
-void ControlPanelTest::skinsFollowReportedState()
+// The one button plays or pauses by the reported state. Clicks toggle
+// checkable buttons by themselves; the play/pause and mute looks follow what
+// the player reports, also when a click changed nothing.
+void ControlPanelTest::buttonsFollowReportedState()
 {
     auto *play = part<QAbstractButton>(*mPanel, "btn_PlayOrPause");
     auto *stop = part(*mPanel, "btn_Stop");
     auto *mute = part<QAbstractButton>(*mPanel, "tBtn_Mute");
+    QSignalSpy plays(mPanel.get(), &ControlPanel::play);
+    QSignalSpy pauses(mPanel.get(), &ControlPanel::pause);
     QSignalSpy muting(mPanel.get(), &ControlPanel::changeMuting);
     QTest::mouseClick(play, Qt::LeftButton); // nothing to play
     QTest::mouseClick(mute, Qt::LeftButton); // no player answers
-    QVERIFY(!play->isChecked() && !mute->isChecked());
+    QVERIFY(!play->isChecked() && !mute->isChecked() && plays.count() == 1);
 
     // A player that starts at once turns the button to pause.
-    connect(mPanel.get(), &ControlPanel::play, mPanel.get(),
-            [this] { mPanel->setState(QMediaPlayer::PlayingState); });
+    connect(mPanel.get(), &ControlPanel::play, mPanel.get(), [this] { mPanel->setState(QMediaPlayer::PlayingState); });
     QTest::mouseClick(play, Qt::LeftButton);
-    QVERIFY(play->isChecked() && stop->isEnabled());
+    QVERIFY(play->isChecked() && stop->isEnabled() && plays.count() == 2);
+    QTest::mouseClick(play, Qt::LeftButton); // no player answers
+    QVERIFY(play->isChecked() && pauses.count() == 1 && plays.count() == 2);
     mPanel->setState(QMediaPlayer::PausedState);
     QVERIFY(!play->isChecked() && stop->isEnabled());
     mPanel->setState(QMediaPlayer::StoppedState);
@@ -215,7 +156,6 @@ void ControlPanelTest::seekBy_data()
     const auto playing = QMediaPlayer::PlayingState;
     QTest::newRow("back while paused") << QMediaPlayer::PausedState << 10 << -1 << Calls{{9}};
     QTest::newRow("back from the start") << playing << 0 << -1 << Calls{};
-    QTest::newRow("onto the end") << playing << 59 << 1 << Calls{{60}};
     QTest::newRow("past the end") << playing << 60 << 1 << Calls{};
     QTest::newRow("stopped") << QMediaPlayer::StoppedState << 10 << 1 << Calls{};
 }
@@ -242,9 +182,9 @@ void ControlPanelTest::rate_data()
     QTest::addColumn<Calls>("emitted");
     QTest::newRow("slower stops at the first") << QStringList{"pBtn_Up", "pBtn_Up"} << "0.5x" << false << true << Calls{{0.5}};
     QTest::newRow("quicker stops at the last") << QStringList{"pBtn_Down", "pBtn_Down"} << "2.0x" << true << false << Calls{{2.0}};
-    QTest::newRow("rate from code") << QStringList{"0.5", "2"} << "2.0x" << true << false << Calls{{0.5}, {2.0}};
+    QTest::newRow("rates from code, those not offered ignored")
+        << QStringList{"0.5", "1.5", "0", "2"} << "2.0x" << true << false << Calls{{0.5}, {2.0}};
     QTest::newRow("same rate reported again") << QStringList{"1"} << "1.0x" << true << true << Calls{{1.0}};
-    QTest::newRow("rates not offered") << QStringList{"1.5", "0"} << "1.0x" << true << true << Calls{};
 }
 
 void ControlPanelTest::rate()
@@ -263,37 +203,35 @@ void ControlPanelTest::rate()
     QTEST(Calls(changed), "emitted");
 }
 
+void ControlPanelTest::languageChange_data()
+{
+    QTest::addColumn<int>("unit");
+    QTest::addColumn<int>("speed");
+    QTest::addColumn<QString>("speedText");
+    QTest::newRow("km/h padded") << 0 << 5 << "[005 km/h]";
+    QTest::newRow("any other unit is mph, truncated") << 7 << 100 << "[062 MPH]";
+}
+
 // Translated form texts come back; the values shown by the display calls
 // stay; the speed is rewritten in the translated text of the configured unit.
 void ControlPanelTest::languageChange()
 {
-    Configuration::instance()->setSpeedUnit(1);
+    QFETCH(int, unit);
+    QFETCH(int, speed);
+    Configuration::instance()->setSpeedUnit(unit);
     mPanel->setDuration(180);
     mPanel->setPosition(65);
-    mPanel->setSpeed(100);
+    mPanel->setSpeed(speed);
     QSignalSpy rate(mPanel.get(), &ControlPanel::changeRate);
     MarkingTranslator translator;
     QCoreApplication::installTranslator(&translator);
     emit Configuration::instance()->updateLanguage();
     QCoreApplication::removeTranslator(&translator);
     QCOMPARE(part(*mPanel, "btn_PlayOrPause")->toolTip(), QStringLiteral("[Play]"));
-    QCOMPARE(part(*mPanel, "pBtn_Up")->toolTip(), QStringLiteral("[Slow]"));
     QCOMPARE(text(*mPanel, "lbl_LongitudeAndLatitude"), QStringLiteral("[N00.000000,E000.000000]"));
     QCOMPARE(text(*mPanel, "lbl_PlayTime"), QStringLiteral("01:05/03:00"));
-    QCOMPARE(text(*mPanel, "pBtn_SP"), QStringLiteral("[062 MPH]"));
+    QTEST(text(*mPanel, "pBtn_SP"), "speedText");
     QCOMPARE(Calls(rate), Calls{{1.0}});
-}
-
-// Every ":/image/..." that a style sheet of the bar or its selector names exists.
-void ControlPanelTest::skinImagesExist()
-{
-    static const QRegularExpression imageUrl(QStringLiteral(R"(url\((:/image/[^)]+)\))"));
-    for (const QWidget *each : mPanel->findChildren<QWidget *>()) {
-        for (auto match = imageUrl.globalMatch(each->styleSheet()); match.hasNext();) {
-            const QString image = match.next().captured(1);
-            QVERIFY2(QFile::exists(image), qPrintable(each->objectName() + QLatin1Char(' ') + image));
-        }
-    }
 }
 
 QTEST_MAIN(ControlPanelTest)
