@@ -2,7 +2,6 @@
 
 #include <QSettings>
 
-// The configuration file as another program, or an earlier run, left it.
 inline void writeIni(const QString &path, const QVariantMap &values)
 {
     QSettings file(path, QSettings::IniFormat);

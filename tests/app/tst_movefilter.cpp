@@ -6,7 +6,6 @@
 class MoveFilterTest : public QObject
 {
     Q_OBJECT
-
 private slots:
     void dragNeedsTheLeftButtonHeld_data()
     {
@@ -18,7 +17,6 @@ private slots:
         QTest::newRow("right button released meanwhile") << "right released" << false;
         QTest::newRow("release went elsewhere") << "lost" << false;
     }
-
     void dragNeedsTheLeftButtonHeld()
     {
         QFETCH(QString, scenario);
@@ -41,7 +39,6 @@ private slots:
             mouse(QEvent::MouseButtonRelease, grabbed, Qt::RightButton, Qt::LeftButton);
         }
         window.setMouseTracking(true); // so that moves without a button (a release gone elsewhere) are seen
-        // Two steps: each one places the window from the grab, not from the last step.
         mouse(QEvent::MouseMove, grabbed + delta / 2, Qt::NoButton, held);
         mouse(QEvent::MouseMove, grabbed + delta, Qt::NoButton, held);
         const QPoint expected = moves ? start + delta : start;

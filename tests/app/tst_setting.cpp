@@ -4,9 +4,6 @@
 
 #include <QComboBox>
 #include <QPushButton>
-#include <QSignalSpy>
-#include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QtTest>
 
 using Values = QVariantMap;
@@ -14,7 +11,6 @@ using Values = QVariantMap;
 class SettingTest : public QObject
 {
     Q_OBJECT
-
     QTemporaryDir mDir;
     QString mDefaultFolder;
 
@@ -23,7 +19,6 @@ private slots:
     {
         QCoreApplication::setApplicationName(QStringLiteral("Vantrel V1.6 20200221"));
         QStandardPaths::setTestModeEnabled(true);
-        // The language the store derives when none is stored: German, index 9.
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
         mDefaultFolder = QStandardPaths::standardLocations(QStandardPaths::PicturesLocation).value(0, QDir::homePath())
                          + QStringLiteral("/Vantrel V1.6 20200221");
@@ -41,15 +36,13 @@ private slots:
         // Saving untouched writes back what is shown, and leaves the implied service out.
         QTest::newRow("untouched, nothing stored") << Values() << untouched << QString() << "pBtn_OK"
             << Values{{"language", 9}, {"speedUnit", 0}, {"ScreenshotSavePath", mDefaultFolder}};
-        // Values no entry holds are shown as the entry that behaves alike; a
-        // service no entry shows is kept as stored.
+        // Odd values show as the entry that behaves alike; an unlisted service stays as stored.
         QTest::newRow("untouched, odd values") << Values{{"language", 42}, {"maps", 4}, {"speedUnit", 7}} << untouched << QString()
             << "pBtn_OK" << Values{{"language", 2}, {"maps", 4}, {"speedUnit", 1}, {"ScreenshotSavePath", mDefaultFolder}};
         QTest::newRow("everything changed") << old << changes << QStringLiteral("/new") << "pBtn_OK"
             << Values{{"language", 4}, {"maps", 1}, {"speedUnit", 0}, {"ScreenshotSavePath", "/new"}};
         QTest::newRow("cancel") << old << changes << QStringLiteral("/new") << "pBtn_Cancel" << old;
     }
-
     void storesOnlyOnSave()
     {
         QFETCH(Values, stored);
@@ -65,16 +58,15 @@ private slots:
             QSignalSpy languageUpdates(&configuration, &Configuration::updateLanguage);
             QSignalSpy mapsChanged(&configuration, &Configuration::mapsChanged);
             const char *const boxes[] = {"cBox_Language", "cBox_Maps", "cBox_SpeedUnit"};
-            for (int i = 0; i < 3; ++i) {
+            for (int i = 0; i < 3; ++i)
                 if (chosen[i] >= 0)
                     dialog.findChild<QComboBox *>(boxes[i])->setCurrentIndex(chosen[i]);
-            }
             if (!folder.isEmpty())
                 dialog.applyChosenFolder(folder);
             dialog.applyChosenFolder(QString()); // a cancelled folder chooser: the shown folder stays
             QTest::mouseClick(dialog.findChild<QPushButton *>(button), Qt::LeftButton);
-            const bool saved = dialog.result() == QDialog::Accepted;
-            QCOMPARE(saved, button == QLatin1String("pBtn_OK"));
+            const bool saved = button == QLatin1String("pBtn_OK");
+            QCOMPARE(dialog.result(), saved ? QDialog::Accepted : QDialog::Rejected);
             // Save applies the translation again, even when the language is the same.
             QCOMPARE(languageUpdates.count(), saved ? 1 : 0);
             QCOMPARE(mapsChanged.count(), saved && stored.value("maps") != written.value("maps") ? 1 : 0);

@@ -1,6 +1,3 @@
-#include <QProcess>
-#include <QSettings>
-#include <QTemporaryDir>
 #include <QtTest>
 
 // The real program started on a German desktop from a folder of its own, so
@@ -22,7 +19,6 @@ private slots:
         vantrel.setProcessEnvironment(environment); // offscreen, as set for every suite
         vantrel.start(program, QStringList());
         QVERIFY2(vantrel.waitForStarted(), qPrintable(vantrel.errorString()));
-        // The program runs until its window closes; it is stopped once the file holds the language.
         const bool written = QTest::qWaitFor([&] { return QSettings(ini, QSettings::IniFormat).value("language").toInt() == 9; }, 20000);
         const bool stillRunning = vantrel.state() == QProcess::Running;
         vantrel.kill();

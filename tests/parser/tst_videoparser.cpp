@@ -11,30 +11,21 @@
 namespace {
 
 // What a worker reports, as received on the test's thread (queued).
-class Reports : public QObject
+struct Reports : QObject
 {
-public:
     explicit Reports(VideoParser &worker)
     {
         connect(&worker, &VideoParser::videoInfoChanged, this, [this](int id, VideoInfo info) {
-            events.append(QString("info %1: %2x%3, %4 s").arg(id).arg(info.width).arg(info.height)
-                              .arg(info.duration));
+            events << QString("info %1: %2x%3, %4 s").arg(id).arg(info.width).arg(info.height)
+                          .arg(info.duration);
         });
         connect(&worker, &VideoParser::gpsDataChanged, this, [this](int id, const GpsData &data) {
-            const QString time = data.dateTime;
-            events.append(QString("%1: %2 at %3").arg(id).arg(data.second).arg(time));
+            events << QString("%1: %2 at %3").arg(id).arg(data.second).arg(data.dateTime);
         });
     }
 
     QStringList events;
 };
-
-// Stops the worker and delivers whatever it sent before it ended.
-void finish(std::unique_ptr<VideoParser> &worker)
-{
-    worker.reset();
-    QCoreApplication::sendPostedEvents();
-}
 
 }  // namespace
 
@@ -62,14 +53,10 @@ private slots:
         QTest::addColumn<QVector<int>>("served");
         QTest::addColumn<QString>("info");
 
-        // The first request most likely arrives during the walk.
-        const QString info = "info -7: 1920x1080, 10 s";
-        const auto row = [&](const char *name, QVector<int> requests, QVector<int> served) {
-            QTest::newRow(name) << mDrive << requests << served << info;
-        };
-        row("same second twice, then back", {4, 4, 6, 4}, {4, 6, 4});
-        row("-1 is no new second", {-1, 3, -1, 3, 4}, {3, 4});
-        row("beyond the records", {9, 20, 2}, {2});
+        // The first request most likely arrives during the walk; -1 is no new
+        // second, nor is the same one again or one beyond the records.
+        QTest::newRow("drive") << mDrive << QVector<int>{-1, 4, 4, -1, 4, 6, 9, 20, 4}
+                               << QVector<int>{4, 6, 4} << "info -7: 1920x1080, 10 s";
         QTest::newRow("unopenable file") << mDir.path("missing.mp4") << QVector<int>{0, 1, 2}
                                          << QVector<int>() << "info -7: 0x0, 0 s";
     }
@@ -89,12 +76,13 @@ private slots:
             worker->setSecond(second);
             if (expected.size() <= served.size() && served[expected.size() - 1] == second) {
                 const QString time = straightDriveTime(second + 1);
-                expected.append(QString("-7: %1 at %2").arg(second).arg(time));
+                expected << QString("-7: %1 at %2").arg(second).arg(time);
                 QTRY_COMPARE_WITH_TIMEOUT(reports.events.size(), expected.size(), 10000);
             }
         }
         QTest::qWait(100);  // a chance to answer the rest, which it must not take
-        finish(worker);
+        worker.reset();
+        QCoreApplication::sendPostedEvents();  // what it sent before it ended
         QCOMPARE(reports.events, expected);
     }
 
@@ -122,8 +110,8 @@ private slots:
         if (waitForInfo)
             QTRY_COMPARE_WITH_TIMEOUT(reports.events.size(), 1, 10000);
         worker->setSecond(second);
-        finish(worker);
-
+        worker.reset();
+        QCoreApplication::sendPostedEvents();
         // A walk is always finished and reported before the worker ends.
         QCOMPARE(reports.events.filter("info -7:").size(), file.isEmpty() ? 0 : 1);
     }

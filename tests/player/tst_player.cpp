@@ -11,31 +11,17 @@
 Q_DECLARE_METATYPE(Qt::Key)
 
 namespace {
+QStringList screenshotsIn(const QString &folder) { return QDir(folder).entryList({QStringLiteral("*.jpeg")}, QDir::Files, QDir::Name); }
 
-QStringList screenshotsIn(const QString &folder)
-{
-    return QDir(folder).entryList({QStringLiteral("*.jpeg")}, QDir::Files, QDir::Name);
-}
-
-QSize jpegSize(const QString &path)
-{
-    QImageReader reader(path);
-    return reader.format() == "jpeg" ? reader.size() : QSize();
-}
+QSize jpegSize(const QString &path) { QImageReader reader(path); return reader.format() == "jpeg" ? reader.size() : QSize(); }
 
 struct KeyRecorder : QObject {
     QList<int> keys;
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::KeyPress)
-            keys << static_cast<QKeyEvent *>(event)->key();
-        return false;
-    }
+    bool eventFilter(QObject *, QEvent *e) override { return e->type() == QEvent::KeyPress && (keys << static_cast<QKeyEvent *>(e)->key(), false); }
 };
 
-// A stand-in `ffmpeg`, first in PATH while it lives. Each run logs
-// "<process id> <start time> <input file>", then sleeps without writing an
-// image; exec keeps the logged id, so killing it ends the sleep.
+// A stand-in `ffmpeg`, first in PATH while it lives: each run logs "<pid> <start time> <input>" and sleeps
+// without writing an image; exec keeps the logged pid, so killing it ends the sleep.
 struct FakeFfmpeg {
     explicit FakeFfmpeg(int sleepSeconds)
     {
@@ -57,28 +43,11 @@ struct FakeFfmpeg {
     const QString mLog = mDir.filePath(QStringLiteral("runs.log"));
     const QByteArray mOldPath = qgetenv("PATH");
 };
-
 } // namespace
 
-// The play area with the demo recording's files under X, and the screenshot
-// worker with the real ffmpeg or a stand-in.
 class TestPlayer : public QObject
 {
     Q_OBJECT
-private slots:
-    void init();
-    void cleanup();
-    void ffmpegRuns_data();
-    void ffmpegRuns();
-    void screenshots_data();
-    void screenshots();
-    void twoPlayers();
-    void keys_data();
-    void keys();
-    void drops_data();
-    void drops();
-
-private:
     QMediaPlayer *mainPlayer() const { return mArea->mainPlayer()->player(); }
     int playerCount() const { return mArea->findChild<QWidget *>("wgtbackWidget")->layout()->count(); }
 
@@ -87,270 +56,245 @@ private:
     QScopedPointer<PlayAreaManager> mArea;
     PlaylistRow *mFront = nullptr;
     PlaylistRow *mRear = nullptr;
+
+private slots:
+    void init()
+    {
+        mShots.reset(new QTemporaryDir);
+        Configuration::instance()->setScreenshotSavePath(mShots->path());
+        mModel.reset(new PlaylistModel);
+        mArea.reset(new PlayAreaManager);
+        mArea->resize(640, 180);
+        mArea->show();
+        QVERIFY(QTest::qWaitForWindowExposed(mArea.data()));
+        // Rear first, so the front row's id is not 0.
+        const QString demo = QStringLiteral(VANTREL_DEMO_DIR "/20261206_101500");
+        if (!QFileInfo::exists(demo + "F.MP4") || !QFileInfo::exists(demo + "R.MP4"))
+            QSKIP("demo recordings not built");
+        mRear = mModel->rowAt(mModel->addFile(QUrl::fromLocalFile(demo + "R.MP4")));
+        mFront = mModel->rowAt(mModel->addFile(QUrl::fromLocalFile(demo + "F.MP4")));
+    }
+
+    void cleanup()
+    {
+        mArea.reset();
+        mModel.reset();
+        CaptureThread::setCaptureTimeoutMs(CaptureThread::defaultCaptureTimeoutMs);
+    }
+
+    // The worker alone with a stand-in ffmpeg: nothing stays queued, and no run outlives the worker.
+    void ffmpegRuns_data()
+    {
+        QTest::addColumn<int>("sleepSeconds");
+        QTest::addColumn<bool>("folderUsable");
+        QTest::addColumn<QStringList>("files"); // one request each, at 1:00:01.001, 1:00:02.002, ...
+        QTest::addColumn<QStringList>("runs");  // start time and input of each run
+        const QStringList twice{"/v/a.mp4", "/v/a.mp4"};
+        const QStringList bothRuns{"01:00:01.001 /v/a.mp4", "01:00:02.002 /v/a.mp4"};
+        QTest::newRow("one run per request, in order") << 0 << true << twice << bothRuns;
+        QTest::newRow("another file drops the waiting ones")
+            << 0 << true << QStringList{"/v/a.mp4", "/v/a.mp4", "/v/b.mp4"} << QStringList{"01:00:03.003 /v/b.mp4"};
+        QTest::newRow("unusable folder runs nothing") << 0 << false << twice << QStringList();
+        QTest::newRow("hanging runs are stopped") << 600 << true << twice << bothRuns;
+    }
+    void ffmpegRuns()
+    {
+        QFETCH(int, sleepSeconds);
+        QFETCH(QStringList, files);
+        FakeFfmpeg fake(sleepSeconds);
+        CaptureThread::setCaptureTimeoutMs(2000);
+        QFile blocker(mShots->filePath(QStringLiteral("a file"))); // where the folder should be made
+        QFETCH(bool, folderUsable);
+        if (!folderUsable) {
+            QVERIFY(blocker.open(QIODevice::WriteOnly));
+            Configuration::instance()->setScreenshotSavePath(blocker.fileName() + QStringLiteral("/shots"));
+        }
+        CaptureThread worker;
+        for (int i = 0; i < files.size(); ++i)
+            worker.addTask(files.at(i), 3600000 + 1001 * (i + 1));
+        worker.start();
+        QVERIFY(worker.wait(120000));
+        QStringList runs;
+        for (const QString &run : fake.runs()) {
+            QVERIFY(!FakeFfmpeg::isRunning(run));
+            runs << run.section(QLatin1Char(' '), 1);
+        }
+        QTEST(runs, "runs");
+        QVERIFY(!worker.hasTasks());
+    }
+
+    // Real ffmpeg: one frame-sized JPEG per request, named after the video, in the configured folder,
+    // whatever characters the names hold (URL escapes, shell and quote characters, non-ASCII).
+    void screenshots_data()
+    {
+        QTest::addColumn<QMediaPlayer::State>("state");
+        QTest::addColumn<QList<qint64>>("positions");
+        QTest::newRow("none while stopped") << QMediaPlayer::StoppedState << QList<qint64>{1000};
+        QTest::newRow("playing, second request after the first run") << QMediaPlayer::PlayingState << QList<qint64>{2000, 30000};
+    }
+    void screenshots()
+    {
+        QFETCH(QMediaPlayer::State, state);
+        QFETCH(QList<qint64>, positions);
+        const QString copy = mShots->filePath(QString::fromUtf8("it's 100%20 #1 ü&|.x.MP4")); // beside the folder
+        QVERIFY(QFile::copy(mFront->url.toLocalFile(), copy));
+        PlaylistRow *row = mModel->rowAt(mModel->addFile(QUrl::fromLocalFile(copy)));
+        const QString folder = mShots->filePath(QString::fromUtf8("it's \"my\" shots; $(x) `y` ü 写真"));
+        Configuration::instance()->setScreenshotSavePath(folder);
+        mArea->setMedia(row, nullptr);
+        if (state == QMediaPlayer::PlayingState)
+            mainPlayer()->play();
+        QTRY_COMPARE_WITH_TIMEOUT(mainPlayer()->state(), state, 30000);
+        // Each run ends before the widget has seen its finished(): the moment in
+        // which a request used to be lost.
+        for (qint64 position : positions) {
+            QVERIFY(!mArea->mainPlayer()->captureThread() || mArea->mainPlayer()->captureThread()->wait(120000));
+            mArea->mainPlayer()->screenshot(position);
+        }
+        // The worker is gone once every queued capture has been taken.
+        QTRY_VERIFY_WITH_TIMEOUT(!mArea->mainPlayer()->captureThread(), 120000);
+        const QStringList shots = screenshotsIn(folder);
+        QCOMPARE(shots.size(), state == QMediaPlayer::StoppedState ? 0 : positions.size());
+        const QRegularExpression pattern(QStringLiteral("^ScreenShot_%1__\\d{6}-\\d{6}_\\d{3}\\.jpeg$")
+                                             .arg(QRegularExpression::escape(QFileInfo(row->fileName).baseName())));
+        for (const QString &shot : shots) {
+            QVERIFY2(pattern.match(shot).hasMatch(), qPrintable(shot));
+            QCOMPARE(jpegSize(folder + '/' + shot), QSize(1280, 720));
+        }
+        if (shots.size() == 2)
+            QVERIFY(QImage(folder + '/' + shots.at(0)) != QImage(folder + '/' + shots.at(1)));
+    }
+
+    // The rear player follows the main one muted; the play area reports the main
+    // player only, in whole seconds tagged with the main row's id.
+    void twoPlayers()
+    {
+        mArea->setPlayMode(2);
+        QPointer<PlayerWidget> second = mArea->secondPlayer();
+        mArea->setPlayMode(2); // already there: still one second player
+        QCOMPARE(mArea->secondPlayer(), second.data());
+        QCOMPARE(playerCount(), 2);
+        mArea->setMedia(mFront, nullptr); // a caller's slip must not crash the area
+        QVERIFY(mArea->secondPlayer()->player()->media().isNull());
+        mArea->setMedia(mFront, mRear);
+        QCOMPARE(mArea->mainRowId(), mFront->id);
+        QMediaPlayer *rear = mArea->secondPlayer()->player();
+        QCOMPARE(rear->media().request().url(), mRear->url);
+        QSignalSpy durations(mArea.data(), &PlayAreaManager::durationChanged);
+        QSignalSpy positions(mArea.data(), &PlayAreaManager::positionChanged);
+        QSignalSpy muted(mArea.data(), &PlayAreaManager::mutedChanged); // the main player's only
+        mArea->play();
+        QTRY_COMPARE_WITH_TIMEOUT(rear->state(), QMediaPlayer::PlayingState, 30000);
+        QTRY_COMPARE_WITH_TIMEOUT(mArea->state(), QMediaPlayer::PlayingState, 30000);
+        QVERIFY(rear->isMuted() && !mainPlayer()->isMuted() && muted.isEmpty());
+        QTRY_VERIFY_WITH_TIMEOUT(!durations.isEmpty() && qAbs(durations.last().first().toLongLong() - 60000) < 1000, 30000);
+        QTRY_VERIFY_WITH_TIMEOUT(positions.size() >= 2, 30000);
+        for (const QList<QVariant> &report : qAsConst(positions))
+            QVERIFY(report.at(0).toLongLong() <= 60 && report.at(1).toInt() == mFront->id);
+        mArea->setMuted(true);
+        mArea->setMuted(false);
+        mArea->setPlaybackRate(2.0);
+        mArea->setVolume(20);
+        QVERIFY(rear->isMuted() && !mainPlayer()->isMuted() && rear->playbackRate() == 2.0 && rear->volume() == 20);
+        // A released seek slider resumes both players at its position, even if paused before; a press pauses them.
+        mArea->pause();
+        QTRY_COMPARE_WITH_TIMEOUT(rear->state(), QMediaPlayer::PausedState, 30000);
+        mArea->onSliderStatusChanged(true, 0);
+        mArea->onSliderStatusChanged(false, 25);
+        for (QMediaPlayer *player : {mainPlayer(), rear}) {
+            QTRY_COMPARE_WITH_TIMEOUT(player->state(), QMediaPlayer::PlayingState, 30000);
+            QTRY_VERIFY_WITH_TIMEOUT(player->position() >= 25000, 30000);
+        }
+        mArea->onSliderStatusChanged(true, 25);
+        QTRY_COMPARE_WITH_TIMEOUT(mArea->state(), QMediaPlayer::PausedState, 30000);
+        mArea->seek(42);
+        QTRY_COMPARE_WITH_TIMEOUT(positions.last().at(0).toLongLong(), qint64(42), 30000);
+        QTRY_COMPARE_WITH_TIMEOUT(rear->position() / 1000, qint64(42), 30000);
+        mArea->screenshot();
+        QTRY_VERIFY_WITH_TIMEOUT(!mArea->mainPlayer()->captureThread() && !mArea->secondPlayer()->captureThread(), 120000);
+        const QStringList shots = screenshotsIn(mShots->path()); // F sorts before R
+        QCOMPARE(shots.size(), 2);
+        QCOMPARE(jpegSize(mShots->filePath(shots.at(0))), QSize(1280, 720));
+        QCOMPARE(jpegSize(mShots->filePath(shots.at(1))), QSize(640, 360));
+        // The rear player goes mid-capture: the running ffmpeg is stopped, the waiting request dropped.
+        FakeFfmpeg fake(600);
+        second->screenshot(1000);
+        second->screenshot(2000);
+        QPointer<CaptureThread> worker = second->captureThread();
+        QTRY_COMPARE_WITH_TIMEOUT(fake.runs().size(), 1, 30000);
+        mArea->setPlayMode(1);
+        QVERIFY(!mArea->secondPlayer());
+        QCOMPARE(playerCount(), 1);
+        QTRY_VERIFY_WITH_TIMEOUT(second.isNull(), 30000);
+        QVERIFY(worker.isNull());
+        QCOMPARE(fake.runs().size(), 1);
+        QVERIFY(!FakeFfmpeg::isRunning(fake.runs().first()));
+    }
+
+    void keys_data()
+    {
+        QTest::addColumn<bool>("fullScreen");
+        QTest::addColumn<Qt::Key>("key");
+        QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+        QTest::addColumn<bool>("handedOver");
+        QTest::addColumn<bool>("reachesArea");
+        QTest::addColumn<bool>("fullScreenAfter");
+        const Qt::KeyboardModifiers none = Qt::NoModifier, alt = Qt::AltModifier, keypad = Qt::KeypadModifier;
+        QTest::newRow("Escape in place goes on") << false << Qt::Key_Escape << none << false << true << false;
+        QTest::newRow("Alt+keypad Enter") << false << Qt::Key_Enter << (alt | keypad) << false << false << true;
+        QTest::newRow("Escape leaves full screen") << true << Qt::Key_Escape << none << false << false << false;
+        QTest::newRow("Left handed over") << true << Qt::Key_Left << none << true << false << true;
+        QTest::newRow("other keys swallowed") << true << Qt::Key_A << none << false << false << true;
+    }
+    // Either player, in place or in full screen (a double click switches); keys
+    // handed over leave through the play area's signal.
+    void keys()
+    {
+        QFETCH(bool, fullScreen);
+        QFETCH(Qt::Key, key);
+        QFETCH(Qt::KeyboardModifiers, modifiers);
+        QFETCH(bool, handedOver);
+        mArea->setPlayMode(2);
+        KeyRecorder reaching;
+        mArea->installEventFilter(&reaching);
+        QList<int> handed;
+        connect(mArea.data(), &PlayAreaManager::keyPressSignals, this, [&](QKeyEvent *event) { handed << event->key(); });
+        for (PlayerWidget *widget : {mArea->mainPlayer(), mArea->secondPlayer()}) {
+            if (fullScreen)
+                QTest::mouseDClick(widget, Qt::LeftButton);
+            QCOMPARE(widget->isFullScreen(), fullScreen);
+            handed.clear();
+            reaching.keys.clear();
+            QTest::keyClick(widget, key, modifiers);
+            QCOMPARE(handed, handedOver ? QList<int>{key} : QList<int>());
+            QTEST(reaching.keys.contains(key), "reachesArea");
+            QTEST(widget->isFullScreen(), "fullScreenAfter");
+            widget->setFullScreen(false);
+        }
+    }
+
+    // Videos are kept in order, in any case; other types and folders are refused.
+    void drops()
+    {
+        QList<QUrl> urls;
+        for (const char *name : {"a.MP4", "c.mkv", "b.avi", "folder.mp4/", "c.MoV"}) {
+            const QString path = mShots->filePath(name);
+            QVERIFY(path.endsWith('/') ? QDir().mkdir(path) : QFile(path).open(QIODevice::WriteOnly));
+            urls << QUrl::fromLocalFile(path);
+        }
+        QMimeData data;
+        data.setUrls(urls);
+        QSignalSpy dropped(mArea.data(), &PlayAreaManager::dropFile);
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(mArea.data(), &enter);
+        QVERIFY(enter.isAccepted());
+        QCoreApplication::sendEvent(mArea.data(), &drop);
+        QCOMPARE(dropped.size(), 3);
+        for (int i : {0, 2, 4})
+            QCOMPARE(dropped.takeFirst().first().toString(), urls.at(i).toString());
+    }
 };
-
-void TestPlayer::init()
-{
-    mShots.reset(new QTemporaryDir);
-    Configuration::instance()->setScreenshotSavePath(mShots->path());
-    mModel.reset(new PlaylistModel);
-    mArea.reset(new PlayAreaManager);
-    mArea->resize(640, 180);
-    mArea->show();
-    QVERIFY(QTest::qWaitForWindowExposed(mArea.data()));
-    // Rear first, so the front row's id is not 0.
-    const QString demo = QStringLiteral(VANTREL_DEMO_DIR "/20261206_101500");
-    if (!QFileInfo::exists(demo + "F.MP4") || !QFileInfo::exists(demo + "R.MP4"))
-        QSKIP("demo recordings not built");
-    mRear = mModel->rowAt(mModel->addFile(QUrl::fromLocalFile(demo + "R.MP4")));
-    mFront = mModel->rowAt(mModel->addFile(QUrl::fromLocalFile(demo + "F.MP4")));
-}
-
-void TestPlayer::cleanup()
-{
-    mArea.reset();
-    mModel.reset();
-    CaptureThread::setCaptureTimeoutMs(CaptureThread::defaultCaptureTimeoutMs);
-}
-
-// The worker alone, with a stand-in ffmpeg. Whatever happens, nothing is left
-// queued to start a run again, and no run outlives the worker.
-void TestPlayer::ffmpegRuns_data()
-{
-    QTest::addColumn<int>("sleepSeconds");
-    QTest::addColumn<bool>("folderUsable");
-    QTest::addColumn<QStringList>("files"); // one request each, at 1:00:01.001, 1:00:02.002, ...
-    QTest::addColumn<QStringList>("runs");  // start time and input of each run
-    const QStringList twice{"/v/a.mp4", "/v/a.mp4"};
-    const QStringList bothRuns{"01:00:01.001 /v/a.mp4", "01:00:02.002 /v/a.mp4"};
-    QTest::newRow("one run per request, in order") << 0 << true << twice << bothRuns;
-    QTest::newRow("another file drops the waiting ones")
-        << 0 << true << QStringList{"/v/a.mp4", "/v/a.mp4", "/v/b.mp4"} << QStringList{"01:00:03.003 /v/b.mp4"};
-    QTest::newRow("unusable folder runs nothing") << 0 << false << twice << QStringList();
-    QTest::newRow("hanging runs are stopped") << 600 << true << twice << bothRuns;
-}
-
-void TestPlayer::ffmpegRuns()
-{
-    QFETCH(int, sleepSeconds);
-    QFETCH(QStringList, files);
-    FakeFfmpeg fake(sleepSeconds);
-    CaptureThread::setCaptureTimeoutMs(2000);
-    QFile blocker(mShots->filePath(QStringLiteral("a file"))); // where the folder should be made
-    QFETCH(bool, folderUsable);
-    if (!folderUsable) {
-        QVERIFY(blocker.open(QIODevice::WriteOnly));
-        Configuration::instance()->setScreenshotSavePath(blocker.fileName() + QStringLiteral("/shots"));
-    }
-    CaptureThread worker;
-    for (int i = 0; i < files.size(); ++i)
-        worker.addTask(files.at(i), 3600000 + 1001 * (i + 1));
-    worker.start();
-    QVERIFY(worker.wait(120000));
-    QStringList runs;
-    for (const QString &run : fake.runs()) {
-        QVERIFY(!FakeFfmpeg::isRunning(run));
-        runs << run.section(QLatin1Char(' '), 1);
-    }
-    QTEST(runs, "runs");
-    QVERIFY(!worker.hasTasks());
-}
-
-// Real ffmpeg through the main player: one JPEG of the frame size per request,
-// named after the video, in the configured folder, whatever characters the
-// names hold (URL escapes, shell and quote characters, non-ASCII).
-void TestPlayer::screenshots_data()
-{
-    QTest::addColumn<QMediaPlayer::State>("state");
-    QTest::addColumn<QList<qint64>>("positions");
-    QTest::newRow("none while stopped") << QMediaPlayer::StoppedState << QList<qint64>{1000};
-    QTest::newRow("playing, second request after the first run") << QMediaPlayer::PlayingState << QList<qint64>{2000, 30000};
-}
-
-void TestPlayer::screenshots()
-{
-    QFETCH(QMediaPlayer::State, state);
-    QFETCH(QList<qint64>, positions);
-    const QString copy = mShots->filePath(QString::fromUtf8("it's 100%20 #1 ü&|.x.MP4")); // beside the folder
-    QVERIFY(QFile::copy(mFront->url.toLocalFile(), copy));
-    PlaylistRow *row = mModel->rowAt(mModel->addFile(QUrl::fromLocalFile(copy)));
-    const QString folder = mShots->filePath(QString::fromUtf8("it's \"my\" shots; $(x) `y` ü 写真"));
-    Configuration::instance()->setScreenshotSavePath(folder);
-    mArea->setMedia(row, nullptr);
-    if (state == QMediaPlayer::PlayingState)
-        mainPlayer()->play();
-    else if (state == QMediaPlayer::PausedState)
-        mainPlayer()->pause();
-    QTRY_COMPARE_WITH_TIMEOUT(mainPlayer()->state(), state, 30000);
-    // Each run ends before the widget has seen its finished(): the moment in
-    // which a request used to be lost.
-    for (qint64 position : positions) {
-        QVERIFY(!mArea->mainPlayer()->captureThread() || mArea->mainPlayer()->captureThread()->wait(120000));
-        mArea->mainPlayer()->screenshot(position);
-    }
-    // The worker is gone once every queued capture has been taken.
-    QTRY_VERIFY_WITH_TIMEOUT(!mArea->mainPlayer()->captureThread(), 120000);
-    const QStringList shots = screenshotsIn(folder);
-    QCOMPARE(shots.size(), state == QMediaPlayer::StoppedState ? 0 : positions.size());
-    const QRegularExpression pattern(QStringLiteral("^ScreenShot_%1__\\d{6}-\\d{6}_\\d{3}\\.jpeg$")
-                                         .arg(QRegularExpression::escape(QFileInfo(row->fileName).baseName())));
-    for (const QString &shot : shots) {
-        QVERIFY2(pattern.match(shot).hasMatch(), qPrintable(shot));
-        QCOMPARE(jpegSize(folder + '/' + shot), QSize(1280, 720));
-    }
-    if (shots.size() == 2)
-        QVERIFY(QImage(folder + '/' + shots.at(0)) != QImage(folder + '/' + shots.at(1)));
-}
-
-// The rear player follows the main one muted; the play area reports the main
-// player only, in whole seconds tagged with the main row's id.
-void TestPlayer::twoPlayers()
-{
-    mArea->setPlayMode(2);
-    QPointer<PlayerWidget> second = mArea->secondPlayer();
-    mArea->setPlayMode(2); // already there: still one second player
-    QCOMPARE(mArea->secondPlayer(), second.data());
-    QCOMPARE(playerCount(), 2);
-    mArea->setMedia(mFront, nullptr); // a caller's slip must not crash the area
-    QVERIFY(mArea->secondPlayer()->player()->media().isNull());
-    mArea->setMedia(mFront, mRear);
-    QCOMPARE(mArea->mainRowId(), mFront->id);
-    QMediaPlayer *rear = mArea->secondPlayer()->player();
-    QCOMPARE(rear->media().request().url(), mRear->url);
-    QSignalSpy durations(mArea.data(), &PlayAreaManager::durationChanged);
-    QSignalSpy positions(mArea.data(), &PlayAreaManager::positionChanged);
-    QSignalSpy muted(mArea.data(), &PlayAreaManager::mutedChanged); // the main player's only
-    mArea->play();
-    QTRY_COMPARE_WITH_TIMEOUT(rear->state(), QMediaPlayer::PlayingState, 30000);
-    QTRY_COMPARE_WITH_TIMEOUT(mArea->state(), QMediaPlayer::PlayingState, 30000);
-    QVERIFY(rear->isMuted() && !mainPlayer()->isMuted() && muted.isEmpty());
-    QTRY_VERIFY_WITH_TIMEOUT(!durations.isEmpty() && qAbs(durations.last().first().toLongLong() - 60000) < 1000, 30000);
-    QTRY_VERIFY_WITH_TIMEOUT(positions.size() >= 2, 30000);
-    for (const QList<QVariant> &report : qAsConst(positions))
-        QVERIFY(report.at(0).toLongLong() <= 60 && report.at(1).toInt() == mFront->id);
-    mArea->setMuted(true);
-    mArea->setMuted(false);
-    mArea->setPlaybackRate(2.0);
-    mArea->setVolume(20);
-    QVERIFY(rear->isMuted() && !mainPlayer()->isMuted() && rear->playbackRate() == 2.0 && rear->volume() == 20);
-
-    // A released seek slider resumes both players at its position, also when
-    // they were paused before the press; a press pauses them.
-    mArea->pause();
-    QTRY_COMPARE_WITH_TIMEOUT(rear->state(), QMediaPlayer::PausedState, 30000);
-    mArea->onSliderStatusChanged(true, 0);
-    mArea->onSliderStatusChanged(false, 25);
-    for (QMediaPlayer *player : {mainPlayer(), rear}) {
-        QTRY_COMPARE_WITH_TIMEOUT(player->state(), QMediaPlayer::PlayingState, 30000);
-        QTRY_VERIFY_WITH_TIMEOUT(player->position() >= 25000, 30000);
-    }
-    mArea->onSliderStatusChanged(true, 25);
-    QTRY_COMPARE_WITH_TIMEOUT(mArea->state(), QMediaPlayer::PausedState, 30000);
-    mArea->seek(42);
-    QTRY_COMPARE_WITH_TIMEOUT(positions.last().at(0).toLongLong(), qint64(42), 30000);
-    QTRY_COMPARE_WITH_TIMEOUT(rear->position() / 1000, qint64(42), 30000);
-
-    mArea->screenshot();
-    QTRY_VERIFY_WITH_TIMEOUT(!mArea->mainPlayer()->captureThread() && !mArea->secondPlayer()->captureThread(), 120000);
-    const QStringList shots = screenshotsIn(mShots->path()); // F sorts before R
-    QCOMPARE(shots.size(), 2);
-    QCOMPARE(jpegSize(mShots->filePath(shots.at(0))), QSize(1280, 720));
-    QCOMPARE(jpegSize(mShots->filePath(shots.at(1))), QSize(640, 360));
-
-    // The rear player goes while its capture runs: the running ffmpeg is
-    // stopped, the waiting request dropped, and nothing is left behind.
-    FakeFfmpeg fake(600);
-    second->screenshot(1000);
-    second->screenshot(2000);
-    QPointer<CaptureThread> worker = second->captureThread();
-    QTRY_COMPARE_WITH_TIMEOUT(fake.runs().size(), 1, 30000);
-    mArea->setPlayMode(1);
-    mArea->setPlayMode(3); // unknown modes change nothing
-    QVERIFY(!mArea->secondPlayer());
-    QCOMPARE(playerCount(), 1);
-    QTRY_VERIFY_WITH_TIMEOUT(second.isNull(), 30000);
-    QVERIFY(worker.isNull());
-    QCOMPARE(fake.runs().size(), 1);
-    QVERIFY(!FakeFfmpeg::isRunning(fake.runs().first()));
-}
-
-void TestPlayer::keys_data()
-{
-    QTest::addColumn<bool>("fullScreen");
-    QTest::addColumn<Qt::Key>("key");
-    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
-    QTest::addColumn<bool>("handedOver");
-    QTest::addColumn<bool>("reachesArea");
-    QTest::addColumn<bool>("fullScreenAfter");
-    const Qt::KeyboardModifiers none = Qt::NoModifier, alt = Qt::AltModifier, keypad = Qt::KeypadModifier;
-    QTest::newRow("Escape in place goes on") << false << Qt::Key_Escape << none << false << true << false;
-    QTest::newRow("Alt+keypad Enter") << false << Qt::Key_Enter << (alt | keypad) << false << false << true;
-    QTest::newRow("Escape leaves full screen") << true << Qt::Key_Escape << none << false << false << false;
-    QTest::newRow("Left handed over") << true << Qt::Key_Left << none << true << false << true;
-    QTest::newRow("other keys swallowed") << true << Qt::Key_A << none << false << false << true;
-}
-
-// Either player, in place or in full screen (a double click switches); keys
-// handed over leave through the play area's signal.
-void TestPlayer::keys()
-{
-    QFETCH(bool, fullScreen);
-    QFETCH(Qt::Key, key);
-    QFETCH(Qt::KeyboardModifiers, modifiers);
-    QFETCH(bool, handedOver);
-    mArea->setPlayMode(2);
-    KeyRecorder reaching;
-    mArea->installEventFilter(&reaching);
-    QList<int> handed;
-    connect(mArea.data(), &PlayAreaManager::keyPressSignals, this, [&](QKeyEvent *event) { handed << event->key(); });
-    for (PlayerWidget *widget : {mArea->mainPlayer(), mArea->secondPlayer()}) {
-        if (fullScreen)
-            QTest::mouseDClick(widget, Qt::LeftButton);
-        QCOMPARE(widget->isFullScreen(), fullScreen);
-        handed.clear();
-        reaching.keys.clear();
-        QTest::keyClick(widget, key, modifiers);
-        QCOMPARE(handed, handedOver ? QList<int>{key} : QList<int>());
-        QTEST(reaching.keys.contains(key), "reachesArea");
-        QTEST(widget->isFullScreen(), "fullScreenAfter");
-        widget->setFullScreen(false);
-    }
-}
-
-void TestPlayer::drops_data()
-{
-    QTest::addColumn<QStringList>("names");
-    QTest::addColumn<QStringList>("accepted");
-    QTest::newRow("videos kept in order, any case") << QStringList{"a.MP4", "c.mkv", "b.avi", "folder.mp4/", "c.MoV"}
-                                                    << QStringList{"a.MP4", "b.avi", "c.MoV"};
-    QTest::newRow("other types and folders refused") << QStringList{"c.mkv", "folder.mp4/"} << QStringList{};
-}
-
-void TestPlayer::drops()
-{
-    QFETCH(QStringList, names);
-    QFETCH(QStringList, accepted);
-    QList<QUrl> urls;
-    QStringList expected, emitted;
-    for (const QString &name : names) {
-        const QString path = mShots->filePath(name);
-        QVERIFY(name.endsWith('/') ? QDir().mkdir(path) : QFile(path).open(QIODevice::WriteOnly));
-        urls << QUrl::fromLocalFile(path);
-        if (accepted.contains(name))
-            expected << urls.last().toString();
-    }
-    QMimeData data;
-    data.setUrls(urls);
-    QSignalSpy dropped(mArea.data(), &PlayAreaManager::dropFile);
-    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(mArea.data(), &enter);
-    QCOMPARE(enter.isAccepted(), !accepted.isEmpty());
-    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(mArea.data(), &drop);
-    for (const QList<QVariant> &signal : qAsConst(dropped))
-        emitted << signal.first().toString();
-    QCOMPARE(emitted, expected);
-}
 
 QTEST_MAIN(TestPlayer)
 #include "tst_player.moc"
