@@ -77,6 +77,10 @@ private slots:
         const QByteArray ext = "Ambarella EXT";
         mp4("name ends at 253", video().extTrack(drive, QByteArray(240, 'x') + ext), "ExtTrack", 5);
         mp4("name cut at 255", video().extTrack(drive, QByteArray(250, 'x') + ext), "NoGps", 0);
+        // A name that runs to its box's end stops there, never reading the bytes after it.
+        const QByteArray shortHdlr = box("hdlr", QByteArray(8, '\0') + "text" + QByteArray(12, '\0') + "x");
+        mp4("name ends with its box", video().gps0(drive, Placement::BeforeMoov).moovBox(box(
+                "trak", box("mdia", shortHdlr + ext))), "Gps0Records", 5);
         mp4("gps meta track", video().metaTrack(drive), "GpsMetaTrack", 5);
         mp4("freeGPS at 0x40004", video().freeGpsTrack(drive, 0x40004), "AudioFreeGps", 5);
         // Several layouts in one file: the last one in file order decides.
