@@ -22,6 +22,8 @@
 #include <QScrollBar>
 #include <QTimer>
 
+#include <utility>
+
 namespace {
 
 const char *const verticalScrollBarStyle =
@@ -73,7 +75,7 @@ MainWindows::MainWindows(QWidget *parent)
     setUpTable();
     mPendingTimer = new QTimer(this);
     mPendingTimer->setInterval(0);
-    connect(mPendingTimer, &QTimer::timeout, this, &MainWindows::addPendingFiles);
+    connect(mPendingTimer, &QTimer::timeout, this, &MainWindows::continueOpening);
 
     ui->wgt_PlayCtrl->setState(ui->wgt_PlayArea->state());
     ui->wgt_PlayCtrl->setVolume(ui->wgt_PlayArea->volume());
@@ -178,13 +180,21 @@ void MainWindows::openFiles(const QList<QUrl> &urls)
     const QString folder = QFileInfo(urls.first().toLocalFile()).absolutePath();
     Configuration::instance()->setVideoFilePath(folder);
     qDebug() << "select file count:" << urls.size();
-    playTableRow(addFiles(urls));
+    openBatch(urls);
 }
 
 void MainWindows::openLaunchFiles(const QList<QUrl> &urls)
 {
     if (!urls.isEmpty())
-        playTableRow(addFiles(urls));
+        openBatch(urls);
+}
+
+void MainWindows::openBatch(const QList<QUrl> &urls)
+{
+    // Starting a player costs tens of milliseconds in the media framework,
+    // as much as a turn of listing: the two get turns of their own.
+    mPendingPlayRow = addFiles(urls);
+    mPendingTimer->start();
 }
 
 int MainWindows::addFiles(const QList<QUrl> &urls)
@@ -200,9 +210,17 @@ int MainWindows::addFiles(const QList<QUrl> &urls)
     // companion; a memory card's worth fills in over several event-loop
     // turns, each short enough for the window to stay responsive.
     addPendingFiles();
-    if (!mPendingFiles.isEmpty())
-        mPendingTimer->start();
     return firstRow;
+}
+
+void MainWindows::continueOpening()
+{
+    if (mPendingPlayRow >= 0)
+        playTableRow(std::exchange(mPendingPlayRow, -1));
+    else if (!mPendingFiles.isEmpty())
+        addPendingFiles();
+    if (mPendingPlayRow < 0 && mPendingFiles.isEmpty())
+        mPendingTimer->stop();
 }
 
 void MainWindows::addPendingFiles()
@@ -211,15 +229,13 @@ void MainWindows::addPendingFiles()
     turn.start();
     while (!mPendingFiles.isEmpty() && turn.elapsed() < addingTurnMs)
         mPlaylistModel->addFile(mPendingFiles.takeFirst());
-    if (mPendingFiles.isEmpty()) {
-        mPendingTimer->stop();
+    if (mPendingFiles.isEmpty())
         qDebug() << "all file count:" << mPlaylistModel->rowCount();
-    }
 }
 
 void MainWindows::onDropFile(QString filePath)
 {
-    playTableRow(addFiles({QUrl(filePath, QUrl::TolerantMode)}));
+    openBatch({QUrl(filePath, QUrl::TolerantMode)});
 }
 
 void MainWindows::playTableRow(int row)
