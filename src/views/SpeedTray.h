@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QPixmap>
+#include <QWidget>
+
+// The speed dial: a face marked 0 to 220 over 270 degrees, a needle and the
+// speed as text in the configured unit.
+class SpeedTray : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit SpeedTray(QWidget *parent = nullptr);
+
+    // `speed` in km/h, as the camera records it. Values outside 0..220 are
+    // ignored; the rest is converted to the configured unit once, here.
+    void setSpeed(int speed);
+
+    int value() const { return mValue; }
+    int angle() const { return mAngle; }
+    // The text under the needle, in the unit configured right now.
+    QString speedText() const;
+
+    // Where the text goes and how large it is, for a widget of `size`.
+    static QRectF textRect(const QSize &size);
+    static int fontPointSize(const QSize &size);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    static bool usesMiles();
+    void drawNeedle(QPainter &painter) const;
+
+    QPixmap mBackground;
+    int mAngle = -135;
+    int mValue = 0;
+};

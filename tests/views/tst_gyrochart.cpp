@@ -1,0 +1,154 @@
+#include "GyroChartView.h"
+
+#include <QtCharts>
+#include <QtTest>
+
+#include <limits>
+
+using namespace QtCharts;
+
+namespace {
+
+const double notANumber = std::numeric_limits<double>::quiet_NaN();
+
+QLineSeries *line(const GyroChartView &view, int axis)
+{
+    return qobject_cast<QLineSeries *>(view.chart()->series().value(axis));
+}
+
+QValueAxis *axis(const GyroChartView &view, Qt::Orientation orientation)
+{
+    return qobject_cast<QValueAxis *>(view.chart()->axes(orientation).value(0));
+}
+
+void addSamples(GyroChartView &view, int count, double x = 0.5, double y = -0.5, double z = 1.0)
+{
+    const double sample[3] = {x, y, z};
+    while (count-- > 0)
+        view.addSample(sample);
+}
+
+// Pixels whose `channel` (0 red, 1 green, 2 blue) clearly leads: lines and
+// legend markers; blended lines are paler but keep the tint.
+int tinted(const QImage &image, int channel)
+{
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb p = image.pixel(x, y);
+            const int rgb[3] = {qRed(p), qGreen(p), qBlue(p)};
+            count += rgb[channel] - qMax(rgb[(channel + 1) % 3], rgb[(channel + 2) % 3]) >= 50;
+        }
+    return count;
+}
+
+// What the screen shows: OpenGL lines live in a GL widget of their own.
+QImage onScreen(GyroChartView &view)
+{
+    view.resize(300, 155);
+    view.show();
+    if (!QTest::qWaitForWindowExposed(&view))
+        return QImage();
+    QTest::qWait(200); // the GL widget renders its first frame
+    return view.screen()->grabWindow(view.winId()).toImage();
+}
+
+} // namespace
+
+class GyroChartTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void slidingWindow_data()
+    {
+        QTest::addColumn<int>("samples");
+        QTest::addColumn<int>("firstX");
+        QTest::newRow("full, not yet scrolling") << 241 << 0;
+        QTest::newRow("first shift") << 242 << 1;
+        QTest::newRow("long file") << 1000 << 759;
+    }
+    void slidingWindow()
+    {
+        QFETCH(int, samples);
+        QFETCH(int, firstX);
+        GyroChartView view;
+        addSamples(view, samples);
+        for (int i = 0; i < 3; ++i) {
+            QCOMPARE(line(view, i)->count(), 241);
+            QCOMPARE(line(view, i)->at(0).x(), qreal(firstX));
+            QCOMPARE(line(view, i)->at(240).x(), qreal(samples - 1));
+        }
+        QCOMPARE(axis(view, Qt::Horizontal)->min(), qreal(firstX));
+        QCOMPARE(axis(view, Qt::Horizontal)->max(), qreal(firstX + 240));
+    }
+
+    void verticalRange_data()
+    {
+        QTest::addColumn<QVector<double>>("samples"); // x, y, z triples in order
+        QTest::addColumn<int>("range");
+        QTest::newRow("within 2") << QVector<double>{0.5, -1.99, 0.3} << 2;
+        QTest::newRow("-2.0 reaches the edge") << QVector<double>{0.0, -2.0, 0.0} << 4;
+        QTest::newRow("5.0 grows twice") << QVector<double>{0.0, 0.0, 5.0} << 6;
+        QTest::newRow("compared as float") << QVector<double>{1.9999999999, 0.0, 0.0} << 4;
+        QTest::newRow("NaN alone") << QVector<double>{notANumber, notANumber, notANumber} << 2;
+        QTest::newRow("NaN beside a value") << QVector<double>{notANumber, 3.0, 0.0} << 4;
+        QTest::newRow("infinity ignored") << QVector<double>{-qInf(), 0.5, 0.0} << 2;
+        QTest::newRow("absurd value capped") << QVector<double>{0.0, 1e30, 0.0} << 102;
+    }
+    void verticalRange()
+    {
+        QFETCH(QVector<double>, samples);
+        GyroChartView view;
+        for (int i = 0; i + 2 < samples.size(); i += 3)
+            view.addSample(samples.constData() + i);
+        QFETCH(int, range);
+        QCOMPARE(axis(view, Qt::Vertical)->max(), qreal(range));
+        QCOMPARE(axis(view, Qt::Vertical)->min(), qreal(-range));
+    }
+
+    // Non-finite values leave gaps; the lines still share one window, and
+    // scrolling never removes from a line that has run empty.
+    void gapsKeepLinesAligned()
+    {
+        GyroChartView view;
+        for (int i = 0; i < 300; ++i)
+            addSamples(view, 1, notANumber, i % 2 ? notANumber : 0.5, 0.5);
+        QCOMPARE(line(view, 0)->count(), 0);
+        QCOMPARE(line(view, 1)->at(0).x(), 60.0); // 120 points: every other x from 60
+        QCOMPARE(line(view, 2)->at(0).x(), 59.0);
+    }
+
+    void clearResets()
+    {
+        GyroChartView view;
+        addSamples(view, 300, 7.0);
+        addSamples(view, 1, 0.1);
+        QCOMPARE(axis(view, Qt::Vertical)->max(), 8.0); // smaller samples never shrink it
+        view.clearSamples();
+        QCOMPARE(axis(view, Qt::Horizontal)->max(), 240.0);
+        QCOMPARE(axis(view, Qt::Vertical)->max(), 2.0);
+        QCOMPARE(line(view, 2)->count(), 0);
+        addSamples(view, 1, 0.25, -0.75, 1.5); // counting starts again at 0
+        QCOMPARE(line(view, 0)->at(0), QPointF(0, 0.25));
+        QCOMPARE(line(view, 1)->at(0), QPointF(0, -0.75));
+    }
+
+    // Runs under Xvfb (OpenGL through Mesa) and offscreen (no OpenGL): the
+    // lines must show in either.
+    void linesAreDrawn()
+    {
+        GyroChartView empty;
+        GyroChartView filled;
+        qInfo("%s, lines drawn %s", qPrintable(QGuiApplication::platformName()),
+              filled.drawsWithOpenGL() ? "through OpenGL" : "without OpenGL");
+        addSamples(filled, 241, 1.5, -0.5, 0.5); // between the grid lines
+        const QImage before = onScreen(empty);
+        const QImage after = onScreen(filled);
+        QVERIFY(!before.isNull() && !after.isNull());
+        for (int channel = 0; channel < 3; ++channel)
+            QVERIFY2(tinted(after, channel) > tinted(before, channel) + 150, qPrintable(line(filled, channel)->name()));
+    }
+};
+
+QTEST_MAIN(GyroChartTest)
+#include "tst_gyrochart.moc"
