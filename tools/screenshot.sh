@@ -29,6 +29,9 @@ trap 'kill "$player" 2>/dev/null || true; rm -rf "$work"' EXIT
 # A copy of its own, so the configuration file written beside it (English,
 # the program's source texts) is neither the build's nor the user's.
 cp "$build/src/app/vantrel" "$work/"
+cp -r "$build/src/app/maps" "$work/"
+# The web engine's sandbox refuses to run as root.
+[ "$(id -u)" -ne 0 ] || export QTWEBENGINE_DISABLE_SANDBOX=1
 printf '[General]\nlanguage=2\n' > "$work/configuration.ini"
 LANG=C.UTF-8 LC_ALL=C.UTF-8 "$work/vantrel" \
     "$build/demo/20261206_101500F.MP4" "$build/demo/20261206_101500R.MP4" \
@@ -40,8 +43,8 @@ grab() {
         -frames:v 1 -y "$1"
 }
 
-# Playing once two grabs a second apart differ; then a few seconds more, so
-# that the control bar shows the drive's telemetry.
+# Playing once two grabs a second apart differ; then several seconds more, so
+# that the gauges, the chart and the map's track show the drive.
 tries=0
 while :; do
     kill -0 "$player" 2>/dev/null || { echo "the player ended early:" >&2; cat "$work/log.txt" >&2; exit 1; }
@@ -52,7 +55,7 @@ while :; do
     tries=$((tries + 1))
     [ "$tries" -lt 30 ] || { echo "the video never moved" >&2; exit 1; }
 done
-sleep 4
+sleep 12
 mkdir -p "$(dirname "$output")"
 grab "$output"
 echo "wrote $output"

@@ -47,6 +47,8 @@ run_main_job() {
         "$build/src/exporter/vantrel-telemetry" --info "$demo"/*.MP4 "$demo"/*.MOV "$demo"/*.AVI
         exit 0
     fi
+    # The web engine's sandbox refuses to run as root (a fresh machine's only user).
+    [ "$(id -u)" -ne 0 ] || export QTWEBENGINE_DISABLE_SANDBOX=1
     exec "$build/src/app/vantrel" "$demo"/20261206_101500F.MP4 "$demo"/20261206_101500R.MP4 \
         "$demo"/20261206_101600F.MP4 "$demo"/20261206_101600R.MP4 \
         "$demo"/drive-mov-layout.MOV "$demo"/drive-avi-layout.AVI

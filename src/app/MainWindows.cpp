@@ -4,12 +4,17 @@
 #include "ApplicationIdentity.h"
 #include "Configuration.h"
 #include "ControlPanel.h"
+#include "DirectionTray.h"
+#include "GyroChartView.h"
 #include "HeaderText.h"
+#include "MapPoint.h"
+#include "MapWebView.h"
 #include "MoveFilter.h"
 #include "PlayAreaManager.h"
 #include "PlaylistModel.h"
 #include "PlaylistRow.h"
 #include "Setting.h"
+#include "SpeedTray.h"
 
 #include <QDateTime>
 #include <QDebug>
@@ -44,6 +49,16 @@ QString coordinateText(char hemisphere, double degrees)
 {
     const QString letter = hemisphere ? QString(QLatin1Char(hemisphere)) : QString();
     return letter + QString::number(degrees, 'f', 6);
+}
+
+// The map takes signed degrees; the camera stores magnitudes and letters.
+MapPoint mapPoint(const GpsData &data)
+{
+    MapPoint point;
+    point.second = data.second;
+    point.longitude = signedLongitude(data);
+    point.latitude = signedLatitude(data);
+    return point;
 }
 
 QDateTime cameraDateTime(const GpsData &data)
@@ -145,6 +160,7 @@ void MainWindows::connectComponents()
     connect(Configuration::instance(), &Configuration::updateLanguage, this, &MainWindows::onUpdateLanguage);
 
     connect(mPlaylistModel, &PlaylistModel::gpsDataChanged, this, &MainWindows::onGpsDataChanged);
+    connect(Configuration::instance(), &Configuration::mapsChanged, ui->wgt_MapView, &MapWebView::setMapType);
 }
 
 void MainWindows::onUpdateLanguage()
@@ -157,6 +173,8 @@ void MainWindows::onUpdateLanguage()
     ApplicationIdentity::apply(tr("Fenmora"));
     setTitle(ApplicationIdentity::title());
     setWindowTitle(QCoreApplication::applicationName());
+    // The Google pages are written in the interface language.
+    ui->wgt_MapView->setMapType(Configuration::instance()->maps());
 }
 
 void MainWindows::openFile()
@@ -258,10 +276,15 @@ void MainWindows::playRow(PlaylistRow *row)
     playArea->setMedia(row, companion);
     playArea->play();
     setFileName(row->url.fileName(QUrl::FullyDecoded));
+    // The heading gauge keeps its last heading until the new file's first sample.
+    ui->wgt_Speed->setSpeed(0);
+    ui->gView_GyroChart->clearSamples();
+    ui->wgt_MapView->clearAll();
 }
 
 void MainWindows::onStop()
 {
+    ui->wgt_Speed->setSpeed(0);
     ui->wgt_PlayArea->stop();
     ui->wgt_PlayCtrl->resetInfo();
     setFileName(QString());
@@ -353,6 +376,13 @@ void MainWindows::onGpsDataChanged(int rowId, GpsData data)
                                    coordinateText(data.lonHemisphere, data.longitude));
     panel->setGpsDateTime(cameraDateTime(data));
     panel->setSpeed(data.speed);
+    ui->wgt_Speed->setSpeed(data.speed);
+    ui->wgt_Direction->setDirection(int(data.bearing));
+    const double gForces[3] = {data.gX, data.gY, data.gZ};
+    ui->gView_GyroChart->addSample(gForces);
+    // A fix at exactly 0, 0 is a camera without satellites, not a place.
+    if (data.latitude != 0 || data.longitude != 0)
+        ui->wgt_MapView->addPoint(mapPoint(data));
 }
 
 void MainWindows::keyPressEvent(QKeyEvent *e)

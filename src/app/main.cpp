@@ -17,6 +17,8 @@ int main(int argc, char *argv[])
     KeepAwake::request();
 #endif
     QCoreApplication::setAttribute(Qt::AA_UseSoftwareOpenGL, true);
+    // The map's web engine shares OpenGL contexts with the widgets.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts, true);
     QApplication application(argc, argv);
 #ifndef Q_OS_WIN
     // The desktop's inhibitor is reached over D-Bus, which needs the

@@ -1,19 +1,26 @@
 #include "CommandLineFiles.h"
 #include "Configuration.h"
 #include "ControlPanel.h"
+#include "DirectionTray.h"
+#include "GyroChartView.h"
 #include "ImageResources.h"
 #include "LanguageList.h"
 #include "MainWindows.h"
+#include "MapWebView.h"
 #include "Mp4Sample.h"
 #include "PlayAreaManager.h"
 #include "PlayerWidget.h"
 #include "PlaylistModel.h"
 #include "PlaylistRow.h"
 #include "SampleRecord.h"
+#include "SpeedTray.h"
 
 #include <QAbstractButton>
 #include <QLabel>
 #include <QTableView>
+#include <QWebEnginePage>
+#include <QtCharts/QChart>
+#include <QtCharts/QLineSeries>
 #include <QtTest>
 
 static QUrl demoUrl(const QString &name) { return QUrl::fromLocalFile(QStringLiteral(VANTREL_DEMO_DIR "/") + name); }
@@ -38,6 +45,20 @@ class TestMainWindows : public QObject
         for (const QString &name : names)
             urls << demoUrl(name);
         mWindow->openFiles(urls);
+    }
+    // The points of the map page's track, asked of the page itself.
+    int mapPoints() const
+    {
+        int points = -1;
+        child<MapWebView>("wgt_MapView")->page()->runJavaScript(QStringLiteral("mapPointCount()"), [&](const QVariant &v) { points = v.toInt(); });
+        return QTest::qWaitFor([&] { return points >= 0; }, 10000) ? points : -1;
+    }
+    QList<int> chartPoints() const
+    {
+        QList<int> counts;
+        for (QtCharts::QAbstractSeries *series : child<GyroChartView>("gView_GyroChart")->chart()->series())
+            counts << static_cast<QtCharts::QLineSeries *>(series)->count();
+        return counts;
     }
     bool waitUntilPlaying() const { return QTest::qWaitFor([this] { return panel()->state() == QMediaPlayer::PlayingState; }, 15000); }
     QScopedPointer<MainWindows> mWindow;
@@ -150,6 +171,41 @@ private slots:
         QCOMPARE(selectedRow(), 300);
     }
 
+    // Every second of the playing file reaches the control bar, the gauges,
+    // the chart and the map; stop and the next file reset what they must.
+    void telemetryReachesEveryView()
+    {
+        open({front1, rear1, front2});
+        QVERIFY(waitUntilPlaying());
+        QTRY_VERIFY_WITH_TIMEOUT(mapPoints() > 0, 15000); // the map page has loaded
+        // Past the first red light the car moves north-east.
+        area()->seek(20);
+        auto *speed = child<SpeedTray>("wgt_Speed");
+        auto *compass = child<DirectionTray>("wgt_Direction");
+        QTRY_VERIFY_WITH_TIMEOUT(speed->value() > 0 && compass->angle() != 0, 10000);
+        QVERIFY(text("lbl_GpsDateTime").contains(QLatin1String("2026")));
+        QVERIFY(text("lbl_LongitudeAndLatitude").contains(QRegularExpression("^N40\\.\\d{6},W73\\.\\d{6}$")));
+        QCOMPARE(text("pBtn_SP"), QStringLiteral("%1 km/h").arg(speed->value(), 3, 10, QLatin1Char('0')));
+        const QList<int> charted = chartPoints();
+        QCOMPARE(charted.size(), 3);
+        QVERIFY(charted[0] > 0 && charted.count(charted[0]) == 3);
+        const int tracked = mapPoints();
+        QTRY_VERIFY_WITH_TIMEOUT(mapPoints() > tracked, 10000);
+        // Miles per hour: the next sample's texts are in the other unit.
+        Configuration::instance()->setSpeedUnit(1);
+        QTRY_VERIFY_WITH_TIMEOUT(text("pBtn_SP").endsWith(QLatin1String("MPH")) && speed->speedText().endsWith(QLatin1String("MPH")), 10000);
+        Configuration::instance()->setSpeedUnit(0);
+        // The next file starts with an empty chart and track; the compass keeps its heading.
+        const int heading = compass->angle(), before = mapPoints();
+        emit panel()->next();
+        QCOMPARE(chartPoints(), QList<int>({0, 0, 0}));
+        QCOMPARE(speed->value(), 0);
+        QCOMPARE(compass->angle(), heading);
+        QVERIFY(mapPoints() < before);
+        emit panel()->stop();
+        QCOMPARE(speed->angle(), -135);
+    }
+
     // The window has no system frame; dragging its header moves it.
     void frameIsDraggable()
     {
@@ -175,5 +231,12 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestMainWindows)
+// As in the program, the map's web engine shares OpenGL contexts with the widgets.
+int main(int argc, char *argv[])
+{
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication application(argc, argv);
+    TestMainWindows test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_mainwindows.moc"

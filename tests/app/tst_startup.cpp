@@ -16,7 +16,7 @@ private slots:
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.remove(QStringLiteral("LANGUAGE"));
         environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("de_DE.UTF-8"));
-        vantrel.setProcessEnvironment(environment); // offscreen, as set for every suite
+        vantrel.setProcessEnvironment(environment); // on the suite's X server
         vantrel.start(program, QStringList());
         QVERIFY2(vantrel.waitForStarted(), qPrintable(vantrel.errorString()));
         const bool written = QTest::qWaitFor([&] { return QSettings(ini, QSettings::IniFormat).value("language").toInt() == 9; }, 20000);

@@ -1,0 +1,165 @@
+// One hour of telemetry (3,600 samples, or the number given) pushed through
+// the real main window's fan-out while a file plays: what each sample costs
+// the GUI thread (the call itself, then the repaint it causes), and how the
+// memory of the program and of the map page's renderer grows over the hour.
+// Reports, asserts nothing.
+#include "ApplicationIdentity.h"
+#include "GpsData.h"
+#include "ImageResources.h"
+#include "MainWindows.h"
+#include "MapWebView.h"
+#include "PlayAreaManager.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QUrl>
+#include <QWebEnginePage>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+void dropDebugLines(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type != QtDebugMsg)
+        fprintf(stderr, "%s\n", qPrintable(message));
+}
+
+void runFor(int milliseconds)
+{
+    QElapsedTimer waited;
+    waited.start();
+    while (waited.elapsed() < milliseconds)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+}
+
+// A drive north-east out of Midtown at about 40 km/h, turning and shaking.
+GpsData sampleAt(int second)
+{
+    GpsData data;
+    memset(&data, 0, sizeof data);
+    data.second = second;
+    const QByteArray time = QStringLiteral("20261206%1").arg(101500 + second % 60 + 100 * (second / 60), 6, 10, QLatin1Char('0')).toLatin1();
+    memcpy(data.dateTime, time.constData(), qMin<int>(time.size(), 14));
+    data.latHemisphere = 'N';
+    data.latitude = 40.7484 + second * 0.00008;
+    data.lonHemisphere = 'W';
+    data.longitude = 73.9857 - second * 0.00006 * std::cos(second / 300.0);
+    data.speed = 30 + second % 25;
+    data.gX = float(0.3 * std::sin(second / 7.0));
+    data.gY = float(0.2 * std::cos(second / 5.0));
+    data.gZ = float(1.0 + 0.1 * std::sin(second / 3.0));
+    data.bearing = std::fmod(second * 1.5, 360.0);
+    return data;
+}
+
+// Resident memory in KB of this process and of its children (the web
+// engine's renderer and GPU processes).
+long residentKb(pid_t pid)
+{
+    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLong();
+    }
+    return 0;
+}
+
+long childrenResidentKb()
+{
+    long total = 0;
+    const QStringList entries = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs);
+    for (const QString &entry : entries) {
+        bool isPid = false;
+        const pid_t pid = entry.toInt(&isPid);
+        QFile stat(QStringLiteral("/proc/%1/stat").arg(entry));
+        if (!isPid || !stat.open(QIODevice::ReadOnly))
+            continue;
+        const QByteArray text = stat.readAll();
+        const QList<QByteArray> fields = text.mid(text.lastIndexOf(')') + 2).split(' ');
+        if (fields.value(1).toInt() == getpid())
+            total += residentKb(pid);
+    }
+    return total;
+}
+
+QVariant pageValue(MapWebView *map, const QString &script)
+{
+    QVariant result;
+    bool done = false;
+    map->page()->runJavaScript(script, [&](const QVariant &value) { result = value; done = true; });
+    QElapsedTimer waited;
+    waited.start();
+    while (!done && waited.elapsed() < 5000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    return result;
+}
+
+double percentile(std::vector<double> values, double fraction)
+{
+    std::sort(values.begin(), values.end());
+    return values[size_t(fraction * double(values.size() - 1))];
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication application(argc, argv);
+    const int samples = argc > 2 ? qMax(1, atoi(argv[2])) : 3600;
+    if (argc < 2) {
+        fprintf(stderr, "usage: bench_fanout <video file> [samples]\n");
+        return 2;
+    }
+    ImageResources::initialise();
+    ApplicationIdentity::apply(QStringLiteral("Fenmora"));
+    qInstallMessageHandler(dropDebugLines);
+
+    MainWindows window;
+    window.show();
+    window.openLaunchFiles({QUrl::fromLocalFile(QString::fromLocal8Bit(argv[1]))});
+    auto *playArea = window.findChild<PlayAreaManager *>(QStringLiteral("wgt_PlayArea"));
+    auto *map = window.findChild<MapWebView *>(QStringLiteral("wgt_MapView"));
+    runFor(3000);
+    // Paused, so that only this program's samples reach the views.
+    playArea->pause();
+    runFor(500);
+    const int row = playArea->mainRowId();
+
+    std::vector<double> callUs, repaintUs;
+    callUs.reserve(size_t(samples));
+    repaintUs.reserve(size_t(samples));
+    QElapsedTimer clock;
+    printf("sample   program RSS   renderer RSS   page JS heap\n");
+    for (int second = 0; second < samples; ++second) {
+        const GpsData data = sampleAt(second);
+        clock.start();
+        QMetaObject::invokeMethod(&window, "onGpsDataChanged", Qt::DirectConnection, Q_ARG(int, row), Q_ARG(GpsData, data));
+        callUs.push_back(double(clock.nsecsElapsed()) / 1000.0);
+        clock.start();
+        QCoreApplication::processEvents();
+        repaintUs.push_back(double(clock.nsecsElapsed()) / 1000.0);
+        if (second % 900 == 0 || second == samples - 1) {
+            runFor(300);
+            printf("%6d   %8ld KB   %9ld KB   %s\n", second, residentKb(getpid()), childrenResidentKb(),
+                   qPrintable(pageValue(map, QStringLiteral("performance.memory ? performance.memory.usedJSHeapSize : -1")).toString()));
+        }
+    }
+    printf("points on the page: %s\n", qPrintable(pageValue(map, QStringLiteral("mapPointCount()")).toString()));
+    printf("fan-out call per sample: median %.0f us, p95 %.0f us, max %.0f us\n", percentile(callUs, 0.5),
+           percentile(callUs, 0.95), percentile(callUs, 1.0));
+    printf("repaint after a sample:  median %.0f us, p95 %.0f us, max %.0f us\n", percentile(repaintUs, 0.5),
+           percentile(repaintUs, 0.95), percentile(repaintUs, 1.0));
+    return 0;
+}
