@@ -10,6 +10,7 @@
 #include <QTime>
 
 #include <limits>
+#include <utility>
 
 namespace {
 
@@ -226,7 +227,27 @@ void PlaylistModel::onVideoInfoChanged(int mId, VideoInfo info)
     row.duration = int(qMin<quint32>(info.duration, std::numeric_limits<int>::max()));
     row.resolution = QSize(info.width, info.height);
     qDebug() << "row->resolution" << row.resolution;
-    emit dataChanged(index(mId, 0), index(mId, ColumnCount - 1));
+    noteChangedRow(mId);
+}
+
+// A card's worth of workers reports within moments: the views hear of all
+// rows changed meanwhile at once, on the next turn, rather than once a row.
+void PlaylistModel::noteChangedRow(int row)
+{
+    if (mFirstChangedRow < 0) {
+        QMetaObject::invokeMethod(this, &PlaylistModel::reportChangedRows, Qt::QueuedConnection);
+        mFirstChangedRow = mLastChangedRow = row;
+    }
+    mFirstChangedRow = qMin(mFirstChangedRow, row);
+    mLastChangedRow = qMax(mLastChangedRow, row);
+}
+
+void PlaylistModel::reportChangedRows()
+{
+    const int first = std::exchange(mFirstChangedRow, -1);
+    const int last = std::exchange(mLastChangedRow, -1);
+    if (first >= 0 && isRowNumber(last))
+        emit dataChanged(index(first, 0), index(last, ColumnCount - 1));
 }
 
 bool PlaylistModel::isRowNumber(int row) const

@@ -60,9 +60,13 @@ private:
     static QString fileIdentity(const QFileInfo &file);
     std::unique_ptr<PlaylistRow> createRow(int id, const QUrl &url, const QFileInfo &file) const;
     void connectWorker(PlaylistRow &row);
+    void noteChangedRow(int row);
+    void reportChangedRows();
     QVariant displayText(const PlaylistRow &row, int column) const;
     PlaylistRow *neighbourOf(const QUrl &url, int step) const;
 
     std::vector<std::unique_ptr<PlaylistRow>> mRows;
     QHash<QString, int> mRowIdByFile;  // canonical path -> row number
+    int mFirstChangedRow = -1;         // rows changed since the views last heard
+    int mLastChangedRow = -1;
 };

@@ -45,7 +45,14 @@ void PlaylistModelTest::rowTexts()
     }
     model.addFile(urlOf("missing.MP4"));
     const int row = model.addFile(urlOf("long.MOV"));
-    QTRY_COMPARE_WITH_TIMEOUT(changed.count(), 4, 30000);
+    // Reports that arrive together reach the views as one change of their rows.
+    const auto reported = [&] {
+        int rows = 0;
+        for (const QList<QVariant> &change : changed)
+            rows += change[1].toModelIndex().row() - change[0].toModelIndex().row() + 1;
+        return rows;
+    };
+    QTRY_COMPARE_WITH_TIMEOUT(reported(), 4, 30000);
     const auto cell = [&](int at, int column) { return model.data(model.index(at, column)).toString(); };
     QCOMPARE(cell(0, PlaylistModel::SizeColumn), QString("3 MB"));
     QCOMPARE(cell(1, PlaylistModel::SizeColumn), QString("1024 KB"));
@@ -56,7 +63,8 @@ void PlaylistModelTest::rowTexts()
         QMetaObject::invokeMethod(&model, "onVideoInfoChanged", Q_ARG(int, id), Q_ARG(VideoInfo, VideoInfo()));
         model.setCurrentSecond(id, 3);
     }
-    QCOMPARE(changed.count(), 4);
+    QCoreApplication::processEvents();
+    QCOMPARE(reported(), 4);
 }
 
 // One file, one row, whatever the spelling; cameras restart their numbering on
@@ -130,9 +138,16 @@ void PlaylistModelTest::teardownDeliversNothing()
     });
     connect(model, &QObject::destroyed, &requests, &QTimer::stop);
     if (serving) {
-        QTRY_COMPARE_WITH_TIMEOUT(reports, rowCount, 30000);
+        const auto allListed = [&] {
+            for (int row = 0; row < rowCount; ++row)
+                if (model->rowAt(row)->duration == 0)
+                    return false;
+            return true;
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(allListed(), 30000);
+        const int listingReports = reports;
         requests.start(0);
-        QTRY_VERIFY_WITH_TIMEOUT(reports > rowCount, 30000);
+        QTRY_VERIFY_WITH_TIMEOUT(reports > listingReports, 30000);
     }
     connect(&gateOpener, &QTimer::timeout, [&] {
         const int fd = ::open(gate.constData(), O_WRONLY | O_NONBLOCK); // fails until the worker waits in open()
