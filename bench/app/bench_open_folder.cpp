@@ -11,7 +11,10 @@
 #include "SampleRecord.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -19,6 +22,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <unistd.h>
 
 namespace {
 
@@ -28,13 +32,19 @@ constexpr int recordedSeconds = 61;
 constexpr int beatMs = 5;
 constexpr int fillTimeoutMs = 120000;
 
-QList<QUrl> writeCard(const QTemporaryDir &dir)
+// The clips are hard links to one real recording when one is given, so
+// that the player really plays the first; otherwise written clips whose
+// video the player cannot decode (it then reports the file as broken).
+QList<QUrl> writeCard(const QTemporaryDir &dir, const QString &recording)
 {
     QList<QUrl> urls;
     const QVector<GpsRecord> records = straightDrive(recordedSeconds);
     for (int i = 0; i < cardFiles; ++i) {
         const QString path = dir.filePath(QStringLiteral("20261206_%1F.MP4").arg(i, 6, 10, QLatin1Char('0')));
-        if (!Mp4Sample().movie(1000, recordedSeconds * 1000).videoTrack(1280, 720).gps0(records).write(path))
+        const bool written = recording.isEmpty()
+            ? Mp4Sample().movie(1000, recordedSeconds * 1000).videoTrack(1280, 720).gps0(records).write(path)
+            : ::link(QFile::encodeName(recording).constData(), QFile::encodeName(path).constData()) == 0;
+        if (!written)
             return {};
         urls << QUrl::fromLocalFile(path);
     }
@@ -90,15 +100,19 @@ void runFor(int milliseconds)
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
-    // Another number of clips may be given, for comparison with one.
+    // Another number of clips may be given, for comparison with one, and a
+    // real recording on the same file system to link them to.
     if (argc > 1)
         cardFiles = qMax(1, atoi(argv[1]));
+    const QString recording = argc > 2 ? QFileInfo(QString::fromLocal8Bit(argv[2])).absoluteFilePath() : QString();
     ImageResources::initialise();
     ApplicationIdentity::apply(QStringLiteral("Fenmora"));
     qInstallMessageHandler(dropDebugLines);
 
-    QTemporaryDir card;
-    const QList<QUrl> urls = writeCard(card);
+    // Hard links need the card on the recording's file system.
+    const QString cardParent = recording.isEmpty() ? QDir::tempPath() : QFileInfo(recording).absolutePath();
+    QTemporaryDir card(cardParent + QStringLiteral("/card-XXXXXX"));
+    const QList<QUrl> urls = writeCard(card, recording);
     if (urls.size() != cardFiles) {
         fprintf(stderr, "could not write the clips\n");
         return 1;
@@ -113,7 +127,9 @@ int main(int argc, char *argv[])
     QTimer beats;
     QObject::connect(&beats, &QTimer::timeout, [&heartbeat] { heartbeat.beat(); });
     beats.start(beatMs);
-    runFor(1000);
+    // The user picks the files a few seconds after the window shows; by
+    // then the map page has loaded.
+    runFor(3000);
     const qint64 idleGap = heartbeat.takeLongestGap();
 
     QElapsedTimer opening;
@@ -124,7 +140,7 @@ int main(int argc, char *argv[])
 
     QElapsedTimer filling;
     filling.start();
-    while (filledRows(*model) < model->rowCount() && filling.elapsed() < fillTimeoutMs)
+    while ((model->rowCount() < cardFiles || filledRows(*model) < model->rowCount()) && filling.elapsed() < fillTimeoutMs)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
     const qint64 fillMs = filling.elapsed();
     const qint64 fillGap = heartbeat.takeLongestGap();
