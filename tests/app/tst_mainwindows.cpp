@@ -147,6 +147,13 @@ private slots:
             const QString tip = child<QAbstractButton>(button)->toolTip();
             QVERIFY2(!tip.isEmpty() && tip != QLatin1String("Close") && tip != QLatin1String("Stop"), button);
         }
+        // The map page follows the language and the chosen service.
+        auto *map = child<MapWebView>("wgt_MapView");
+        Configuration::instance()->setMaps(GoogleMap);
+        QTRY_COMPARE(map->url().fileName(), QStringLiteral("WG_GoogleMapIndex_de.html"));
+        Configuration::instance()->setMaps(BaiduMap);
+        QTRY_COMPARE(map->url().fileName(), QStringLiteral("BaiduMapIndex.html"));
+        Configuration::instance()->setMaps(GoogleMap);
     }
 
     // A memory card's worth is listed over several event-loop turns; a batch
