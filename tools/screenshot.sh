@@ -55,7 +55,7 @@ while :; do
     tries=$((tries + 1))
     [ "$tries" -lt 30 ] || { echo "the video never moved" >&2; exit 1; }
 done
-sleep 12
+sleep 40
 mkdir -p "$(dirname "$output")"
 grab "$output"
 echo "wrote $output"
