@@ -5,6 +5,7 @@
 #include <QLineSeries>
 #include <QOffscreenSurface>
 #include <QOpenGLContext>
+#include <QOpenGLFunctions>
 #include <QValueAxis>
 
 #include <algorithm>
@@ -51,16 +52,22 @@ bool GyroChartView::openGLAvailable()
 {
     // The chart draws its OpenGL series in a GL widget of its own; without a
     // context that can be made current the lines would silently not appear.
+    // A software rasteriser gains nothing over plain painting and costs the
+    // GUI thread a shader compilation of about a tenth of a second on the
+    // first draw, then a full GL repaint on every layout change.
     QOpenGLContext context;
     if (!context.create())
         return false;
     QOffscreenSurface surface;
     surface.setFormat(context.format());
     surface.create();
-    const bool usable = surface.isValid() && context.makeCurrent(&surface);
-    if (usable)
-        context.doneCurrent();
-    return usable;
+    if (!surface.isValid() || !context.makeCurrent(&surface))
+        return false;
+    const auto *renderer = reinterpret_cast<const char *>(context.functions()->glGetString(GL_RENDERER));
+    const QByteArray name = QByteArray(renderer).toLower();
+    context.doneCurrent();
+    const bool software = name.contains("llvmpipe") || name.contains("softpipe") || name.contains("software");
+    return !software || qEnvironmentVariableIntValue("VANTREL_CHART_OPENGL") == 1;
 }
 
 void GyroChartView::buildChart()
@@ -142,13 +149,18 @@ void GyroChartView::addSample(const double values[3])
 
 // A value that is not a finite number has no place on a line (the chart
 // would drop it with a warning), so a line may hold fewer points than the
-// others; the window is therefore kept by x, not by count.
+// others; the window is therefore kept by x, not by count. The line gets its
+// new points in one replacement, so the chart lays it out once per sample.
 void GyroChartView::appendPoint(QLineSeries *series, double value, int firstX)
 {
-    while (series->count() > 0 && series->at(0).x() < firstX)
-        series->remove(0);
+    QVector<QPointF> points = series->pointsVector();
+    int stale = 0;
+    while (stale < points.size() && points[stale].x() < firstX)
+        ++stale;
+    points.remove(0, stale);
     if (std::isfinite(value))
-        series->append(mNextX, value);
+        points.append(QPointF(mNextX, value));
+    series->replace(points);
 }
 
 void GyroChartView::clearSamples()

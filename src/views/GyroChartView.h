@@ -20,8 +20,9 @@ public:
     void addSample(const double values[3]);
     void clearSamples();
 
-    // Whether the lines are drawn through OpenGL; off where no OpenGL
-    // context can be had, since the lines would then not show at all.
+    // Whether the lines are drawn through OpenGL: only on a graphics card.
+    // Without an OpenGL context they would not show at all, and a software
+    // rasteriser only makes them slower (VANTREL_CHART_OPENGL=1 forces it).
     bool drawsWithOpenGL() const { return mUsesOpenGL; }
     static bool openGLAvailable();
 

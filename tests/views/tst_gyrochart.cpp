@@ -133,8 +133,8 @@ private slots:
         QCOMPARE(line(view, 1)->at(0), QPointF(0, -0.75));
     }
 
-    // Runs under Xvfb (OpenGL through Mesa) and offscreen (no OpenGL): the
-    // lines must show in either.
+    // Runs under Xvfb (OpenGL forced through Mesa) and offscreen (no OpenGL):
+    // the lines must show in either.
     void linesAreDrawn()
     {
         GyroChartView empty;
