@@ -209,9 +209,12 @@ void MainWindows::openLaunchFiles(const QList<QUrl> &urls)
 
 void MainWindows::openBatch(const QList<QUrl> &urls)
 {
-    // Starting a player costs tens of milliseconds in the media framework,
-    // as much as a turn of listing: the two get turns of their own.
+    // Listing, arranging the players and starting one each cost a turn's
+    // worth of time, so each gets turns of its own. Playing starts once the
+    // batch is listed: a worker thread started while the media framework
+    // loads its plugins waits for the loader's lock, and the window with it.
     mPendingPlayRow = addFiles(urls);
+    mPlayAreaArranged = false;
     mPendingTimer->start();
 }
 
@@ -233,10 +236,12 @@ int MainWindows::addFiles(const QList<QUrl> &urls)
 
 void MainWindows::continueOpening()
 {
-    if (mPendingPlayRow >= 0)
-        playTableRow(std::exchange(mPendingPlayRow, -1));
-    else if (!mPendingFiles.isEmpty())
+    if (!mPendingFiles.isEmpty())
         addPendingFiles();
+    else if (mPendingPlayRow >= 0 && !mPlayAreaArranged)
+        arrangePlayArea(mPendingPlayRow);
+    else if (mPendingPlayRow >= 0)
+        playTableRow(std::exchange(mPendingPlayRow, -1));
     if (mPendingPlayRow < 0 && mPendingFiles.isEmpty())
         mPendingTimer->stop();
 }
@@ -254,6 +259,16 @@ void MainWindows::addPendingFiles()
 void MainWindows::onDropFile(QString filePath)
 {
     openBatch({QUrl(filePath, QUrl::TolerantMode)});
+}
+
+// One or two players, as playing the row will need; the window lays itself
+// out again before the media framework starts the file.
+void MainWindows::arrangePlayArea(int row)
+{
+    mPlayAreaArranged = true;
+    PlaylistRow *playRow = mPlaylistModel->rowAt(row);
+    if (playRow)
+        ui->wgt_PlayArea->setPlayMode(mPlaylistModel->companionRow(playRow) ? 2 : 1);
 }
 
 void MainWindows::playTableRow(int row)

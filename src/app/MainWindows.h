@@ -65,15 +65,15 @@ private:
     void setFileName(const QString &text);
     void showMaximizeState();
     // Lists a batch and plays its first file's row. The first few files are
-    // listed at once; playing starts on the next event-loop turn and the rest
-    // of a large batch is listed on the turns after, so that no turn holds up
-    // the window for long.
+    // listed at once, the rest of a large batch on the event-loop turns after;
+    // then the first file plays. No turn holds up the window for long.
     void openBatch(const QList<QUrl> &urls);
     // Lists a non-empty batch in order and returns the first file's row;
     // the files of a large batch after the first few are listed later.
     int addFiles(const QList<QUrl> &urls);
     // One turn's share of opening: the pending play, or some pending files.
     void continueOpening();
+    void arrangePlayArea(int row);
     void addPendingFiles();
     // Selects the table row and plays what the table then has as current.
     void playTableRow(int row);
@@ -89,5 +89,6 @@ private:
     // them a few at a time.
     QList<QUrl> mPendingFiles;
     int mPendingPlayRow = -1;
+    bool mPlayAreaArranged = false;
     QTimer *mPendingTimer = nullptr;
 };
