@@ -21,9 +21,12 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 # A copy of the player of its own, so that its configuration file is too.
 cp "$build/src/app/vantrel" "$work/"
+cp -r "$build/src/app/maps" "$work/"
 printf '[General]\nlanguage=2\n' > "$work/configuration.ini"
+# The web engine's sandbox refuses to run as root.
+[ "$(id -u)" -ne 0 ] || export QTWEBENGINE_DISABLE_SANDBOX=1
 
 echo "== vantrel"
 "$build/bench/app/window_start_time" "$runs" "$work/vantrel"
 echo "== bare QWebEngineView"
-QTWEBENGINE_DISABLE_SANDBOX=1 "$build/bench/app/window_start_time" "$runs" "$build/bench/app/bare_webengine"
+"$build/bench/app/window_start_time" "$runs" "$build/bench/app/bare_webengine"
