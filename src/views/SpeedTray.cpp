@@ -45,7 +45,8 @@ void SpeedTray::setSpeed(int speed)
 
 QString SpeedTray::speedText() const
 {
-    return (usesMiles() ? QStringLiteral("%1 MPH") : QStringLiteral("%1 km/h")).arg(mValue);
+    // The same unit texts as the control bar's, in the interface language.
+    return (usesMiles() ? tr("%1 MPH") : tr("%1 km/h")).arg(mValue);
 }
 
 QRectF SpeedTray::textRect(const QSize &size)

@@ -294,4 +294,15 @@
         <translation>Выбор папки</translation>
     </message>
 </context>
+<context>
+    <name>SpeedTray</name>
+    <message>
+        <source>%1 MPH</source>
+        <translation>%1 миль/ч</translation>
+    </message>
+    <message>
+        <source>%1 km/h</source>
+        <translation>%1 км/ч</translation>
+    </message>
+</context>
 </TS>

@@ -294,4 +294,15 @@
         <translation>Seleccionar carpeta</translation>
     </message>
 </context>
+<context>
+    <name>SpeedTray</name>
+    <message>
+        <source>%1 MPH</source>
+        <translation>%1 mph</translation>
+    </message>
+    <message>
+        <source>%1 km/h</source>
+        <translation>%1 km/h</translation>
+    </message>
+</context>
 </TS>
