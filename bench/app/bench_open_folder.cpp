@@ -2,6 +2,10 @@
 // dialog's path in the real main window, while a heartbeat timer measures how
 // long the event loop is held up: the longest gap between two beats is the
 // longest time the window could not repaint or react. Reports, asserts nothing.
+//
+//   bench_open_folder [clips] [recording]
+//
+// Run it under Xvfb; with-sound-server.sh gives it the sound server a desktop has.
 #include "ApplicationIdentity.h"
 #include "ImageResources.h"
 #include "MainWindows.h"
