@@ -2,6 +2,7 @@
 #include "ui_MainWindows.h"
 
 #include "ApplicationIdentity.h"
+#include "BatchOpener.h"
 #include "Configuration.h"
 #include "ControlPanel.h"
 #include "DirectionTray.h"
@@ -19,15 +20,11 @@
 #include <QDateTime>
 #include <QDebug>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QScrollBar>
-#include <QTimer>
-
-#include <utility>
 
 namespace {
 
@@ -67,9 +64,6 @@ QDateTime cameraDateTime(const GpsData &data)
     return QDateTime::fromString(text, QStringLiteral("yyyyMMddhhmmss"));
 }
 
-// How long one event-loop turn may spend adding files of a large batch.
-constexpr qint64 addingTurnMs = 10;
-
 } // namespace
 
 MainWindows::MainWindows(QWidget *parent)
@@ -88,9 +82,9 @@ MainWindows::MainWindows(QWidget *parent)
 
     mPlaylistModel = new PlaylistModel(this);
     setUpTable();
-    mPendingTimer = new QTimer(this);
-    mPendingTimer->setInterval(0);
-    connect(mPendingTimer, &QTimer::timeout, this, &MainWindows::continueOpening);
+    mOpener = new BatchOpener(mPlaylistModel, this);
+    connect(mOpener, &BatchOpener::arrangeFor, this, &MainWindows::arrangePlayArea);
+    connect(mOpener, &BatchOpener::playRow, this, &MainWindows::playTableRow);
 
     ui->wgt_PlayCtrl->setState(ui->wgt_PlayArea->state());
     ui->wgt_PlayCtrl->setVolume(ui->wgt_PlayArea->volume());
@@ -198,74 +192,24 @@ void MainWindows::openFiles(const QList<QUrl> &urls)
     const QString folder = QFileInfo(urls.first().toLocalFile()).absolutePath();
     Configuration::instance()->setVideoFilePath(folder);
     qDebug() << "select file count:" << urls.size();
-    openBatch(urls);
+    mOpener->open(urls);
 }
 
 void MainWindows::openLaunchFiles(const QList<QUrl> &urls)
 {
     if (!urls.isEmpty())
-        openBatch(urls);
-}
-
-void MainWindows::openBatch(const QList<QUrl> &urls)
-{
-    // Listing, arranging the players and starting one each cost a turn's
-    // worth of time, so each gets turns of its own. Playing starts once the
-    // batch is listed: a worker thread started while the media framework
-    // loads its plugins waits for the loader's lock, and the window with it.
-    mPendingPlayRow = addFiles(urls);
-    mPlayAreaArranged = false;
-    mPendingTimer->start();
-}
-
-int MainWindows::addFiles(const QList<QUrl> &urls)
-{
-    // Earlier files keep their place ahead of this batch.
-    while (!mPendingFiles.isEmpty())
-        addPendingFiles();
-    // A file already listed keeps its row, so the batch's rows need not be
-    // the last ones: the first file's own row is the one to play.
-    const int firstRow = mPlaylistModel->addFile(urls.first());
-    mPendingFiles = urls.mid(1);
-    // A small batch is listed at once, so the first file plays beside its
-    // companion; a memory card's worth fills in over several event-loop
-    // turns, each short enough for the window to stay responsive.
-    addPendingFiles();
-    return firstRow;
-}
-
-void MainWindows::continueOpening()
-{
-    if (!mPendingFiles.isEmpty())
-        addPendingFiles();
-    else if (mPendingPlayRow >= 0 && !mPlayAreaArranged)
-        arrangePlayArea(mPendingPlayRow);
-    else if (mPendingPlayRow >= 0)
-        playTableRow(std::exchange(mPendingPlayRow, -1));
-    if (mPendingPlayRow < 0 && mPendingFiles.isEmpty())
-        mPendingTimer->stop();
-}
-
-void MainWindows::addPendingFiles()
-{
-    QElapsedTimer turn;
-    turn.start();
-    while (!mPendingFiles.isEmpty() && turn.elapsed() < addingTurnMs)
-        mPlaylistModel->addFile(mPendingFiles.takeFirst());
-    if (mPendingFiles.isEmpty())
-        qDebug() << "all file count:" << mPlaylistModel->rowCount();
+        mOpener->open(urls);
 }
 
 void MainWindows::onDropFile(QString filePath)
 {
-    openBatch({QUrl(filePath, QUrl::TolerantMode)});
+    mOpener->open({QUrl(filePath, QUrl::TolerantMode)});
 }
 
 // One or two players, as playing the row will need; the window lays itself
 // out again before the media framework starts the file.
 void MainWindows::arrangePlayArea(int row)
 {
-    mPlayAreaArranged = true;
     PlaylistRow *playRow = mPlaylistModel->rowAt(row);
     if (playRow)
         ui->wgt_PlayArea->setPlayMode(mPlaylistModel->companionRow(playRow) ? 2 : 1);

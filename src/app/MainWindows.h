@@ -10,7 +10,7 @@
 
 class PlaylistModel;
 class QKeyEvent;
-class QTimer;
+class BatchOpener;
 struct PlaylistRow;
 
 namespace Ui {
@@ -64,17 +64,8 @@ private:
     void setTitle(const QString &text);
     void setFileName(const QString &text);
     void showMaximizeState();
-    // Lists a batch and plays its first file's row. The first few files are
-    // listed at once, the rest of a large batch on the event-loop turns after;
-    // then the first file plays. No turn holds up the window for long.
-    void openBatch(const QList<QUrl> &urls);
-    // Lists a non-empty batch in order and returns the first file's row;
-    // the files of a large batch after the first few are listed later.
-    int addFiles(const QList<QUrl> &urls);
-    // One turn's share of opening: the pending play, or some pending files.
-    void continueOpening();
+    // One or two players, as playing the row will need.
     void arrangePlayArea(int row);
-    void addPendingFiles();
     // Selects the table row and plays what the table then has as current.
     void playTableRow(int row);
     void playRow(PlaylistRow *row);
@@ -85,10 +76,5 @@ private:
     // Full texts of the header labels, elided again whenever a label resizes.
     QString mTitle;
     QString mFileName;
-    // Files of an opened batch still to be listed, and the timer that lists
-    // them a few at a time.
-    QList<QUrl> mPendingFiles;
-    int mPendingPlayRow = -1;
-    bool mPlayAreaArranged = false;
-    QTimer *mPendingTimer = nullptr;
+    BatchOpener *mOpener = nullptr;
 };
