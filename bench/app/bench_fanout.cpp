@@ -5,6 +5,7 @@
 // Reports, asserts nothing. For exact page heap figures run it with
 // QTWEBENGINE_CHROMIUM_FLAGS=--enable-precise-memory-info.
 #include "ApplicationIdentity.h"
+#include "BenchEventLoop.h"
 #include "GpsData.h"
 #include "ImageResources.h"
 #include "MainWindows.h"
@@ -29,20 +30,6 @@
 #include <vector>
 
 namespace {
-
-void dropDebugLines(QtMsgType type, const QMessageLogContext &, const QString &message)
-{
-    if (type != QtDebugMsg)
-        fprintf(stderr, "%s\n", qPrintable(message));
-}
-
-void runFor(int milliseconds)
-{
-    QElapsedTimer waited;
-    waited.start();
-    while (waited.elapsed() < milliseconds)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-}
 
 // A drive north-east out of Midtown at about 40 km/h, turning and shaking.
 GpsData sampleAt(int second)
@@ -155,17 +142,17 @@ int main(int argc, char *argv[])
     }
     ImageResources::initialise();
     ApplicationIdentity::apply(QStringLiteral("Fenmora"));
-    qInstallMessageHandler(dropDebugLines);
+    qInstallMessageHandler(BenchEventLoop::dropDebugLines);
 
     MainWindows window;
     window.show();
     window.openLaunchFiles({QUrl::fromLocalFile(QFileInfo(QString::fromLocal8Bit(argv[1])).absoluteFilePath())});
     auto *playArea = window.findChild<PlayAreaManager *>(QStringLiteral("wgt_PlayArea"));
     auto *map = window.findChild<MapWebView *>(QStringLiteral("wgt_MapView"));
-    runFor(3000);
+    BenchEventLoop::runFor(3000);
     // Paused, so that only this program's samples reach the views.
     playArea->pause();
-    runFor(500);
+    BenchEventLoop::runFor(500);
     const int row = playArea->mainRowId();
 
     std::vector<double> callUs, eventsUs;
@@ -182,7 +169,7 @@ int main(int argc, char *argv[])
         QCoreApplication::processEvents();
         eventsUs.push_back(double(clock.nsecsElapsed()) / 1000.0);
         if (second % 900 == 0 || second == samples - 1) {
-            runFor(300);
+            BenchEventLoop::runFor(300);
             printf("%6d   %8ld KB   %9ld KB   %s\n", second, residentKb(getpid()), descendantsResidentKb(getpid()),
                    qPrintable(pageValue(map, QStringLiteral("performance.memory ? performance.memory.usedJSHeapSize : -1")).toString()));
         }

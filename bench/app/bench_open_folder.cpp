@@ -7,6 +7,7 @@
 //
 // Run it under Xvfb; with-sound-server.sh gives it the sound server a desktop has.
 #include "ApplicationIdentity.h"
+#include "BenchEventLoop.h"
 #include "ImageResources.h"
 #include "MainWindows.h"
 #include "Mp4Sample.h"
@@ -55,12 +56,6 @@ QList<QUrl> writeCard(const QTemporaryDir &dir, const QString &recording)
     return urls;
 }
 
-void dropDebugLines(QtMsgType type, const QMessageLogContext &, const QString &message)
-{
-    if (type != QtDebugMsg)
-        fprintf(stderr, "%s\n", qPrintable(message));
-}
-
 // The longest gap between beats within each phase of the run.
 struct Heartbeat
 {
@@ -91,14 +86,6 @@ int filledRows(const PlaylistModel &model)
     return filled;
 }
 
-void runFor(int milliseconds)
-{
-    QElapsedTimer waited;
-    waited.start();
-    while (waited.elapsed() < milliseconds)
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
-}
-
 } // namespace
 
 int main(int argc, char *argv[])
@@ -111,7 +98,7 @@ int main(int argc, char *argv[])
     const QString recording = argc > 2 ? QFileInfo(QString::fromLocal8Bit(argv[2])).absoluteFilePath() : QString();
     ImageResources::initialise();
     ApplicationIdentity::apply(QStringLiteral("Fenmora"));
-    qInstallMessageHandler(dropDebugLines);
+    qInstallMessageHandler(BenchEventLoop::dropDebugLines);
 
     // Hard links need the card on the recording's file system.
     const QString cardParent = recording.isEmpty() ? QDir::tempPath() : QFileInfo(recording).absolutePath();
@@ -133,7 +120,7 @@ int main(int argc, char *argv[])
     beats.start(beatMs);
     // The user picks the files a few seconds after the window shows; by
     // then the map page has loaded.
-    runFor(3000);
+    BenchEventLoop::runFor(3000);
     const qint64 idleGap = heartbeat.takeLongestGap();
 
     QElapsedTimer opening;
@@ -148,7 +135,7 @@ int main(int argc, char *argv[])
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
     const qint64 fillMs = filling.elapsed();
     const qint64 fillGap = heartbeat.takeLongestGap();
-    runFor(1000);
+    BenchEventLoop::runFor(1000);
     const qint64 afterGap = heartbeat.takeLongestGap();
 
     printf("clips: %d, rows listed: %d, rows with video information: %d\n", cardFiles,
