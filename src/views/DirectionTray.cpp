@@ -7,13 +7,11 @@
 
 namespace {
 
-// One triangle of the needle, in a pen and brush of the same colour.
+// One triangle of the needle.
 void drawTriangle(QPainter &painter, double halfWidth, double tipY, const QColor &colour)
 {
     const QPointF points[4] = {{0, 0}, {halfWidth, 0}, {0, tipY}, {0, tipY}};
-    painter.setPen(colour);
-    painter.setBrush(colour);
-    painter.drawPolygon(points, 4, Qt::OddEvenFill);
+    GaugeFace::fillNeedlePart(painter, points, colour);
 }
 
 } // namespace

@@ -16,3 +16,10 @@ void GaugeFace::draw(QPainter &painter, const QPixmap &face, const QSize &widget
 {
     painter.drawPixmap(targetSquare(widgetSize), face, QRectF(face.rect()));
 }
+
+void GaugeFace::fillNeedlePart(QPainter &painter, const QPointF (&points)[4], const QColor &colour)
+{
+    painter.setPen(colour);
+    painter.setBrush(colour);
+    painter.drawPolygon(points, 4, Qt::OddEvenFill);
+}

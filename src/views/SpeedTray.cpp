@@ -88,14 +88,9 @@ void SpeedTray::drawNeedle(QPainter &painter) const
     const double halfWidth = m * 0.04 * 0.5;
 
     const QPointF leftHalf[4] = {{0, 0}, {-halfWidth, 0}, {-0.5, -length}, {0, -length}};
-    painter.setPen(needleShade);
-    painter.setBrush(needleShade);
-    painter.drawPolygon(leftHalf, 4, Qt::OddEvenFill);
-
+    GaugeFace::fillNeedlePart(painter, leftHalf, needleShade);
     const QPointF rightHalf[4] = {{0, 0}, {halfWidth, 0}, {0.5, -length}, {0, -length}};
-    painter.setPen(QColor(Qt::darkRed));
-    painter.setBrush(QColor(Qt::darkRed));
-    painter.drawPolygon(rightHalf, 4, Qt::OddEvenFill);
+    GaugeFace::fillNeedlePart(painter, rightHalf, Qt::darkRed);
 
     const double hubRadius = m * 0.04 - 1;
     painter.drawEllipse(QPointF(0, 0), hubRadius, hubRadius);
