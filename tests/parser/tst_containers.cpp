@@ -51,10 +51,7 @@ private:
     SampleDir mDir;
 
 private slots:
-    void initTestCase()
-    {
-        QLoggingCategory::setFilterRules("default.debug=false");  // thousands of walks
-    }
+    void initTestCase() { QLoggingCategory::setFilterRules("default.debug=false"); }  // thousands of walks
 
     void walk_data()
     {

@@ -47,11 +47,9 @@ private slots:
         QTest::addColumn<QByteArrayList>("texts");
         QTest::addColumn<QVector<double>>("values");
 
-        QTest::newRow("digits")
-            << QByteArrayList{"22323456", "114035000", "087", "12345", "+012-098+100"}
+        QTest::newRow("digits") << QByteArrayList{"22323456", "114035000", "087", "12345", "+012-098+100"}
             << QVector<double>{22 + 32.3456 / 60, 114 + 3.5 / 60, 87, 12345, 0.12f, -0.98f, 1};
-        QTest::newRow("blanks and signs")
-            << QByteArrayList{"  323456", "   035000", "-12", "-0001", " 012-098+100"}
+        QTest::newRow("blanks and signs") << QByteArrayList{"  323456", "   035000", "-12", "-0001", " 012-098+100"}
             << QVector<double>{32 + 0.3456 / 60, 35, -12, -1, 0, -0.98f, 1};
         QTest::newRow("letters stop the digits")
             << QByteArrayList{"2a323456", "11403500x", "abc", "12a45", "-999+9x9*100"}

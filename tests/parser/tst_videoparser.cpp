@@ -16,8 +16,7 @@ struct Reports : QObject
     explicit Reports(VideoParser &worker)
     {
         connect(&worker, &VideoParser::videoInfoChanged, this, [this](int id, VideoInfo info) {
-            events << QString("info %1: %2x%3, %4 s").arg(id).arg(info.width).arg(info.height)
-                          .arg(info.duration);
+            events << QString("info %1: %2x%3, %4 s").arg(id).arg(info.width).arg(info.height).arg(info.duration);
         });
         connect(&worker, &VideoParser::gpsDataChanged, this, [this](int id, const GpsData &data) {
             events << QString("%1: %2 at %3").arg(id).arg(data.second).arg(data.dateTime);

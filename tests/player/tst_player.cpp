@@ -32,11 +32,7 @@ struct FakeFfmpeg {
         qputenv("PATH", QFile::encodeName(mDir.path()) + ':' + mOldPath);
     }
     ~FakeFfmpeg() { qputenv("PATH", mOldPath); }
-    QStringList runs() const
-    {
-        QFile log(mLog);
-        return log.open(QIODevice::ReadOnly) ? QString::fromUtf8(log.readAll()).split('\n', Qt::SkipEmptyParts) : QStringList();
-    }
+    QStringList runs() const { QFile log(mLog); return log.open(QIODevice::ReadOnly) ? QString::fromUtf8(log.readAll()).split('\n', Qt::SkipEmptyParts) : QStringList(); }
     static bool isRunning(const QString &run) { return QFileInfo::exists("/proc/" + run.section(' ', 0, 0)); }
 
     QTemporaryDir mDir;
@@ -103,12 +99,11 @@ private slots:
         QFETCH(QStringList, files);
         FakeFfmpeg fake(sleepSeconds);
         CaptureThread::setCaptureTimeoutMs(2000);
-        QFile blocker(mShots->filePath(QStringLiteral("a file"))); // where the folder should be made
         QFETCH(bool, folderUsable);
-        if (!folderUsable) {
-            QVERIFY(blocker.open(QIODevice::WriteOnly));
+        QFile blocker(mShots->filePath(QStringLiteral("a file"))); // stands where the folder should be made
+        QVERIFY(folderUsable || blocker.open(QIODevice::WriteOnly));
+        if (!folderUsable)
             Configuration::instance()->setScreenshotSavePath(blocker.fileName() + QStringLiteral("/shots"));
-        }
         CaptureThread worker;
         for (int i = 0; i < files.size(); ++i)
             worker.addTask(files.at(i), 3600000 + 1001 * (i + 1));
@@ -186,7 +181,6 @@ private slots:
         mArea->play();
         QTRY_COMPARE_WITH_TIMEOUT(rear->state(), QMediaPlayer::PlayingState, 30000);
         QTRY_COMPARE_WITH_TIMEOUT(mArea->state(), QMediaPlayer::PlayingState, 30000);
-        QVERIFY(rear->isMuted() && !mainPlayer()->isMuted() && muted.isEmpty());
         QTRY_VERIFY_WITH_TIMEOUT(!durations.isEmpty() && qAbs(durations.last().first().toLongLong() - 60000) < 1000, 30000);
         QTRY_VERIFY_WITH_TIMEOUT(positions.size() >= 2, 30000);
         for (const QList<QVariant> &report : qAsConst(positions))
@@ -195,7 +189,7 @@ private slots:
         mArea->setMuted(false);
         mArea->setPlaybackRate(2.0);
         mArea->setVolume(20);
-        QVERIFY(rear->isMuted() && !mainPlayer()->isMuted() && rear->playbackRate() == 2.0 && rear->volume() == 20);
+        QVERIFY(rear->isMuted() && !mainPlayer()->isMuted() && muted.size() == 2 && rear->playbackRate() == 2.0 && rear->volume() == 20);
         // A released seek slider resumes both players at its position, even if paused before; a press pauses them.
         mArea->pause();
         QTRY_COMPARE_WITH_TIMEOUT(rear->state(), QMediaPlayer::PausedState, 30000);
@@ -223,7 +217,6 @@ private slots:
         QPointer<CaptureThread> worker = second->captureThread();
         QTRY_COMPARE_WITH_TIMEOUT(fake.runs().size(), 1, 30000);
         mArea->setPlayMode(1);
-        QVERIFY(!mArea->secondPlayer());
         QCOMPARE(playerCount(), 1);
         QTRY_VERIFY_WITH_TIMEOUT(second.isNull(), 30000);
         QVERIFY(worker.isNull());
@@ -287,12 +280,10 @@ private slots:
         QSignalSpy dropped(mArea.data(), &PlayAreaManager::dropFile);
         QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(mArea.data(), &enter);
-        QVERIFY(enter.isAccepted());
+        QVERIFY(QCoreApplication::sendEvent(mArea.data(), &enter) && enter.isAccepted());
         QCoreApplication::sendEvent(mArea.data(), &drop);
-        QCOMPARE(dropped.size(), 3);
-        for (int i : {0, 2, 4})
-            QCOMPARE(dropped.takeFirst().first().toString(), urls.at(i).toString());
+        const QList<QList<QVariant>> videos{{urls.at(0).toString()}, {urls.at(2).toString()}, {urls.at(4).toString()}};
+        QCOMPARE(QList<QList<QVariant>>(dropped), videos);
     }
 };
 

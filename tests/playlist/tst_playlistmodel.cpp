@@ -12,14 +12,6 @@
 class PlaylistModelTest : public QObject
 {
     Q_OBJECT
-private slots:
-    void rowTexts();
-    void rows_data();
-    void rows();
-    void teardownDeliversNothing_data();
-    void teardownDeliversNothing();
-
-private:
     QString writeMp4(const QString &name, quint32 seconds, int records = 0) const
     {
         const QString path = mDir.filePath(name);
@@ -29,137 +21,133 @@ private:
     QUrl urlOf(const QString &name) const { return QUrl::fromLocalFile(mDir.filePath(name)); }
 
     QTemporaryDir mDir;
-};
 
-// Each row shows what its worker reports, the last one's (a movie) from a non-zero row.
-void PlaylistModelTest::rowTexts()
-{
-    QVERIFY(!writeMp4("long.MOV", 90061, 61).isEmpty());
-    PlaylistModel model;
-    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
-    QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
-    for (qint64 size : {3000000, 1048575}) {
-        QFile sized(mDir.filePath(QStringLiteral("sized%1.MP4").arg(size)));
-        QVERIFY(sized.open(QIODevice::WriteOnly) && sized.resize(size));
-        model.addFile(QUrl::fromLocalFile(sized.fileName()));
-    }
-    model.addFile(urlOf("missing.MP4"));
-    const int row = model.addFile(urlOf("long.MOV"));
-    // Reports that arrive together reach the views as one change of their rows.
-    const auto reported = [&] {
-        int rows = 0;
-        for (const QList<QVariant> &change : changed)
-            rows += change[1].toModelIndex().row() - change[0].toModelIndex().row() + 1;
-        return rows;
-    };
-    QTRY_COMPARE_WITH_TIMEOUT(reported(), 4, 30000);
-    const auto cell = [&](int at, int column) { return model.data(model.index(at, column)).toString(); };
-    QCOMPARE(cell(0, PlaylistModel::SizeColumn), QString("3 MB"));
-    QCOMPARE(cell(1, PlaylistModel::SizeColumn), QString("1024 KB"));
-    QCOMPARE(cell(row, PlaylistModel::DurationColumn), QString("01:01:01")); // past a day wraps
-    QCOMPARE(cell(row, PlaylistModel::ResolutionColumn), QString("1920 x 1080"));
-    // Reports and requests for rows the model does not have are dropped.
-    for (int id : {-1, 4}) {
-        QMetaObject::invokeMethod(&model, "onVideoInfoChanged", Q_ARG(int, id), Q_ARG(VideoInfo, VideoInfo()));
-        model.setCurrentSecond(id, 3);
-    }
-    QCoreApplication::processEvents();
-    QCOMPARE(reported(), 4);
-}
-
-// One file, one row, whatever the spelling; cameras restart their numbering on
-// every card, so the same name elsewhere is another file. Companions: F and R.
-void PlaylistModelTest::rows_data()
-{
-    using Rows = QList<int>;
-    QTest::addColumn<QStringList>("files"); // under a/ and b/ and link.MP4 exist
-    QTest::addColumn<Rows>("ids");          // the row each addFile() gives
-    QTest::addColumn<int>("row");
-    QTest::addColumn<Rows>("expected"); // its companion, next, previous; -1: none
-    const QString clip = "a/CLIP0001.MP4";
-    QTest::newRow("other spelling") << QStringList{clip, "b/../a/./CLIP0001.MP4", clip} << Rows{0, 0, 0} << 0 << Rows{-1, -1, -1};
-    QTest::newRow("symlink") << QStringList{clip, "link.MP4"} << Rows{0, 0} << 0 << Rows{-1, -1, -1};
-    QTest::newRow("same name, other card") << QStringList{clip, "b/CLIP0001.MP4", clip} << Rows{0, 1, 0} << 1 << Rows{-1, -1, 0};
-    QTest::newRow("missing file twice") << QStringList{"gone/X.MP4", "gone/../gone/X.MP4"} << Rows{0, 0} << 0 << Rows{-1, -1, -1};
-    QTest::newRow("rear finds front, case ignored") << QStringList{"CAM0101F.MOV", "cam0101r.mov"} << Rows{0, 1} << 1 << Rows{0, -1, 0};
-    QTest::newRow("earliest match") << QStringList{"CAM0102F.MOV", "CAM0101F.MOV", "CAM0101R.MOV"} << Rows{0, 1, 2} << 2 << Rows{0, -1, 1};
-    QTest::newRow("seven characters") << QStringList{"ABC.MP4", "ABC1.MP4"} << Rows{0, 1} << 0 << Rows{-1, 1, -1};
-    QTest::newRow("front finds rear, same name on another card skipped")
-        << QStringList{"a/CAM0101F.MOV", "b/cam0101f.mov", "a/CAM0101R.MOV"} << Rows{0, 1, 2} << 0 << Rows{2, 1, -1};
-}
-
-void PlaylistModelTest::rows()
-{
-    QFETCH(QStringList, files);
-    QFETCH(int, row);
-    QFETCH(QList<int>, expected);
-    QVERIFY(!writeMp4("a/CLIP0001.MP4", 10).isEmpty() && !writeMp4("b/CLIP0001.MP4", 10).isEmpty());
-    QVERIFY(QFile::exists(mDir.filePath("link.MP4")) || QFile::link(mDir.filePath("a/CLIP0001.MP4"), mDir.filePath("link.MP4")));
-    PlaylistModel model;
-    QList<int> ids;
-    for (const QString &file : files)
-        ids << model.addFile(urlOf(file));
-    QTEST(ids, "ids");
-    const QUrl url = model.rowAt(row)->url;
-    QCOMPARE(model.companionRow(model.rowAt(row)), model.rowAt(expected.at(0)));
-    QCOMPARE(model.nextRow(url), model.rowAt(expected.at(1)));
-    QCOMPARE(model.previousRow(url), model.rowAt(expected.at(2)));
-    QVERIFY(!model.nextRow(urlOf("elsewhere.MP4")) && !model.companionRow(nullptr));
-}
-
-void PlaylistModelTest::teardownDeliversNothing_data()
-{
-    QTest::addColumn<bool>("serving");
-    QTest::newRow("workers walking") << false;
-    QTest::newRow("second requests flowing") << true;
-}
-// Each row's worker wait processes events. The last row is a named pipe whose
-// worker blocks in open() until it gets a writer, which happens only inside
-// that event processing: reports of the rows destroyed before are still queued.
-void PlaylistModelTest::teardownDeliversNothing()
-{
-    QFETCH(bool, serving);
-    constexpr int rowCount = 100;
-    const QByteArray gate = QFile::encodeName(mDir.filePath(QStringLiteral("GATE%1.MP4").arg(serving)));
-    QCOMPARE(::mkfifo(gate.constData(), 0600), 0);
-    auto *model = new PlaylistModel;
-    bool tearingDown = false;
-    int reports = 0, lateReports = 0;
-    const auto count = [&] { tearingDown ? ++lateReports : ++reports; };
-    connect(model, &QAbstractItemModel::modelAboutToBeReset, [&] { tearingDown = true; });
-    connect(model, &QAbstractItemModel::dataChanged, count);
-    connect(model, &PlaylistModel::gpsDataChanged, count);
-    for (int i = 0; i < rowCount; ++i)
-        model->addFile(QUrl::fromLocalFile(writeMp4(QStringLiteral("teardown/T%1.MP4").arg(i), 60, 61)));
-    QTimer requests, gateOpener;
-    connect(&requests, &QTimer::timeout, [&, second = 0]() mutable {
-        for (int row = 0; row < rowCount; ++row)
-            model->setCurrentSecond(row, ++second % 60);
-    });
-    connect(model, &QObject::destroyed, &requests, &QTimer::stop);
-    if (serving) {
-        const auto allListed = [&] {
-            for (int row = 0; row < rowCount; ++row)
-                if (model->rowAt(row)->duration == 0)
-                    return false;
-            return true;
+private slots:
+    // Each row shows what its worker reports, the last one's (a movie) from a non-zero row.
+    void rowTexts()
+    {
+        QVERIFY(!writeMp4("long.MOV", 90061, 61).isEmpty());
+        PlaylistModel model;
+        QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
+        for (qint64 size : {3000000, 1048575}) {
+            QFile sized(mDir.filePath(QStringLiteral("sized%1.MP4").arg(size)));
+            QVERIFY(sized.open(QIODevice::WriteOnly) && sized.resize(size));
+            model.addFile(QUrl::fromLocalFile(sized.fileName()));
+        }
+        model.addFile(urlOf("missing.MP4"));
+        const int row = model.addFile(urlOf("long.MOV"));
+        // Reports that arrive together reach the views as one change of their rows.
+        const auto reported = [&] {
+            int rows = 0;
+            for (const QList<QVariant> &change : changed)
+                rows += change[1].toModelIndex().row() - change[0].toModelIndex().row() + 1;
+            return rows;
         };
-        QTRY_VERIFY_WITH_TIMEOUT(allListed(), 30000);
-        const int listingReports = reports;
-        requests.start(0);
-        QTRY_VERIFY_WITH_TIMEOUT(reports > listingReports, 30000);
+        QTRY_COMPARE_WITH_TIMEOUT(reported(), 4, 30000);
+        const auto cell = [&](int at, int column) { return model.data(model.index(at, column)).toString(); };
+        QCOMPARE(cell(0, PlaylistModel::SizeColumn), QString("3 MB"));
+        QCOMPARE(cell(1, PlaylistModel::SizeColumn), QString("1024 KB"));
+        QCOMPARE(cell(row, PlaylistModel::DurationColumn), QString("01:01:01")); // past a day wraps
+        QCOMPARE(cell(row, PlaylistModel::ResolutionColumn), QString("1920 x 1080"));
+        // Reports and requests for rows the model does not have are dropped.
+        for (int id : {-1, 4}) {
+            QMetaObject::invokeMethod(&model, "onVideoInfoChanged", Q_ARG(int, id), Q_ARG(VideoInfo, VideoInfo()));
+            model.setCurrentSecond(id, 3);
+        }
+        QCoreApplication::processEvents();
+        QCOMPARE(reported(), 4);
     }
-    connect(&gateOpener, &QTimer::timeout, [&] {
-        const int fd = ::open(gate.constData(), O_WRONLY | O_NONBLOCK); // fails until the worker waits in open()
-        if (fd >= 0 && ::close(fd) == 0)
-            gateOpener.stop();
-    });
-    model->addFile(QUrl::fromLocalFile(QFile::decodeName(gate)));
-    gateOpener.start(0);
-    delete model;
-    QCoreApplication::processEvents();
-    QCOMPARE(lateReports, 0);
-}
+
+    // One file, one row, whatever the spelling; cameras restart their numbering on
+    // every card, so the same name elsewhere is another file. Companions: F and R.
+    void rows_data()
+    {
+        using Rows = QList<int>;
+        QTest::addColumn<QStringList>("files"); // under a/ and b/ and link.MP4 exist
+        QTest::addColumn<Rows>("ids");          // the row each addFile() gives
+        QTest::addColumn<int>("row");
+        QTest::addColumn<Rows>("expected"); // its companion, next, previous; -1: none
+        const QString clip = "a/CLIP0001.MP4";
+        QTest::newRow("other spelling") << QStringList{clip, "b/../a/./CLIP0001.MP4", clip} << Rows{0, 0, 0} << 0 << Rows{-1, -1, -1};
+        QTest::newRow("symlink") << QStringList{clip, "link.MP4"} << Rows{0, 0} << 0 << Rows{-1, -1, -1};
+        QTest::newRow("same name, other card") << QStringList{clip, "b/CLIP0001.MP4", clip} << Rows{0, 1, 0} << 1 << Rows{-1, -1, 0};
+        QTest::newRow("missing file twice") << QStringList{"gone/X.MP4", "gone/../gone/X.MP4"} << Rows{0, 0} << 0 << Rows{-1, -1, -1};
+        QTest::newRow("rear finds front, case ignored") << QStringList{"CAM0101F.MOV", "cam0101r.mov"} << Rows{0, 1} << 1 << Rows{0, -1, 0};
+        QTest::newRow("earliest match") << QStringList{"CAM0102F.MOV", "CAM0101F.MOV", "CAM0101R.MOV"} << Rows{0, 1, 2} << 2 << Rows{0, -1, 1};
+        QTest::newRow("seven characters") << QStringList{"ABC.MP4", "ABC1.MP4"} << Rows{0, 1} << 0 << Rows{-1, 1, -1};
+        QTest::newRow("front finds rear, same name on another card skipped")
+            << QStringList{"a/CAM0101F.MOV", "b/cam0101f.mov", "a/CAM0101R.MOV"} << Rows{0, 1, 2} << 0 << Rows{2, 1, -1};
+    }
+
+    void rows()
+    {
+        QFETCH(QStringList, files);
+        QFETCH(int, row);
+        QFETCH(QList<int>, expected);
+        QVERIFY(!writeMp4("a/CLIP0001.MP4", 10).isEmpty() && !writeMp4("b/CLIP0001.MP4", 10).isEmpty());
+        QVERIFY(QFile::exists(mDir.filePath("link.MP4")) || QFile::link(mDir.filePath("a/CLIP0001.MP4"), mDir.filePath("link.MP4")));
+        PlaylistModel model;
+        QList<int> ids;
+        for (const QString &file : files)
+            ids << model.addFile(urlOf(file));
+        QTEST(ids, "ids");
+        const QUrl url = model.rowAt(row)->url;
+        QCOMPARE(model.companionRow(model.rowAt(row)), model.rowAt(expected.at(0)));
+        QCOMPARE(model.nextRow(url), model.rowAt(expected.at(1)));
+        QCOMPARE(model.previousRow(url), model.rowAt(expected.at(2)));
+        QVERIFY(!model.nextRow(urlOf("elsewhere.MP4")) && !model.companionRow(nullptr));
+    }
+
+    void teardownDeliversNothing_data()
+    {
+        QTest::addColumn<bool>("serving");
+        QTest::newRow("workers walking") << false;
+        QTest::newRow("second requests flowing") << true;
+    }
+    // Each row's worker wait processes events. The last row is a named pipe whose
+    // worker blocks in open() until it gets a writer, which happens only inside
+    // that event processing: reports of the rows destroyed before are still queued.
+    void teardownDeliversNothing()
+    {
+        QFETCH(bool, serving);
+        constexpr int rowCount = 100;
+        const QByteArray gate = QFile::encodeName(mDir.filePath(QStringLiteral("GATE%1.MP4").arg(serving)));
+        QCOMPARE(::mkfifo(gate.constData(), 0600), 0);
+        auto *model = new PlaylistModel;
+        bool tearingDown = false;
+        int reports = 0, lateReports = 0;
+        const auto count = [&] { tearingDown ? ++lateReports : ++reports; };
+        connect(model, &QAbstractItemModel::modelAboutToBeReset, [&] { tearingDown = true; });
+        connect(model, &QAbstractItemModel::dataChanged, count);
+        connect(model, &PlaylistModel::gpsDataChanged, count);
+        for (int i = 0; i < rowCount; ++i)
+            model->addFile(QUrl::fromLocalFile(writeMp4(QStringLiteral("teardown/T%1.MP4").arg(i), 60, 61)));
+        QTimer requests, gateOpener;
+        connect(&requests, &QTimer::timeout, [&, second = 0]() mutable {
+            for (int row = 0; row < rowCount; ++row)
+                model->setCurrentSecond(row, ++second % 60);
+        });
+        connect(model, &QObject::destroyed, &requests, &QTimer::stop);
+        if (serving) {
+            for (int row = 0; row < rowCount; ++row) // every row listed
+                QTRY_VERIFY_WITH_TIMEOUT(model->rowAt(row)->duration != 0, 30000);
+            const int listingReports = reports;
+            requests.start(0);
+            QTRY_VERIFY_WITH_TIMEOUT(reports > listingReports, 30000);
+        }
+        connect(&gateOpener, &QTimer::timeout, [&] {
+            const int fd = ::open(gate.constData(), O_WRONLY | O_NONBLOCK); // fails until the worker waits in open()
+            if (fd >= 0 && ::close(fd) == 0)
+                gateOpener.stop();
+        });
+        model->addFile(QUrl::fromLocalFile(QFile::decodeName(gate)));
+        gateOpener.start(0);
+        delete model;
+        QCoreApplication::processEvents();
+        QCOMPARE(lateReports, 0);
+    }
+};
 
 QTEST_GUILESS_MAIN(PlaylistModelTest)
 #include "tst_playlistmodel.moc"

