@@ -109,6 +109,8 @@ private slots:
         QCOMPARE(mView->url().fileName(), QStringLiteral("BaiduMapIndex.html"));
         QCOMPARE(pointCount(*mView), 0);
         QCOMPARE(MapWebView::pageFileName(GoogleMap, -1), QStringLiteral("WG_GoogleMapIndex_en.html"));
+        // Six decimals and a point as separator, even on a German desktop.
+        QCOMPARE(MapWebView::pointScript(MapPoint{7, -0.1278, 51.5074}), QStringLiteral("mapAddPoint(-0.127800, 51.507400, 7);"));
     }
 
     void datum_data()
