@@ -1,5 +1,6 @@
 #include "ParserObject.h"
 
+#include "CancelScope.h"
 #include "RhumbBearing.h"
 
 #include <QDebug>
@@ -266,7 +267,7 @@ quint32 ParserObject::readLittleEndian32()
 qint64 ParserObject::readBytes(char *buffer, qint64 size)
 {
     std::memset(buffer, 0, static_cast<size_t>(size));
-    if (!file.isOpen())
+    if (!file.isOpen() || CancelScope::requested())
         return 0;
     const qint64 delivered = file.read(buffer, size);
     if (delivered <= 0)
@@ -284,14 +285,14 @@ FourCC ParserObject::readFourCC()
 
 bool ParserObject::seekTo(qint64 target)
 {
-    if (target < 0 || !file.isOpen())
+    if (target < 0 || !file.isOpen() || CancelScope::requested())
         return false;
     return file.seek(target);
 }
 
 bool ParserObject::takeWalkStep()
 {
-    if (mWalkStepsLeft <= 0)
+    if (mWalkStepsLeft <= 0 || CancelScope::requested())
         return false;
     --mWalkStepsLeft;
     return true;

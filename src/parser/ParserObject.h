@@ -17,7 +17,8 @@
 // bytes asked for at the current position and deliver zeros for whatever the
 // file does not hold, so a truncated or lying file yields zeros, never garbage
 // from a previous read. The walk is also given a fixed number of steps, so a
-// file that lies about its sizes cannot keep it busy for long.
+// file that lies about its sizes cannot keep it busy for long, and a worker
+// that is going away stops both at once (CancelScope).
 class ParserObject : public QObject
 {
     Q_OBJECT

@@ -1,5 +1,6 @@
 #include "VideoParser.h"
 
+#include "CancelScope.h"
 #include "OpenFileLimit.h"
 #include "ParserFactory.h"
 
@@ -27,6 +28,7 @@ VideoParser::~VideoParser()
     {
         QMutexLocker lock(&mWakeMutex);
         running.store(false, std::memory_order_relaxed);
+        mCancelled.store(true, std::memory_order_relaxed);
         mWake.wakeAll();
     }
     waitUntilFinished();
@@ -64,8 +66,11 @@ void VideoParser::setSecond(int second)
 void VideoParser::run()
 {
     qDebug() << "run" << mId;
+    const CancelScope cancel(mCancelled);
     std::unique_ptr<ParserObject> parser = createParser(url.toLocalFile());
-    emit videoInfoChanged(mId, parser->videoInfo());
+    // A walk cut short by the worker's end knows nothing worth reporting.
+    if (!CancelScope::requested())
+        emit videoInfoChanged(mId, parser->videoInfo());
 
     int served = -1;
     while (running.load(std::memory_order_relaxed)) {

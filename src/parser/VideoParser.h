@@ -40,6 +40,8 @@ private:
     void waitUntilFinished();
 
     std::atomic<bool> running{false};
+    // Set when the worker is destroyed: the walk or read in progress ends.
+    std::atomic<bool> mCancelled{false};
     int mId = 0;
     QUrl url;
     std::atomic<int> requestedSecond{-1};

@@ -35,14 +35,14 @@ class tst_VideoParser : public QObject
 private:
     SampleDir mDir;
     QString mDrive;     // ten records, 1920 wide
-    QString mSlowWalk;  // many empty boxes: the walk takes a while
+    QString mSlowWalk;  // as many empty boxes as a walk may visit: it takes seconds
 
 private slots:
     void initTestCase()
     {
         mDrive = mDir.write("drive.mp4",
             Mp4Sample().movie(1000, 10000).videoTrack(1920, 1080).gps0(straightDrive(10)).bytes());
-        mSlowWalk = mDir.write("slow.mp4", BoxWriter::boxHeader(0, "free").repeated(1 << 16));
+        mSlowWalk = mDir.write("slow.mp4", BoxWriter::boxHeader(8, "free").repeated(1 << 20));
     }
 
     void requests_data()
@@ -90,11 +90,14 @@ private slots:
         QTest::addColumn<QString>("file");  // empty: never started
         QTest::addColumn<bool>("waitForInfo");
         QTest::addColumn<int>("second");    // asked for just before destruction
+        QTest::addColumn<int>("infoReports");
 
-        QTest::newRow("never started") << QString() << false << 3;
-        QTest::newRow("just asked") << mDrive << true << 3;
-        QTest::newRow("during the walk") << mSlowWalk << false << -1;
-        QTest::newRow("asked during the walk") << mSlowWalk << false << 0;
+        QTest::newRow("never started") << QString() << false << 3 << 0;
+        QTest::newRow("just asked") << mDrive << true << 3 << 1;
+        // The walk is stopped where it is, and what it found so far is not
+        // worth a report.
+        QTest::newRow("during the walk") << mSlowWalk << false << -1 << 0;
+        QTest::newRow("asked during the walk") << mSlowWalk << false << 0 << 0;
     }
 
     void destroy()
@@ -111,8 +114,7 @@ private slots:
         worker->setSecond(second);
         worker.reset();
         QCoreApplication::sendPostedEvents();
-        // A walk is always finished and reported before the worker ends.
-        QCOMPARE(reports.events.filter("info -7:").size(), file.isEmpty() ? 0 : 1);
+        QTEST(int(reports.events.filter("info -7:").size()), "infoReports");
     }
 };
 
