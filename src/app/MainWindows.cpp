@@ -98,6 +98,14 @@ MainWindows::MainWindows(QWidget *parent)
 
 MainWindows::~MainWindows()
 {
+    // Nothing may list a file or start one while the model goes: the batch
+    // still being listed is dropped, and the components are cut off from the
+    // window's slots, which would reach the model being destroyed.
+    delete mOpener;
+    mOpener = nullptr;
+    for (QObject *sender : std::initializer_list<QObject *>{
+             ui->wgt_PlayArea, ui->wgt_PlayCtrl, ui->tbl_PlayListView, mPlaylistModel, Configuration::instance()})
+        sender->disconnect(this);
     // The play area keeps pointers to the rows it plays; it lets go of them
     // before the model (and with it every row and parse worker) goes.
     ui->wgt_PlayArea->stop();

@@ -1,3 +1,4 @@
+#include "BoxWriter.h"
 #include "CommandLineFiles.h"
 #include "Configuration.h"
 #include "ControlPanel.h"
@@ -176,6 +177,32 @@ private slots:
             QCOMPARE(model()->rowAt(row)->url, urls[row]);
         QTRY_COMPARE(playedUrl(), last);
         QCOMPARE(selectedRow(), 300);
+    }
+
+    // Closing while a card is still being listed, its first clips slow to walk
+    // (8 MB of empty boxes): the rest of the batch is dropped and nothing is
+    // listed or played while the model and its workers go.
+    void closingWhileListingReachesNothing()
+    {
+        QTemporaryDir card;
+        QList<QUrl> urls;
+        const QByteArray emptyBoxes = BoxWriter::boxHeader(8, "free").repeated(1 << 20);
+        const QByteArray clip = Mp4Sample().movie(1000, 5000).videoTrack(640, 360).gps0(straightDrive(5)).bytes();
+        for (int i = 0; i < 800; ++i) {
+            QFile file(card.filePath(QStringLiteral("CARD%1F.MP4").arg(i, 4, 10, QLatin1Char('0'))));
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(i < 4 ? emptyBoxes : clip) > 0);
+            urls << QUrl::fromLocalFile(file.fileName());
+        }
+        mWindow->openFiles(urls);
+        QVERIFY(model()->rowCount() < urls.size());
+        bool tearingDown = false;
+        int lateRows = 0, lateMedia = 0;
+        connect(model(), &QAbstractItemModel::modelAboutToBeReset, [&] { tearingDown = true; });
+        connect(model(), &QAbstractItemModel::rowsInserted, [&] { lateRows += tearingDown; });
+        connect(area()->mainPlayer()->player(), &QMediaPlayer::mediaChanged, [&] { lateMedia += tearingDown; });
+        mWindow.reset();
+        QCOMPARE(lateRows, 0);
+        QCOMPARE(lateMedia, 0);
     }
 
     // Every second of the playing file reaches the control bar, the gauges,
