@@ -18,8 +18,20 @@ constexpr qint64 freeGpsAddition = 14;
 constexpr qint64 gps0RecordStride = 311;
 constexpr qint64 gpslRecordStride = 312;
 constexpr qint64 audioChunkRecordOffset = 65530;
-// Smaller moves than this in either coordinate are GPS noise, not travel.
+// A fix that moved less than this in both coordinates is GPS noise, not
+// travel; a car on a road along a parallel or a meridian moves in one only.
 constexpr double minimumMove = 1e-5;
+
+// 179.99999 E to 179.99999 W is a step of 0.00002 degree, not of 359.99998.
+double shortLongitudeDelta(double from, double to)
+{
+    const double delta = to - from;
+    if (delta > 180.0)
+        return delta - 360.0;
+    if (delta < -180.0)
+        return delta + 360.0;
+    return delta;
+}
 
 // A NUL-terminated copy of one fixed-width field, so that sscanf never reads
 // into the next field.
@@ -220,8 +232,8 @@ void ParserObject::updateCourse(int entry, GpsData &data)
     const double latitude = signedLatitude(data);
     const double longitude = signedLongitude(data);
 
-    const bool moved = std::fabs(lastLongitude - longitude) > minimumMove
-                       && std::fabs(lastLatitude - latitude) > minimumMove;
+    const bool moved = std::fabs(shortLongitudeDelta(lastLongitude, longitude)) > minimumMove
+                       || std::fabs(lastLatitude - latitude) > minimumMove;
     if (hasPreviousFix && entry > lastIndex && moved) {
         const double course = rhumbBearing(lastLongitude, lastLatitude, longitude, latitude);
         // Digits that claim a latitude beyond the pole give no course.

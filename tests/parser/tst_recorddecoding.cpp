@@ -98,16 +98,36 @@ private slots:
         const double ne = referenceCourse(start, northEast);
         QTest::newRow("first sample has none")
             << QVector<QPointF>{start, northEast} << QVector<int>{1} << QVector<double>{0};
-        // West, then south, each by too little in one coordinate.
+        // Roads along a parallel or a meridian: one coordinate never changes.
+        QTest::newRow("due east")
+            << QVector<QPointF>{start, northEast, {114.1001, 22.6}, {114.1002, 22.6}}
+            << QVector<int>{0, 1, 2, 3} << QVector<double>{0, ne, 90, 90};
+        QTest::newRow("due north")
+            << QVector<QPointF>{start, northEast, {114.1, 22.6001}, {114.1, 22.6002}}
+            << QVector<int>{0, 1, 2, 3} << QVector<double>{0, ne, 0, 0};
+        QTest::newRow("due west, south of the equator")
+            << QVector<QPointF>{{-70.6, -33.9}, {-70.5, -33.8}, {-70.5001, -33.8}, {-70.5002, -33.8}}
+            << QVector<int>{0, 1, 2, 3}
+            << QVector<double>{0, referenceCourse({-70.6, -33.9}, {-70.5, -33.8}), 270, 270};
+        // North-east, then back south-west, each by too little in both coordinates.
         QTest::newRow("tiny moves keep it")
-            << QVector<QPointF>{start, northEast, {114.0, 22.600005}, {114.000005, 22.5}}
+            << QVector<QPointF>{start, northEast, {114.100005, 22.600005}, {114.1, 22.6}}
             << QVector<int>{0, 1, 2, 3} << QVector<double>{0, ne, ne, ne};
+        QTest::newRow("going back keeps it")
+            << QVector<QPointF>{start, northEast, {114.1001, 22.6}} << QVector<int>{0, 1, 2, 1}
+            << QVector<double>{0, ne, 90, 90};
         // The short way, as if the longitude went on past 180.
         QTest::newRow("over the 180th meridian and back")
             << QVector<QPointF>{{179.95, 10.0}, {-179.95, 10.1}, {179.95, 10.2}}
             << QVector<int>{0, 1, 2}
             << QVector<double>{0, referenceCourse({179.95, 10.0}, {180.05, 10.1}),
                    referenceCourse({-179.95, 10.1}, {-180.05, 10.2})};
+        // A car standing on the 180th meridian, its fix wavering across it.
+        QTest::newRow("standing on the 180th meridian keeps it")
+            << QVector<QPointF>{{179.9, 10.0}, {179.999998, 10.1}, {-179.999998, 10.1}}
+            << QVector<int>{0, 1, 2}
+            << QVector<double>{0, referenceCourse({179.9, 10.0}, {179.999998, 10.1}),
+                   referenceCourse({179.9, 10.0}, {179.999998, 10.1})};
         QTest::newRow("beyond the pole keeps it")
             << QVector<QPointF>{start, northEast, {114.2, 95.0}} << QVector<int>{0, 1, 2}
             << QVector<double>{0, ne, ne};
