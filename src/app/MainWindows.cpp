@@ -162,7 +162,14 @@ void MainWindows::connectComponents()
     connect(Configuration::instance(), &Configuration::updateLanguage, this, &MainWindows::onUpdateLanguage);
 
     connect(mPlaylistModel, &PlaylistModel::gpsDataChanged, this, &MainWindows::onGpsDataChanged);
-    connect(Configuration::instance(), &Configuration::mapsChanged, ui->wgt_MapView, &MapWebView::setMapType);
+    connect(Configuration::instance(), &Configuration::mapsChanged, this, &MainWindows::showMapPage);
+    showMapPage();
+}
+
+void MainWindows::showMapPage()
+{
+    Configuration *configuration = Configuration::instance();
+    ui->wgt_MapView->setPage(configuration->maps(), configuration->language());
 }
 
 void MainWindows::onUpdateLanguage()
@@ -176,7 +183,7 @@ void MainWindows::onUpdateLanguage()
     setTitle(ApplicationIdentity::title());
     setWindowTitle(QCoreApplication::applicationName());
     // The Google pages are written in the interface language.
-    ui->wgt_MapView->setMapType(Configuration::instance()->maps());
+    showMapPage();
 }
 
 void MainWindows::openFile()

@@ -64,6 +64,8 @@ private:
     void setTitle(const QString &text);
     void setFileName(const QString &text);
     void showMaximizeState();
+    // The map page of the configured service, in the interface language.
+    void showMapPage();
     // One or two players, as playing the row will need.
     void arrangePlayArea(int row);
     // Selects the table row and plays what the table then has as current.

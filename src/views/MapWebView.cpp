@@ -1,14 +1,20 @@
 #include "MapWebView.h"
 
-#include "Configuration.h"
 #include "LanguageList.h"
 #include "MapPagesFolder.h"
 
 #include <QDir>
-#include <QUrl>
 #include <QWebEngineSettings>
 
 #include <cmath>
+
+namespace {
+
+// Points per script when a page gets the track again: a few tens of
+// kilobytes each, however long the drive.
+constexpr int replayBatch = 1000;
+
+} // namespace
 
 MapWebView::MapWebView(QWidget *parent)
     : QWebEngineView(parent)
@@ -18,7 +24,8 @@ MapWebView::MapWebView(QWidget *parent)
     setContextMenuPolicy(Qt::NoContextMenu);
     // The pages are local files that draw the services' tiles from the web.
     settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, true);
-    setMapType(Configuration::instance()->maps());
+    connect(this, &QWebEngineView::loadStarted, this, &MapWebView::onLoadStarted);
+    connect(this, &QWebEngineView::loadFinished, this, &MapWebView::onLoadFinished);
 }
 
 QString MapWebView::pageFileName(MapTypes type, int language)
@@ -39,15 +46,18 @@ QString MapWebView::pointScript(const MapPoint &point)
              QString::number(point.second));
 }
 
-void MapWebView::setMapType(MapTypes type)
+void MapWebView::setPage(MapTypes type, int language)
 {
-    // Only the Google pages differ by language; asking for it otherwise
-    // would write the locale's choice into the debug log for nothing.
-    const int language = type == GoogleMap ? Configuration::instance()->language() : LanguageList::english;
     const QString fileName = pageFileName(type, language);
     if (fileName.isEmpty())
         return;
-    load(QUrl::fromLocalFile(QDir(MapPagesFolder::path()).filePath(fileName)));
+    const QUrl url = QUrl::fromLocalFile(QDir(MapPagesFolder::path()).filePath(fileName));
+    // The same page again would only lose its view of the track.
+    if (url == mPageUrl && !mPageFailed)
+        return;
+    mPageUrl = url;
+    onLoadStarted();
+    load(url);
 }
 
 void MapWebView::addPoint(const MapPoint &point)
@@ -56,10 +66,46 @@ void MapWebView::addPoint(const MapPoint &point)
     // nothing to draw.
     if (!std::isfinite(point.longitude) || !std::isfinite(point.latitude))
         return;
-    page()->runJavaScript(pointScript(point));
+    keep(point);
+    if (mPageReady)
+        page()->runJavaScript(pointScript(point));
 }
 
 void MapWebView::clearAll()
 {
-    page()->runJavaScript(QStringLiteral("mapClearAll();"));
+    mTrack.clear();
+    if (mPageReady)
+        page()->runJavaScript(QStringLiteral("mapClearAll();"));
+}
+
+void MapWebView::keep(const MapPoint &point)
+{
+    // Let the oldest tenth go at once, not one point per second.
+    if (mTrack.size() >= maximumKeptPoints)
+        mTrack.remove(0, maximumKeptPoints / 10);
+    mTrack.append(point);
+}
+
+void MapWebView::onLoadStarted()
+{
+    // Until the page's scripts have run, calls would find no functions.
+    mPageReady = false;
+    mPageFailed = false;
+}
+
+void MapWebView::onLoadFinished(bool ok)
+{
+    mPageFailed = !ok;
+    mPageReady = ok;
+    if (!ok || mTrack.isEmpty())
+        return;
+    // Starting with a clear makes a second finish of the same load harmless.
+    QString script = QStringLiteral("mapClearAll();");
+    for (int i = 0; i < mTrack.size(); ++i) {
+        script += pointScript(mTrack[i]);
+        if ((i + 1) % replayBatch == 0 || i + 1 == mTrack.size()) {
+            page()->runJavaScript(script);
+            script.clear();
+        }
+    }
 }

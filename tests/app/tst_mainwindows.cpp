@@ -14,9 +14,12 @@
 #include "PlaylistModel.h"
 #include "PlaylistRow.h"
 #include "SampleRecord.h"
+#include "Setting.h"
 #include "SpeedTray.h"
 
 #include <QAbstractButton>
+#include <QComboBox>
+#include <QPushButton>
 #include <QLabel>
 #include <QTableView>
 #include <QWebEnginePage>
@@ -238,6 +241,76 @@ private slots:
         QVERIFY(mapPoints() < before);
         emit panel()->stop();
         QCOMPARE(speed->angle(), -135);
+    }
+
+    // Saving the settings with only another speed unit leaves the map page and
+    // its track alone; the page of another language shows the same track.
+    void mapKeepsItsTrack()
+    {
+        const auto restore = qScopeGuard([] { Configuration::instance()->setSpeedUnit(0); });
+        Configuration::instance()->setMaps(GoogleMap);
+        open({front1});
+        QVERIFY(waitUntilPlaying());
+        QTRY_VERIFY_WITH_TIMEOUT(mapPoints() >= 3, 20000);
+        emit panel()->pause();
+        QTRY_COMPARE(panel()->state(), QMediaPlayer::PausedState);
+        QTest::qWait(1000); // samples still on their way
+        const int tracked = mapPoints();
+        auto *map = child<MapWebView>("wgt_MapView");
+        QSignalSpy loads(map, &QWebEngineView::loadStarted);
+        Setting settings(mWindow.data());
+        settings.findChild<QComboBox *>("cBox_SpeedUnit")->setCurrentIndex(1);
+        QTest::mouseClick(settings.findChild<QPushButton *>("pBtn_OK"), Qt::LeftButton);
+        QCOMPARE(Configuration::instance()->speedUnit(), 1);
+        QTest::qWait(1500); // time for a reload to start and finish
+        QCOMPARE(loads.count(), 0);
+        QCOMPARE(mapPoints(), tracked);
+
+        QSignalSpy loaded(map, &QWebEngineView::loadFinished);
+        Configuration::instance()->setLanguage(9); // German
+        QVERIFY(loaded.wait(20000));
+        QCOMPARE(map->url().fileName(), QStringLiteral("WG_GoogleMapIndex_de.html"));
+        QCOMPARE(mapPoints(), tracked);
+    }
+
+    // A drive due east, then due north, then due west: the compass shows
+    // each road's heading while the car drives along it.
+    void compassFollowsStraightRoads()
+    {
+        const QString ffmpeg = QStandardPaths::findExecutable(QStringLiteral("ffmpeg"));
+        if (ffmpeg.isEmpty())
+            QSKIP("ffmpeg is not installed");
+        QTemporaryDir dir;
+        const QString clip = dir.filePath(QStringLiteral("roads.mp4"));
+        QProcess encoder;
+        encoder.start(ffmpeg, {"-loglevel", "error", "-f", "lavfi", "-i", "color=c=gray:s=160x90:r=5:d=20",
+                               "-c:v", "libx264", "-preset", "ultrafast", "-pix_fmt", "yuv420p", clip});
+        QVERIFY(encoder.waitForFinished(60000) && encoder.exitCode() == 0);
+        // Six seconds on each road; entry 0 and the last entry are never shown.
+        QVector<SampleRecord> fixes{{}};
+        double latitude = 40.75, longitude = -73.99;
+        for (const QPointF step : {QPointF(0.0002, 0), QPointF(0, 0.0002), QPointF(-0.0002, 0)})
+            for (int second = 0; second < 6; ++second) {
+                fixes << SampleRecord::fix(latitude, longitude, 40);
+                latitude += step.y();
+                longitude += step.x();
+            }
+        fixes << SampleRecord();
+        QByteArray packed;
+        for (const GpsRecord &record : storedRecords(fixes))
+            packed += recordBytes(record).left(311);
+        QFile file(clip);
+        QVERIFY(file.open(QIODevice::Append) && file.write(BoxWriter::box("gps0", packed)) > 0);
+        file.close();
+
+        mWindow->openFiles({QUrl::fromLocalFile(clip)});
+        QVERIFY(waitUntilPlaying());
+        auto *compass = child<DirectionTray>("wgt_Direction");
+        const struct { int second, heading; } roads[] = {{1, 90}, {7, 0}, {13, 270}};
+        for (const auto &road : roads) {
+            area()->seek(road.second);
+            QTRY_COMPARE_WITH_TIMEOUT(compass->angle(), road.heading, 15000);
+        }
     }
 
     // The window has no system frame; dragging its header moves it.

@@ -1,6 +1,8 @@
-#include "Configuration.h"
 #include "MapWebView.h"
 
+#include <QWebEngineProfile>
+#include <QWebEngineUrlRequestInterceptor>
+#include <QtNetwork>
 #include <QtTest>
 #include <QtWidgets>
 
@@ -28,14 +30,64 @@ QVariant evaluate(MapWebView &view, const QString &script)
     return *answer;
 }
 
-bool loadPage(MapWebView &view, MapTypes type)
+bool loadPage(MapWebView &view, MapTypes type, int language = 2)
 {
     QSignalSpy finished(&view, &QWebEngineView::loadFinished);
-    view.setMapType(type);
+    view.setPage(type, language);
     return finished.wait(timeout) && finished.last().at(0).toBool();
 }
 
 int pointCount(MapWebView &view) { return evaluate(view, "mapPointCount()").toInt(); }
+
+// Every tile request goes to a local server that answers with one grey
+// tile, or, while offline, nowhere.
+class TileServer : public QWebEngineUrlRequestInterceptor
+{
+public:
+    bool online = false;
+
+    TileServer()
+    {
+        QImage tile(256, 256, QImage::Format_RGB32);
+        tile.fill(Qt::gray);
+        QBuffer png(&mTile);
+        png.open(QIODevice::WriteOnly);
+        tile.save(&png, "PNG");
+        mServer.listen(QHostAddress::LocalHost);
+        QObject::connect(&mServer, &QTcpServer::newConnection, [this] {
+            while (QTcpSocket *socket = mServer.nextPendingConnection()) {
+                QObject::connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
+                    if (!socket->readAll().contains("\r\n\r\n"))
+                        return;
+                    socket->write("HTTP/1.1 200 OK\r\nContent-Type: image/png\r\nConnection: close\r\n"
+                                  "Access-Control-Allow-Origin: *\r\nContent-Length: "
+                                  + QByteArray::number(mTile.size()) + "\r\n\r\n" + mTile);
+                    socket->disconnectFromHost();
+                });
+                QObject::connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+            }
+        });
+    }
+
+    void interceptRequest(QWebEngineUrlRequestInfo &info) override
+    {
+        if (info.requestUrl().isLocalFile() || info.requestUrl().host() == QLatin1String("127.0.0.1"))
+            return;
+        if (online)
+            info.redirect(QUrl(QStringLiteral("http://127.0.0.1:%1/tile.png").arg(mServer.serverPort())));
+        else
+            info.block(true);
+    }
+
+private:
+    QTcpServer mServer;
+    QByteArray mTile;
+};
+
+QString attribution(MapWebView &view)
+{
+    return evaluate(view, "document.querySelector('.leaflet-control-attribution').textContent").toString();
+}
 
 } // namespace
 
@@ -51,6 +103,7 @@ private slots:
         // A user's decimal comma must never reach the scripts: points would be lost.
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
         mView.reset(new MapWebView);
+        mView->page()->profile()->setUrlRequestInterceptor(&mTiles);
         mView->resize(640, 480);
         mView->show();
         QVERIFY(QTest::qWaitForWindowExposed(mView.data()));
@@ -73,8 +126,8 @@ private slots:
         QFETCH(int, service);
         QFETCH(int, language);
         QFETCH(QString, tileLanguage);
-        Configuration::instance()->setLanguage(language);
-        QVERIFY(loadPage(*mView, static_cast<MapTypes>(service)));
+        mView->clearAll();
+        QVERIFY(loadPage(*mView, static_cast<MapTypes>(service), language));
         if (!tileLanguage.isEmpty())
             QVERIFY(evaluate(*mView, "vantrelMapPage.tileUrl").toString().contains("hl=" + tileLanguage));
 
@@ -94,23 +147,82 @@ private slots:
 
     void mapTypeChangesReplaceThePage()
     {
-        Configuration::instance()->setLanguage(4);
-        QVERIFY(loadPage(*mView, GoogleMap));
+        QVERIFY(loadPage(*mView, GoogleMap, 4));
+        mView->clearAll();
         mView->addPoint(MapPoint{1, 2.35, 48.85});
 
         // Neither service: the page and its track stay.
         QSignalSpy started(mView.data(), &QWebEngineView::loadStarted);
-        mView->setMapType(static_cast<MapTypes>(2));
+        mView->setPage(static_cast<MapTypes>(2), 4);
         QCOMPARE(pointCount(*mView), 1);
         QCOMPARE(started.count(), 0);
 
-        // The other service's page starts without the track.
+        // The other service's page shows the same track.
         QVERIFY(loadPage(*mView, BaiduMap));
         QCOMPARE(mView->url().fileName(), QStringLiteral("BaiduMapIndex.html"));
-        QCOMPARE(pointCount(*mView), 0);
+        QCOMPARE(pointCount(*mView), 1);
         QCOMPARE(MapWebView::pageFileName(GoogleMap, -1), QStringLiteral("WG_GoogleMapIndex_en.html"));
         // Six decimals and a point as separator, even on a German desktop.
         QCOMPARE(MapWebView::pointScript(MapPoint{7, -0.1278, 51.5074}), QStringLiteral("mapAddPoint(-0.127800, 51.507400, 7);"));
+    }
+
+    // Another language's or service's page gets the whole track again, with
+    // what was given while it loaded; the page already shown is not reloaded.
+    void trackOutlivesAReload()
+    {
+        QVERIFY(loadPage(*mView, GoogleMap, 2));
+        mView->clearAll();
+        for (int second = 0; second < 3; ++second)
+            mView->addPoint(MapPoint{second, 2.35 + second * 0.001, 48.85});
+        QVERIFY(loadPage(*mView, GoogleMap, 4));
+        QCOMPARE(pointCount(*mView), 3);
+        QCOMPARE(evaluate(*mView, "mapCurrentSecond()").toInt(), 2);
+
+        QSignalSpy finished(mView.data(), &QWebEngineView::loadFinished);
+        mView->setPage(BaiduMap, 4);
+        mView->addPoint(MapPoint{3, 2.353, 48.85});
+        mView->clearAll();
+        mView->addPoint(MapPoint{7, 113.93, 22.52});
+        mView->addPoint(MapPoint{8, 113.931, 22.52});
+        QVERIFY(finished.wait(timeout));
+        QCOMPARE(pointCount(*mView), 2);
+        QCOMPARE(evaluate(*mView, "mapCurrentSecond()").toInt(), 8);
+
+        // One Baidu page serves every language.
+        QSignalSpy started(mView.data(), &QWebEngineView::loadStarted);
+        mView->setPage(BaiduMap, 9);
+        mView->addPoint(MapPoint{9, 113.932, 22.52});
+        QCOMPARE(pointCount(*mView), 3);
+        QCOMPARE(started.count(), 0);
+    }
+
+    void attributionOnlyOverTiles_data()
+    {
+        QTest::addColumn<int>("service");
+        QTest::addColumn<bool>("online");
+        QTest::addColumn<QString>("credit");
+        QTest::newRow("offline, Google") << 1 << false << "Google";
+        QTest::newRow("offline, Baidu") << 0 << false << "Baidu";
+        QTest::newRow("Google's tiles") << 1 << true << "Google";
+        QTest::newRow("Baidu's tiles") << 0 << true << "Baidu";
+    }
+    // The service is credited for its tiles, never over the plain background.
+    void attributionOnlyOverTiles()
+    {
+        QFETCH(int, service);
+        QFETCH(bool, online);
+        QFETCH(QString, credit);
+        mTiles.online = online;
+        mView->setPage(static_cast<MapTypes>(1 - service), 11); // the page is loaded afresh
+        QVERIFY(loadPage(*mView, static_cast<MapTypes>(service), 11));
+        if (online) {
+            QTRY_VERIFY_WITH_TIMEOUT(attribution(*mView).contains(credit), timeout);
+        } else {
+            // Long enough for every refused tile to have been reported.
+            QTest::qWait(1500);
+            QVERIFY2(!attribution(*mView).contains(credit), qPrintable(attribution(*mView)));
+        }
+        mTiles.online = false;
     }
 
     void datum_data()
@@ -142,6 +254,7 @@ private slots:
     // also after a jump far away.
     void hourLongTrackStaysInView()
     {
+        mView->clearAll();
         QVERIFY(loadPage(*mView, GoogleMap));
         QCOMPARE(evaluate(*mView, "for (var s = 0; s < 3600; ++s) mapAddPoint(-0.5 + s * 0.0003,"
                                   " 51.3 + Math.sin(s / 300) * 0.05, s); mapPointCount()").toInt(), 3600);
@@ -151,6 +264,7 @@ private slots:
     }
 
 private:
+    TileServer mTiles; // outlives the view
     QScopedPointer<MapWebView> mView;
 };
 

@@ -89,15 +89,19 @@
     var currentSecond = -1;
 
     // Tiles are requested once the page has loaded, so that an unreachable
-    // tile server never holds up the load.
+    // tile server never holds up the load. The service is credited once one
+    // of its tiles is on screen, not over the plain background shown offline.
     window.addEventListener('load', function () {
         var Layer = isBaidu ? BaiduTileLayer : L.TileLayer;
-        new Layer(page.tileUrl, {
+        var tiles = new Layer(page.tileUrl, {
             subdomains: page.tileSubdomains,
-            attribution: page.attribution,
             maxZoom: isBaidu ? 19 : 20,
             maxNativeZoom: isBaidu ? 19 : 20,
-        }).addTo(map);
+        });
+        tiles.once('tileload', function () {
+            map.attributionControl.addAttribution(page.attribution);
+        });
+        tiles.addTo(map);
     });
 
     function showTrack(point) {
