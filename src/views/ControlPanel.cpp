@@ -82,6 +82,13 @@ void ControlPanel::connectControls()
     connect(ui->hSlider_Seek, &QSlider::sliderMoved, this, &ControlPanel::sliderMoved);
     connect(ui->hSlider_Seek, &QSlider::sliderPressed, this, &ControlPanel::onSliderStatusProcess);
     connect(ui->hSlider_Seek, &QSlider::sliderReleased, this, &ControlPanel::onSliderStatusProcess);
+    // As with the arrow keys, a stopped player has nothing to seek in.
+    connect(ui->hSlider_Seek, &SeekSlider::grooveClicked, this, [this](int seconds) {
+        if (mState == QMediaPlayer::StoppedState)
+            return;
+        ui->hSlider_Seek->setValue(seconds);
+        emit sliderMoved(seconds);
+    });
     fillRates();
     connect(ui->fcbox_Rate, &FComboBox::activated, this, &ControlPanel::updateRate);
     connect(Configuration::instance(), &Configuration::updateLanguage,
@@ -91,10 +98,11 @@ void ControlPanel::connectControls()
 // Selected before activated() is connected, so start-up reports no rate.
 void ControlPanel::fillRates()
 {
-    ui->fcbox_Rate->addItem(QStringLiteral("0.5x"), 0.5);
-    ui->fcbox_Rate->addItem(QStringLiteral("1.0x"), 1.0);
-    ui->fcbox_Rate->addItem(QStringLiteral("2.0x"), 2.0);
-    ui->fcbox_Rate->setCurrentIndex(1);
+    // Slow enough to read a number plate, fast enough to scan a long drive.
+    const double rates[] = {0.25, 0.5, 1.0, 2.0, 4.0, 8.0, 16.0};
+    for (double rate : rates)
+        ui->fcbox_Rate->addItem(QString::number(rate) + QLatin1Char('x'), rate);
+    ui->fcbox_Rate->setCurrentIndex(2);
 }
 
 void ControlPanel::setDuration(int seconds)

@@ -3,7 +3,6 @@
 
 #include "Configuration.h"
 
-#include <QDebug>
 
 FComboBox::FComboBox(QWidget *parent)
     : QWidget(parent)
@@ -54,23 +53,23 @@ QVariant FComboBox::itemData(int index, int role) const
     return mEntries.at(index).data;
 }
 
-// Up steps toward the first entry: with the rates in ascending order it slows playback.
+// With the entries in ascending order, up means more: a faster rate.
 void FComboBox::on_pBtn_Up_clicked()
 {
-    if (mCurrent <= 0)
-        return;
-    --mCurrent;
-    showCurrent();
-    updateStepButtons();
-    emit activated(mCurrent);
+    step(1);
 }
 
 void FComboBox::on_pBtn_Down_clicked()
 {
-    if (mCurrent >= count() - 1)
+    step(-1);
+}
+
+void FComboBox::step(int delta)
+{
+    const int target = mCurrent + delta;
+    if (target < 0 || target >= count())
         return;
-    ++mCurrent;
-    qDebug() << mCurrent << count();
+    mCurrent = target;
     showCurrent();
     updateStepButtons();
     emit activated(mCurrent);
@@ -95,6 +94,6 @@ void FComboBox::showCurrent()
 // end of the list offers a click that does nothing.
 void FComboBox::updateStepButtons()
 {
-    ui->pBtn_Up->setEnabled(mCurrent > 0);
-    ui->pBtn_Down->setEnabled(mCurrent < count() - 1);
+    ui->pBtn_Up->setEnabled(mCurrent < count() - 1);
+    ui->pBtn_Down->setEnabled(mCurrent > 0);
 }

@@ -36,6 +36,7 @@ private slots:
     void onUpdateLanguage();
 
 private:
+    void step(int delta);
     void showCurrent();
     void updateStepButtons();
 

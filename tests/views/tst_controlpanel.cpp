@@ -137,10 +137,14 @@ private slots:
         QTest::addColumn<QList<bool>>("enabled"); // up, down
         QTest::addColumn<Calls>("emitted");
         using On = QList<bool>;
-        QTest::newRow("slower stops at the first") << QStringList{"pBtn_Up", "pBtn_Up"} << "0.5x" << On{false, true} << Calls{{0.5}};
-        QTest::newRow("rates from code, those not offered ignored, quicker stops at the last")
-            << QStringList{"0.5", "1.5", "0", "2", "pBtn_Down"} << "2.0x" << On{true, false} << Calls{{0.5}, {2.0}};
-        QTest::newRow("same rate reported again") << QStringList{"1"} << "1.0x" << On{true, true} << Calls{{1.0}};
+        // Rates 0.25x, 0.5x, 1x, 2x, 4x, 8x and 16x, starting at 1x.
+        QTest::newRow("down is slower, to the slowest") << QStringList{"pBtn_Down", "pBtn_Down", "pBtn_Down"}
+            << "0.25x" << On{true, false} << Calls{{0.5}, {0.25}};
+        QTest::newRow("up is faster, to the fastest") << QStringList{"pBtn_Up", "pBtn_Up", "pBtn_Up", "pBtn_Up", "pBtn_Up"} << "16x" << On{false, true}
+            << Calls{{2.0}, {4.0}, {8.0}, {16.0}};
+        QTest::newRow("rates from code, those not offered ignored")
+            << QStringList{"0.5", "1.5", "0", "2", "pBtn_Up"} << "4x" << On{true, true} << Calls{{0.5}, {2.0}, {4.0}};
+        QTest::newRow("same rate reported again") << QStringList{"1"} << "1x" << On{true, true} << Calls{{1.0}};
     }
     void rate()
     {
@@ -154,6 +158,39 @@ private slots:
         QTEST(text(*mPanel, "lbl_Text"), "shown");
         QTEST((QList<bool>{part(*mPanel, "pBtn_Up")->isEnabled(), part(*mPanel, "pBtn_Down")->isEnabled()}), "enabled");
         QTEST(Calls(changed), "emitted");
+    }
+
+    void grooveClickSeeks_data()
+    {
+        QTest::addColumn<QMediaPlayer::State>("state");
+        QTest::addColumn<int>("position"); // of the handle, of 100 seconds
+        QTest::addColumn<double>("at");    // where the click lands, 0 left end, 1 right end
+        QTest::addColumn<Calls>("moved");
+        QTest::addColumn<int>("handlePresses");
+        QTest::newRow("left end") << QMediaPlayer::PlayingState << 100 << 0.0 << Calls{{0}} << 0;
+        QTest::newRow("middle, while paused") << QMediaPlayer::PausedState << 0 << 0.5 << Calls{{50}} << 0;
+        QTest::newRow("right end") << QMediaPlayer::PlayingState << 0 << 1.0 << Calls{{100}} << 0;
+        QTest::newRow("the handle is grabbed as before") << QMediaPlayer::PlayingState << 50 << 0.5 << Calls{} << 1;
+        QTest::newRow("stopped") << QMediaPlayer::StoppedState << 0 << 0.5 << Calls{} << 0;
+    }
+    // A click on the groove seeks to the point under the pointer at once.
+    void grooveClickSeeks()
+    {
+        QFETCH(QMediaPlayer::State, state);
+        QFETCH(int, position);
+        QFETCH(double, at);
+        QFETCH(Calls, moved);
+        auto *slider = part<QSlider>(*mPanel, "hSlider_Seek");
+        mPanel->setState(state);
+        mPanel->setDuration(100);
+        mPanel->setPosition(position);
+        QSignalSpy seeks(mPanel.data(), &ControlPanel::sliderMoved);
+        QSignalSpy grabs(mPanel.data(), &ControlPanel::sliderStatusChanged);
+        const int x = qBound(1, int(at * slider->width()), slider->width() - 2);
+        QTest::mouseClick(slider, Qt::LeftButton, Qt::NoModifier, QPoint(x, slider->height() / 2));
+        QCOMPARE(Calls(seeks), moved);
+        QTEST(int(grabs.count()) / 2, "handlePresses"); // a press and a release each
+        QCOMPARE(slider->value(), moved.isEmpty() ? position : moved[0][0].toInt());
     }
 
     // Translated form texts come back; the values shown by the display calls
