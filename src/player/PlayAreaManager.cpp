@@ -166,6 +166,10 @@ void PlayAreaManager::setPlaybackRate(double rate)
 {
     for (PlayerWidget *widget : players())
         widget->player()->setPlaybackRate(rate);
+    // The player reports its position by the wall clock, once a second by
+    // default: at 16x the telemetry would skip 15 seconds of the drive.
+    if (rate > 0)
+        mMainPlayer->player()->setNotifyInterval(qBound(40, int(1000 / rate), 1000));
 }
 
 void PlayAreaManager::screenshot()

@@ -224,6 +224,30 @@ private slots:
         QVERIFY(!FakeFfmpeg::isRunning(fake.runs().first()));
     }
 
+    void everySecondIsReported_data()
+    {
+        QTest::addColumn<double>("rate");
+        QTest::newRow("4x") << 4.0;
+        QTest::newRow("16x") << 16.0;
+    }
+    // Fast playback still reports (nearly) every second, so that the telemetry
+    // views show the whole drive.
+    void everySecondIsReported()
+    {
+        QFETCH(double, rate);
+        mArea->setPlayMode(1);
+        mArea->setMedia(mFront, nullptr);
+        mArea->setPlaybackRate(rate);
+        QList<qint64> seconds;
+        connect(mArea.data(), &PlayAreaManager::positionChanged, this, [&seconds](qint64 second) { seconds << second; });
+        mArea->play();
+        QTRY_VERIFY_WITH_TIMEOUT(!seconds.isEmpty() && seconds.last() >= 40, 60000);
+        mArea->stop();
+        const auto from = std::find_if(seconds.cbegin(), seconds.cend(), [](qint64 s) { return s > 0; });
+        for (auto it = from; it + 1 != seconds.cend(); ++it)
+            QVERIFY2(it[1] - it[0] <= 3, qPrintable(QStringLiteral("%1 to %2").arg(it[0]).arg(it[1])));
+    }
+
     void keys_data()
     {
         QTest::addColumn<bool>("fullScreen");
