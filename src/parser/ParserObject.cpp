@@ -2,6 +2,7 @@
 
 #include "CancelScope.h"
 #include "RhumbBearing.h"
+#include "VideoFile.h"
 
 #include <QDebug>
 #include <QtEndian>
@@ -83,12 +84,13 @@ float gSensorAxis(const GpsRecord &record, int group)
 } // namespace
 
 ParserObject::ParserObject(const QString &path, QObject *parent)
-    : QObject(parent), file(path)
+    : QObject(parent)
 {
     // Unbuffered: the walkers seek far more than they read, and a buffered
     // device would pull a whole buffer in for every 8-byte header.
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
-        qDebug() << "Mp4Parser open file error, file:" << path;
+    const QString reason = VideoFile::open(file, path, QIODevice::Unbuffered);
+    if (!reason.isEmpty()) {
+        qDebug() << "Mp4Parser open file error, file:" << path << reason;
         return;
     }
     mFileSize = file.size();

@@ -3,6 +3,7 @@
 #include "CancelScope.h"
 #include "OpenFileLimit.h"
 #include "ParserFactory.h"
+#include "VideoFile.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -67,7 +68,7 @@ void VideoParser::run()
 {
     qDebug() << "run" << mId;
     const CancelScope cancel(mCancelled);
-    std::unique_ptr<ParserObject> parser = createParser(url.toLocalFile());
+    std::unique_ptr<ParserObject> parser = createParser(VideoFile::localPath(url));
     // A walk cut short by the worker's end knows nothing worth reporting.
     if (!CancelScope::requested())
         emit videoInfoChanged(mId, parser->videoInfo());
