@@ -42,7 +42,10 @@ ExportOptions ExportOptions::fromArguments(const QStringList &arguments)
     parser.addPositionalArgument("FILE", "Recordings (.mp4, .mov, .avi).", "FILE...");
 
     ExportOptions options;
-    options.usage = parser.helpText();
+    options.usage = parser.helpText()
+                    + QStringLiteral("\nExit status: 0 when every file was read, 1 when a file could not be\n"
+                                     "opened (the others are still written), 2 for bad usage, 3 when the\n"
+                                     "output could not be written.\n");
     if (!parser.parse(arguments))
         return refused(options, parser.errorText());
     if (parser.isSet(help) || parser.isSet("help-all")) {

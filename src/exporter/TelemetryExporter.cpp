@@ -1,13 +1,14 @@
 #include "TelemetryExporter.h"
 
 #include "CsvWriter.h"
+#include "FileNameCodec.h"
 #include "GeoJsonWriter.h"
 #include "GpxWriter.h"
 #include "JsonLinesWriter.h"
 #include "KmlWriter.h"
 #include "ParserFactory.h"
+#include "VideoFile.h"
 
-#include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
 
@@ -23,11 +24,13 @@ int TelemetryExporter::run()
     std::unique_ptr<TrackWriter> writer = info ? nullptr : createWriter();
     if (writer)
         writer->begin();
-    int status = 0;
+    int status = Success;
     for (const QString &path : mOptions.files) {
+        if (mOutput.failed())
+            break;
         const std::unique_ptr<ParserObject> parser = openParser(path);
         if (!parser) {
-            status = 1;
+            status = FileNotRead;
             continue;
         }
         if (writer)
@@ -37,26 +40,29 @@ int TelemetryExporter::run()
     }
     if (writer)
         writer->end();
-    return status;
+    return finish(status);
+}
+
+int TelemetryExporter::finish(int status)
+{
+    if (mOutput.finish())
+        return status;
+    reportError(QStringLiteral("cannot write the output: %1").arg(mOutput.failure()));
+    return OutputLost;
 }
 
 std::unique_ptr<ParserObject> TelemetryExporter::openParser(const QString &path)
 {
-    if (QFileInfo(path).isDir()) {
-        reportError(QStringLiteral("%1: is a directory").arg(path));
+    // Checked here first only to learn why it fails: the parser just logs.
+    const QString reason = VideoFile::checkOpenable(path);
+    if (!reason.isEmpty()) {
+        reportError(QStringLiteral("%1: cannot open: %2").arg(path, reason));
         return nullptr;
     }
-    // Opened here first only to learn why it fails: the parser just logs.
-    QFile probe(path);
-    if (!probe.open(QIODevice::ReadOnly)) {
-        reportError(QStringLiteral("%1: cannot open: %2").arg(path, probe.errorString()));
-        return nullptr;
-    }
-    probe.close();
     return createParser(path);
 }
 
-std::unique_ptr<TrackWriter> TelemetryExporter::createWriter() const
+std::unique_ptr<TrackWriter> TelemetryExporter::createWriter()
 {
     const bool namesFiles = mOptions.files.size() > 1;
     switch (mOptions.format) {
@@ -76,7 +82,7 @@ void TelemetryExporter::writeInfo(const QString &path, const ParserObject &parse
         info.creationTime.isValid()
             ? QJsonValue(info.creationTime.toLocalTime().toString("yyyy-MM-ddTHH:mm:ss"))
             : QJsonValue::Null;
-    const QJsonObject line{{"file", path},
+    const QJsonObject line{{"file", FileNameCodec::readable(path)},
                            {"width", info.width},
                            {"height", info.height},
                            {"duration", static_cast<qint64>(info.duration)},
@@ -98,7 +104,7 @@ void TelemetryExporter::writeSamples(const QString &path, ParserObject &parser,
     if (served < claimed)
         reportError(QStringLiteral("%1: claims %2 seconds of records; writing the first %3")
                         .arg(path).arg(claimed).arg(served));
-    writer.beginFile(path);
+    writer.beginFile(FileNameCodec::readable(path));
     const qint64 last = qMin<qint64>(served, static_cast<qint64>(mOptions.to) + 1);
     GpsData data;
     for (int second = 0; second < last; ++second) {

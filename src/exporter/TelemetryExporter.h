@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CheckedOutput.h"
 #include "ExportOptions.h"
 
 #include <QIODevice>
@@ -21,17 +22,24 @@ public:
 
     TelemetryExporter(const ExportOptions &options, QIODevice &output, QIODevice &errors);
 
-    // Exit status: 0 when every file was read, 1 when one could not be opened.
+    // Exit statuses of the program.
+    enum Status { Success = 0, FileNotRead = 1, BadUsage = 2, OutputLost = 3 };
+
+    // FileNotRead when a file could not be opened (the others are still
+    // written), OutputLost when the output could not be written (the export
+    // stops there), else Success.
     int run();
 
 private:
     std::unique_ptr<ParserObject> openParser(const QString &path);
-    std::unique_ptr<TrackWriter> createWriter() const;
+    std::unique_ptr<TrackWriter> createWriter();
     void writeInfo(const QString &path, const ParserObject &parser);
     void writeSamples(const QString &path, ParserObject &parser, TrackWriter &writer);
     void reportError(const QString &message);
 
+    int finish(int status);
+
     const ExportOptions &mOptions;
-    QIODevice &mOutput;
+    CheckedOutput mOutput;
     QIODevice &mErrors;
 };

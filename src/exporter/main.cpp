@@ -1,10 +1,13 @@
+#include "CheckedOutput.h"
 #include "ExportOptions.h"
+#include "FileNameCodec.h"
 #include "TelemetryExporter.h"
 
 #include <QCoreApplication>
 #include <QFile>
 
 #include <cstdio>
+#include <unistd.h>
 
 namespace {
 
@@ -23,13 +26,27 @@ int usageError(const ExportOptions &options)
     QFile errors;
     errors.open(stderr, QIODevice::WriteOnly);
     errors.write(("vantrel-telemetry: " + options.error + "\n\n" + options.usage).toLocal8Bit());
-    return 2;
+    return TelemetryExporter::BadUsage;
+}
+
+int writeText(QIODevice &output, const QString &text)
+{
+    CheckedOutput checked(output);
+    checked.write(text.toLocal8Bit());
+    if (checked.finish())
+        return TelemetryExporter::Success;
+    QFile errors;
+    errors.open(stderr, QIODevice::WriteOnly);
+    errors.write(("vantrel-telemetry: cannot write the output: " + checked.failure() + "\n").toLocal8Bit());
+    return TelemetryExporter::OutputLost;
 }
 
 } // namespace
 
 int main(int argc, char *argv[])
 {
+    // File names are taken byte for byte, also those that are not UTF-8.
+    FileNameCodec::install();
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("vantrel-telemetry"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VANTREL_VERSION));
@@ -40,16 +57,14 @@ int main(int argc, char *argv[])
     if (!options.verbose)
         defaultHandler = qInstallMessageHandler(quietHandler);
 
+    // On the descriptor rather than the C stream, so that a failed write
+    // shows in the file's error state instead of in a stdio buffer.
     QFile output;
-    output.open(stdout, QIODevice::WriteOnly);
-    if (options.action == ExportOptions::Action::Help) {
-        output.write(options.usage.toLocal8Bit());
-        return 0;
-    }
-    if (options.action == ExportOptions::Action::Version) {
-        output.write(QStringLiteral("vantrel-telemetry %1\n").arg(VANTREL_VERSION).toLocal8Bit());
-        return 0;
-    }
+    output.open(STDOUT_FILENO, QIODevice::WriteOnly);
+    if (options.action == ExportOptions::Action::Help)
+        return writeText(output, options.usage);
+    if (options.action == ExportOptions::Action::Version)
+        return writeText(output, QStringLiteral("vantrel-telemetry %1\n").arg(VANTREL_VERSION));
     QFile errors;
     errors.open(stderr, QIODevice::WriteOnly | QIODevice::Unbuffered);
     return TelemetryExporter(options, output, errors).run();

@@ -6,21 +6,49 @@
 
 #include <QtTest>
 
+#include <csignal>
 #include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
 struct Run { int exitCode; QByteArray out, err; QList<QByteArray> lines; };  // lines of out
 
-Run runExporter(const QStringList &arguments)
+// With closedPipe, writes to a pipe whose reader is gone, with SIGPIPE
+// ignored as many scripts and services run: every write fails with EPIPE.
+class OutputProcess : public QProcess
 {
-    QProcess process;
-    process.start(VANTREL_TELEMETRY_PATH, arguments);
+public:
+    bool closedPipe = false;
+
+protected:
+    void setupChildProcess() override
+    {
+        if (!closedPipe)
+            return;
+        int ends[2];
+        if (::pipe(ends) == 0 && ::close(ends[0]) == 0)
+            ::dup2(ends[1], STDOUT_FILENO);
+        ::signal(SIGPIPE, SIG_IGN);
+    }
+};
+
+Run finished(QProcess &process)
+{
     const bool ended
         = process.waitForFinished(30000) && process.exitStatus() == QProcess::NormalExit;
     const QByteArray out = process.readAllStandardOutput();
     return {ended ? process.exitCode() : -1, out, process.readAllStandardError(),
         out.split('\n').mid(0, out.count('\n'))};
+}
+
+Run runExporter(const QStringList &arguments)
+{
+    QProcess process;
+    process.start(VANTREL_TELEMETRY_PATH, arguments);
+    return finished(process);
 }
 
 // Every sample the parser serves for the file, as a straight play-through asks.
@@ -116,6 +144,10 @@ private slots:
         const QByteArray lyingTable = BoxWriter::bigEndian32(0) + BoxWriter::bigEndian32(~0u);
         QVERIFY(Mp4Sample().movie(1000, 5000).videoTrack(640, 480)
                     .moovBox(BoxWriter::box("gps ", lyingTable)).write(path("lying.mp4")));
+        QVERIFY(::mkfifo(QFile::encodeName(path("pipe.MP4")), 0600) == 0);
+        // The drive again under a Latin-1 name, as older cameras write them: not UTF-8.
+        QVERIFY(QFile::copy(path("drive.mp4"), path("latin.MP4")));
+        QVERIFY(::rename(QFile::encodeName(path("latin.MP4")), QFile::encodeName(mDir.path()) + "/\xff\xfe.MP4") == 0);
     }
 
     void samples_data()
@@ -204,6 +236,9 @@ private slots:
         row("info, no moov", {"--info", noMoov}, 0, 1, info.arg("null", "0", noMoov, "0", "NoGps", "0", "0"), "");
         row("info with a missing file", {"--info", missing, drive}, 1, 1, "Gps0Records", missing);
         row("missing file among others", {drive, missing, clip}, 1, 12, "", missing);
+        // Nothing but regular files is opened, and a named pipe never blocks.
+        row("named pipe first", {path("pipe.MP4"), drive}, 1, 11, "", path("pipe.MP4") + ": cannot open: not a regular file");
+        row("device and folder", {"--info", "/dev/zero", mDir.path(), drive}, 1, 1, "Gps0Records", "/dev/zero: cannot open: not a regular file");
         row("record count beyond belief", {"--format", "csv", path("lying.mp4"), clip}, 0, 2, "", "claims");
         row("unknown format", {"--format", "xml", drive}, 2, 0, "", "Usage:");
         // 0.12, not the float widened to a double (0.11999999731779099).
@@ -250,6 +285,83 @@ private slots:
             const double written = QJsonDocument::fromJson(run.lines[line]).object()["bearing"].toDouble();
             QVERIFY2(qAbs(written - course) < 1e-9, run.lines[line]);
         }
+    }
+
+    void lostOutput_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<bool>("pipe");  // else a full disk
+        for (const char *format : {"json", "csv", "gpx", "kml", "geojson"}) {
+            const QStringList arguments = {"--format", format, path("drive.mp4")};
+            QTest::newRow(qPrintable(QString("%1, full disk").arg(format))) << arguments << false;
+            QTest::newRow(qPrintable(QString("%1, closed pipe").arg(format))) << arguments << true;
+        }
+        QTest::newRow("info, full disk") << QStringList{"--info", path("drive.mp4")} << false;
+        QTest::newRow("help, closed pipe") << QStringList{"--help"} << true;
+    }
+
+    // Output that never arrived is never reported as written: status 3 and
+    // the system's reason on stderr.
+    void lostOutput()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(bool, pipe);
+        OutputProcess process;
+        process.closedPipe = pipe;
+        if (!pipe)
+            process.setStandardOutputFile("/dev/full");
+        process.start(VANTREL_TELEMETRY_PATH, arguments);
+        const Run run = finished(process);
+        QCOMPARE(run.exitCode, 3);
+        const int error = pipe ? EPIPE : ENOSPC;
+        QVERIFY2(run.err.contains("cannot write the output: " + QByteArray(std::strerror(error))), run.err);
+    }
+
+    void byteNames_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::newRow("UTF-8 locale") << "C.UTF-8";
+        QTest::newRow("C locale") << "C";
+    }
+
+    // A name that is not UTF-8 is found by its own bytes.
+    void byteNames()
+    {
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        QFETCH(QString, locale);
+        environment.insert("LC_ALL", locale);
+        process.setProcessEnvironment(environment);
+        // The shell hands the bytes over as they are.
+        process.start("sh", {"-c", R"sh(exec "$0" --format csv "$1/$(printf '\377\376.MP4')")sh",
+                             VANTREL_TELEMETRY_PATH, mDir.path()});
+        const Run run = finished(process);
+        QVERIFY2(run.err.isEmpty(), run.err);
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.lines, runExporter({"--format", "csv", path("drive.mp4")}).lines);
+    }
+
+    void byteNamesInDocuments_data()
+    {
+        QTest::addColumn<QString>("format");
+        for (const char *format : {"json", "csv", "gpx", "kml", "geojson"})
+            QTest::newRow(format) << QString(format);
+    }
+
+    // Bytes that are not UTF-8 are written as U+FFFD, and the rest of the
+    // document as it would be under a plain name.
+    void byteNamesInDocuments()
+    {
+        QFETCH(QString, format);
+        QProcess process;
+        process.start("sh", {"-c", R"sh(exec "$0" --format "$2" "$1/drive.mp4" "$1/$(printf '\377\376.MP4')")sh",
+                             VANTREL_TELEMETRY_PATH, mDir.path(), format});
+        const Run run = finished(process);
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY(QFile::copy(path("drive.mp4"), path("xy.MP4")));
+        const Run plain = runExporter({"--format", format, path("drive.mp4"), path("xy.MP4")});
+        QFile::remove(path("xy.MP4"));
+        QCOMPARE(QString::fromUtf8(run.out), QString::fromUtf8(plain.out).replace("xy.MP4", "\uFFFD\uFFFD.MP4"));
     }
 
     void tracks_data()
