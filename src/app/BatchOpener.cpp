@@ -1,6 +1,7 @@
 #include "BatchOpener.h"
 
 #include "PlaylistModel.h"
+#include "VideoFile.h"
 
 #include <QDebug>
 #include <QElapsedTimer>
@@ -21,8 +22,11 @@ BatchOpener::BatchOpener(PlaylistModel *model, QObject *parent)
     connect(&mTurns, &QTimer::timeout, this, &BatchOpener::continueOpening);
 }
 
-void BatchOpener::open(const QList<QUrl> &urls)
+void BatchOpener::open(const QList<QUrl> &requested)
 {
+    const QList<QUrl> urls = openableFiles(requested);
+    if (urls.isEmpty())
+        return;
     // Earlier files keep their place ahead of this batch.
     while (!mPendingFiles.isEmpty())
         addPendingFiles();
@@ -33,6 +37,24 @@ void BatchOpener::open(const QList<QUrl> &urls)
     mArranged = false;
     addPendingFiles();
     mTurns.start();
+}
+
+// A named pipe would block the worker's open and the media framework's, and
+// a row the user cannot play helps no one: such files are refused here, with
+// their reason, whichever way they came. Each URL is rebuilt from the file's
+// own bytes, so that a name that is not UTF-8 still reaches the file.
+QList<QUrl> BatchOpener::openableFiles(const QList<QUrl> &urls)
+{
+    QList<QUrl> openable;
+    for (const QUrl &url : urls) {
+        const QString path = VideoFile::localPath(url);
+        const QString reason = VideoFile::checkOpenable(path);
+        if (reason.isEmpty())
+            openable << VideoFile::fileUrl(path);
+        else
+            emit fileRefused(path.isEmpty() ? url.toDisplayString() : path, reason);
+    }
+    return openable;
 }
 
 void BatchOpener::continueOpening()

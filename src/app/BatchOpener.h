@@ -20,17 +20,21 @@ class BatchOpener : public QObject
 public:
     explicit BatchOpener(PlaylistModel *model, QObject *parent = nullptr);
 
-    // A non-empty batch; a batch opened meanwhile comes after the files of
-    // the earlier one and is the one played.
+    // A batch opened meanwhile comes after the files of the earlier one and
+    // is the one played. Only regular files are listed; each other one is
+    // refused with its reason, and a batch of refused files plays nothing.
     void open(const QList<QUrl> &urls);
 
 signals:
+    // `path` is not listed: `reason` says why, in the user's language.
+    void fileRefused(const QString &path, const QString &reason);
     // The turn before `playRow`: lay out the players the row needs.
     void arrangeFor(int row);
     // The batch's first file's row, wherever it was listed.
     void playRow(int row);
 
 private:
+    QList<QUrl> openableFiles(const QList<QUrl> &urls);
     void continueOpening();
     void addPendingFiles();
 

@@ -1,6 +1,7 @@
 #include "CommandLineFiles.h"
 
 #include "PlayAreaManager.h"
+#include "VideoFile.h"
 
 #include <QFileInfo>
 
@@ -17,8 +18,10 @@ QList<QUrl> CommandLineFiles::videoUrls(const QStringList &arguments, const QStr
 
 // The drop test of the video area, for existing local files only: a desktop
 // may hand over anything, and a missing file would only make an empty row.
+// Whatever exists under a recording's name goes on, so that the opener can
+// say why a named pipe or a folder is not played.
 bool CommandLineFiles::isVideoFile(const QUrl &url)
 {
-    return url.isLocalFile() && QFileInfo(url.toLocalFile()).isFile()
+    return url.isLocalFile() && QFileInfo::exists(VideoFile::localPath(url))
            && PlayAreaManager::passesDropTest(url);
 }

@@ -16,6 +16,7 @@
 #include "PlaylistRow.h"
 #include "Setting.h"
 #include "SpeedTray.h"
+#include "VideoFile.h"
 
 #include <QDateTime>
 #include <QDebug>
@@ -192,7 +193,7 @@ void MainWindows::openFile()
     QFileDialog dialog(this);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setWindowTitle(tr("Open Files"));
-    dialog.setNameFilter(QStringLiteral("*.mov *.mp4 *.avi"));
+    dialog.setNameFilter(VideoFile::nameFilters().join(QLatin1Char(' ')));
     dialog.setDirectory(Configuration::instance()->videoFilePath());
     dialog.setFileMode(QFileDialog::ExistingFiles);
     if (dialog.exec() != QDialog::Accepted)
@@ -204,7 +205,7 @@ void MainWindows::openFiles(const QList<QUrl> &urls)
 {
     if (urls.isEmpty())
         return;
-    const QString folder = QFileInfo(urls.first().toLocalFile()).absolutePath();
+    const QString folder = QFileInfo(VideoFile::localPath(urls.first())).absolutePath();
     Configuration::instance()->setVideoFilePath(folder);
     qDebug() << "select file count:" << urls.size();
     mOpener->open(urls);

@@ -1,6 +1,7 @@
 #include "ApplicationIdentity.h"
 #include "CommandLineFiles.h"
 #include "Configuration.h"
+#include "FileNameCodec.h"
 #include "ImageResources.h"
 #include "KeepAwake.h"
 #include "MainWindows.h"
@@ -9,13 +10,15 @@
 #include <QDir>
 #include <QFont>
 #include <QIcon>
-#include <QTextCodec>
 
 int main(int argc, char *argv[])
 {
 #ifdef Q_OS_WIN
     KeepAwake::request();
 #endif
+    // File names are taken byte for byte, also those that are not UTF-8;
+    // set before the application object reads the arguments.
+    FileNameCodec::install();
     QCoreApplication::setAttribute(Qt::AA_UseSoftwareOpenGL, true);
     // The map's web engine shares OpenGL contexts with the widgets.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts, true);
@@ -28,7 +31,6 @@ int main(int argc, char *argv[])
 
     ImageResources::initialise();
     QApplication::setWindowIcon(QIcon(QStringLiteral(":image/logo.png")));
-    QTextCodec::setCodecForLocale(QTextCodec::codecForName("UTF-8"));
     QFont font(QStringLiteral("Calibri"));
     font.setPointSize(11);
     QApplication::setFont(font);

@@ -2,6 +2,7 @@
 
 #include "PlayerWidget.h"
 #include "PlaylistRow.h"
+#include "VideoFile.h"
 
 #include <QDebug>
 #include <QDragEnterEvent>
@@ -216,12 +217,8 @@ void PlayAreaManager::onPositionChanged(qint64 position)
 
 bool PlayAreaManager::passesDropTest(const QUrl &url)
 {
-    const QString text = url.toString();
-    if (QFileInfo(url.toLocalFile()).isDir())
-        return false;
-    return text.endsWith(QLatin1String("mp4"), Qt::CaseInsensitive)
-           || text.endsWith(QLatin1String("mov"), Qt::CaseInsensitive)
-           || text.endsWith(QLatin1String("avi"), Qt::CaseInsensitive);
+    const QString path = VideoFile::localPath(url);
+    return !QFileInfo(path).isDir() && VideoFile::isVideoFileName(path);
 }
 
 QStringList PlayAreaManager::acceptedFiles(const QMimeData *data)

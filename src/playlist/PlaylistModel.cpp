@@ -1,6 +1,8 @@
 #include "PlaylistModel.h"
 
+#include "FileNameCodec.h"
 #include "HumanReadableSize.h"
+#include "VideoFile.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -89,7 +91,7 @@ QVariant PlaylistModel::displayText(const PlaylistRow &row, int column) const
 {
     switch (column) {
     case FileNameColumn:
-        return row.fileName;
+        return FileNameCodec::readable(row.fileName);
     case DurationColumn:
         // Clock time of the duration: a day or more wraps around.
         return QTime(0, 0).addSecs(row.duration).toString(QStringLiteral("HH:mm:ss"));
@@ -117,7 +119,7 @@ QVariant PlaylistModel::headerData(int section, Qt::Orientation orientation, int
 
 int PlaylistModel::addFile(const QUrl &url)
 {
-    const QFileInfo file(url.toLocalFile());
+    const QFileInfo file(VideoFile::localPath(url));
     const QString identity = fileIdentity(file);
     const auto known = mRowIdByFile.constFind(identity);
     if (known != mRowIdByFile.constEnd())

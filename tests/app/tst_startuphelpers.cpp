@@ -1,10 +1,19 @@
+#include "BatchOpener.h"
 #include "CommandLineFiles.h"
+#include "FileNameCodec.h"
 #include "MapPagesFolder.h"
+#include "PlaylistModel.h"
+#include "PlaylistRow.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
 
-// Where the map pages are, and which launch arguments are recordings.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+// Where the map pages are, which launch arguments are recordings, and which
+// files the opener lists.
 class TestStartUpHelpers : public QObject
 {
     Q_OBJECT
@@ -12,6 +21,11 @@ class TestStartUpHelpers : public QObject
     QTemporaryDir mFiles;
 
 private slots:
+    void initTestCase()
+    {
+        FileNameCodec::install();  // as the program does first
+    }
+
     void mapPagesFolder_data()
     {
         QTest::addColumn<QString>("made"); // under a prefix; a trailing slash makes a folder
@@ -55,6 +69,39 @@ private slots:
         for (const QString &name : expected)
             wanted << QUrl::fromLocalFile(files.filePath(name));
         QCOMPARE(CommandLineFiles::videoUrls(QStringList{"vantrel"} + arguments, files.path()), wanted);
+    }
+
+    // Only regular files become rows; a named pipe or a folder is refused
+    // with its reason. A name that is not UTF-8, as a desktop's URL carries
+    // it, is listed and read by its own bytes.
+    void openerLists()
+    {
+        QTemporaryDir dir;
+        const QByteArray folder = QFile::encodeName(dir.path());
+        QVERIFY(::mkfifo(folder + "/pipe.MP4", 0600) == 0);
+        QVERIFY(QDir(dir.path()).mkdir("folder.mp4"));
+        const int fd = ::open(folder + "/\xff\xfe.MP4", O_WRONLY | O_CREAT, 0600);
+        QVERIFY(fd >= 0 && ::write(fd, "0123456789", 10) == 10 && ::close(fd) == 0);
+        const QList<QUrl> urls = {QUrl::fromLocalFile(dir.filePath("pipe.MP4")),
+                                  QUrl::fromEncoded("file://" + folder + "/%FF%FE.MP4"),
+                                  QUrl::fromLocalFile(dir.filePath("folder.mp4"))};
+        PlaylistModel model;
+        BatchOpener opener(&model);
+        QSignalSpy refused(&opener, &BatchOpener::fileRefused);
+        QSignalSpy played(&opener, &BatchOpener::playRow);
+        opener.open(urls);
+        QVERIFY(played.wait(5000));
+        QCOMPARE(played.takeFirst(), QVariantList{0});
+        QCOMPARE(model.rowCount(), 1);
+        QCOMPARE(QFile::encodeName(model.rowAt(0)->fileName), QByteArray("\xff\xfe.MP4"));
+        QCOMPARE(model.rowAt(0)->size, 10);
+        QCOMPARE(model.rowAt(0)->url.toEncoded(), urls[1].toEncoded());  // as the media framework needs it
+        QCOMPARE(refused.size(), 2);
+        QCOMPARE(refused[0][0], dir.filePath("pipe.MP4"));
+        QCOMPARE(refused[1][0], dir.filePath("folder.mp4"));
+        QVERIFY(!refused[0][1].toString().isEmpty() && refused[1][1] != refused[0][1]);
+        opener.open(urls.mid(0, 1));  // nothing left to play
+        QVERIFY(!played.wait(300) && model.rowCount() == 1);
     }
 };
 

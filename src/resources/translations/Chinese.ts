@@ -305,4 +305,19 @@
         <translation>%1 km/h</translation>
     </message>
 </context>
+<context>
+    <name>VideoFile</name>
+    <message>
+        <source>not a regular file (a named pipe, device or socket)</source>
+        <translation>不是普通文件（命名管道、设备或套接字）</translation>
+    </message>
+    <message>
+        <source>is a folder</source>
+        <translation>是文件夹</translation>
+    </message>
+    <message>
+        <source>not a local file</source>
+        <translation>不是本地文件</translation>
+    </message>
+</context>
 </TS>

@@ -305,4 +305,19 @@
         <translation>%1 km/h</translation>
     </message>
 </context>
+<context>
+    <name>VideoFile</name>
+    <message>
+        <source>not a regular file (a named pipe, device or socket)</source>
+        <translation>不是一般檔案（具名管道、裝置或通訊端）</translation>
+    </message>
+    <message>
+        <source>is a folder</source>
+        <translation>是資料夾</translation>
+    </message>
+    <message>
+        <source>not a local file</source>
+        <translation>不是本機檔案</translation>
+    </message>
+</context>
 </TS>

@@ -305,4 +305,19 @@
         <translation>%1 km/h</translation>
     </message>
 </context>
+<context>
+    <name>VideoFile</name>
+    <message>
+        <source>not a regular file (a named pipe, device or socket)</source>
+        <translation>n&apos;est pas un fichier ordinaire (tube nommé, périphérique ou socket)</translation>
+    </message>
+    <message>
+        <source>is a folder</source>
+        <translation>est un dossier</translation>
+    </message>
+    <message>
+        <source>not a local file</source>
+        <translation>n&apos;est pas un fichier local</translation>
+    </message>
+</context>
 </TS>

@@ -305,4 +305,19 @@
         <translation>%1 km/h</translation>
     </message>
 </context>
+<context>
+    <name>VideoFile</name>
+    <message>
+        <source>not a regular file (a named pipe, device or socket)</source>
+        <translation>keine reguläre Datei (eine benannte Pipe, ein Gerät oder ein Socket)</translation>
+    </message>
+    <message>
+        <source>is a folder</source>
+        <translation>ist ein Ordner</translation>
+    </message>
+    <message>
+        <source>not a local file</source>
+        <translation>keine lokale Datei</translation>
+    </message>
+</context>
 </TS>

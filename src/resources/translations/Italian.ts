@@ -305,4 +305,19 @@
         <translation>%1 km/h</translation>
     </message>
 </context>
+<context>
+    <name>VideoFile</name>
+    <message>
+        <source>not a regular file (a named pipe, device or socket)</source>
+        <translation>non è un file normale (una pipe con nome, un dispositivo o un socket)</translation>
+    </message>
+    <message>
+        <source>is a folder</source>
+        <translation>è una cartella</translation>
+    </message>
+    <message>
+        <source>not a local file</source>
+        <translation>non è un file locale</translation>
+    </message>
+</context>
 </TS>

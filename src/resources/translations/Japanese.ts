@@ -305,4 +305,19 @@
         <translation>%1 km/h</translation>
     </message>
 </context>
+<context>
+    <name>VideoFile</name>
+    <message>
+        <source>not a regular file (a named pipe, device or socket)</source>
+        <translation>通常のファイルではありません（名前付きパイプ、デバイスまたはソケット）</translation>
+    </message>
+    <message>
+        <source>is a folder</source>
+        <translation>フォルダーです</translation>
+    </message>
+    <message>
+        <source>not a local file</source>
+        <translation>ローカルファイルではありません</translation>
+    </message>
+</context>
 </TS>

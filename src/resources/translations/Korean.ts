@@ -305,4 +305,19 @@
         <translation>%1 km/h</translation>
     </message>
 </context>
+<context>
+    <name>VideoFile</name>
+    <message>
+        <source>not a regular file (a named pipe, device or socket)</source>
+        <translation>일반 파일이 아닙니다(명명된 파이프, 장치 또는 소켓)</translation>
+    </message>
+    <message>
+        <source>is a folder</source>
+        <translation>폴더입니다</translation>
+    </message>
+    <message>
+        <source>not a local file</source>
+        <translation>로컬 파일이 아닙니다</translation>
+    </message>
+</context>
 </TS>

@@ -305,4 +305,19 @@
         <translation>%1 km/h</translation>
     </message>
 </context>
+<context>
+    <name>VideoFile</name>
+    <message>
+        <source>not a regular file (a named pipe, device or socket)</source>
+        <translation>nie jest zwykłym plikiem (potok nazwany, urządzenie lub gniazdo)</translation>
+    </message>
+    <message>
+        <source>is a folder</source>
+        <translation>jest folderem</translation>
+    </message>
+    <message>
+        <source>not a local file</source>
+        <translation>nie jest plikiem lokalnym</translation>
+    </message>
+</context>
 </TS>

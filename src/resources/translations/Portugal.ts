@@ -305,4 +305,19 @@
         <translation>%1 km/h</translation>
     </message>
 </context>
+<context>
+    <name>VideoFile</name>
+    <message>
+        <source>not a regular file (a named pipe, device or socket)</source>
+        <translation>não é um ficheiro normal (um pipe com nome, um dispositivo ou um socket)</translation>
+    </message>
+    <message>
+        <source>is a folder</source>
+        <translation>é uma pasta</translation>
+    </message>
+    <message>
+        <source>not a local file</source>
+        <translation>não é um ficheiro local</translation>
+    </message>
+</context>
 </TS>

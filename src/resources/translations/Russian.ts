@@ -305,4 +305,19 @@
         <translation>%1 км/ч</translation>
     </message>
 </context>
+<context>
+    <name>VideoFile</name>
+    <message>
+        <source>not a regular file (a named pipe, device or socket)</source>
+        <translation>не обычный файл (именованный канал, устройство или сокет)</translation>
+    </message>
+    <message>
+        <source>is a folder</source>
+        <translation>это папка</translation>
+    </message>
+    <message>
+        <source>not a local file</source>
+        <translation>не локальный файл</translation>
+    </message>
+</context>
 </TS>

@@ -305,4 +305,19 @@
         <translation>%1 km/h</translation>
     </message>
 </context>
+<context>
+    <name>VideoFile</name>
+    <message>
+        <source>not a regular file (a named pipe, device or socket)</source>
+        <translation>no es un archivo normal (una tubería con nombre, un dispositivo o un socket)</translation>
+    </message>
+    <message>
+        <source>is a folder</source>
+        <translation>es una carpeta</translation>
+    </message>
+    <message>
+        <source>not a local file</source>
+        <translation>no es un archivo local</translation>
+    </message>
+</context>
 </TS>
