@@ -33,6 +33,7 @@ int TelemetryExporter::run()
             status = FileNotRead;
             continue;
         }
+        warnIfTruncated(path, parser->videoInfo(), parser->records());
         if (writer)
             writeSamples(path, *parser, *writer);
         else
@@ -88,7 +89,10 @@ void TelemetryExporter::writeInfo(const QString &path, const ParserObject &parse
                            {"duration", static_cast<qint64>(info.duration)},
                            {"creationTime", creationTime},
                            {"layout", gpsKindName(parser.layout())},
-                           {"records", static_cast<qint64>(parser.records())}};
+                           {"records", static_cast<qint64>(parser.records())},
+                           {"truncated", info.truncated},
+                           {"readableRecords", static_cast<qint64>(info.readableRecords)},
+                           {"recovered", info.recovered}};
     mOutput.write(QJsonDocument(line).toJson(QJsonDocument::Compact));
     mOutput.write("\n");
 }
@@ -112,6 +116,20 @@ void TelemetryExporter::writeSamples(const QString &path, ParserObject &parser,
             writer.writeSample(data);
     }
     writer.endFile();
+}
+
+// A cut file is not an error (what it holds is written), but the user must
+// know that the track ends early or was pieced together by a scan.
+void TelemetryExporter::warnIfTruncated(const QString &path, const VideoInfo &info,
+                                        quint32 records)
+{
+    if (info.recovered)
+        reportError(QStringLiteral("%1: warning: the file is truncated and the index of its "
+                                   "records is lost; %2 records were recovered by scanning the file")
+                        .arg(path).arg(info.readableRecords));
+    else if (info.truncated)
+        reportError(QStringLiteral("%1: warning: the file is truncated; %2 of %3 records are readable")
+                        .arg(path).arg(info.readableRecords).arg(records));
 }
 
 void TelemetryExporter::reportError(const QString &message)

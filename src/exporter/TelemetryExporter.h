@@ -2,6 +2,7 @@
 
 #include "CheckedOutput.h"
 #include "ExportOptions.h"
+#include "VideoInfo.h"
 
 #include <QIODevice>
 
@@ -35,6 +36,7 @@ private:
     std::unique_ptr<TrackWriter> createWriter();
     void writeInfo(const QString &path, const ParserObject &parser);
     void writeSamples(const QString &path, ParserObject &parser, TrackWriter &writer);
+    void warnIfTruncated(const QString &path, const VideoInfo &info, quint32 records);
     void reportError(const QString &message);
 
     int finish(int status);

@@ -10,6 +10,7 @@ namespace {
 constexpr qint64 riffHeaderSize = 12;
 constexpr qint64 mainHeaderSize = 56;
 constexpr qint64 scanBlockSize = 4096;
+constexpr qint64 audioChunkRecordEnd = 8 + 65530 + gpsRecordFieldsSize;
 
 bool isAudioChunk(const char *id)
 {
@@ -21,13 +22,22 @@ bool isAudioChunk(const char *id)
 AVIParser::AVIParser(const QString &path, QObject *parent)
     : ParserObject(path, parent)
 {
+    walk();
+    finishWalk();
+}
+
+void AVIParser::walk()
+{
     seekTo(0);
     const ChunkHeader riff = readChunkHeader();
     if (riff.id != fourCC("RIFF") || riff.type != fourCC("AVI ") || riff.size == 0)
         return;
+    if (riff.size > fileSize() - 8)
+        noteTruncated();
     readMainHeader();
     if (findGpslBlock())
         return;
+    checkTrailingData(riff.size);
     const MoviList movi = findMoviList();
     if (movi.firstChunk < 0)
         return;
@@ -41,10 +51,12 @@ AVIParser::AVIParser(const QString &path, QObject *parent)
 
 AVIParser::ChunkHeader AVIParser::readChunkHeader()
 {
+    char bytes[riffHeaderSize];
+    readBytes(bytes, riffHeaderSize);  // one read: the header search reads little else
     ChunkHeader header;
-    header.id = readFourCC();
-    header.size = readLittleEndian32();
-    header.type = readFourCC();
+    std::memcpy(header.id.data(), bytes, 4);
+    header.size = qFromLittleEndian<quint32>(bytes + 4);
+    std::memcpy(header.type.data(), bytes + 8, 4);
     return header;
 }
 
@@ -84,7 +96,20 @@ bool AVIParser::findGpslBlock()
     recordCount = readBigEndian32();
     tableOffset = position();
     gpsKind = GpsKind::GpslBlock;
+    if (recordCount > (fileSize() - tableOffset) / gpsRecordSize)
+        noteTruncated();
     return true;
+}
+
+// A GPSL block right after the RIFF data whose offset is not in the file's
+// last four bytes was cut before the camera could write them.
+void AVIParser::checkTrailingData(quint32 riffSize)
+{
+    const qint64 riffEnd = 8 + qint64(riffSize);
+    if (riffEnd > fileSize() - 4 || !seekTo(riffEnd))
+        return;
+    if (readFourCC() == fourCC("GPSL"))
+        noteTruncated();
 }
 
 // Looks at every fourth byte from the end of the RIFF header for "LIST",
@@ -136,10 +161,15 @@ quint32 AVIParser::countAudioChunks(const MoviList &movi)
         readBytes(header, 8);
         const quint32 size = qFromLittleEndian<quint32>(header + 4);
         quint64 advance = 8ull + size;
-        if (isAudioChunk(header))
+        if (isAudioChunk(header)) {
             ++audioChunks;
-        else
+            if (chunkStart <= fileSize() - audioChunkRecordEnd)
+                ++readableAudioChunks;
+        } else {
             advance += size & 1u;
+        }
+        if (advance > quint64(fileSize() - chunkStart))
+            noteTruncated();
         chunkStart += static_cast<qint64>(advance);
         consumed += advance;
     }

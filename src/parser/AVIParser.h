@@ -30,9 +30,11 @@ private:
         quint32 size = 0;
     };
 
+    void walk();
     ChunkHeader readChunkHeader();
     bool readMainHeader();
     bool findGpslBlock();
+    void checkTrailingData(quint32 riffSize);
     MoviList findMoviList();
     quint32 countAudioChunks(const MoviList &movi);
 };

@@ -11,6 +11,7 @@ QString gpsKindName(GpsKind kind)
     case GpsKind::GpsMetaTrack: return QStringLiteral("GpsMetaTrack");
     case GpsKind::GpslBlock: return QStringLiteral("GpslBlock");
     case GpsKind::AviAudioChunks: return QStringLiteral("AviAudioChunks");
+    case GpsKind::ScannedRecords: return QStringLiteral("ScannedRecords");
     }
     return QStringLiteral("NoGps");
 }

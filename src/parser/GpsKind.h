@@ -11,7 +11,8 @@ enum class GpsKind {
     Gps0Records,    // records packed in a top-level "gps0" box, 311 apart
     GpsMetaTrack,   // chunks of a meta track whose handler names "gps"
     GpslBlock,      // AVI: "GPSL" block found through the file's last 4 bytes
-    AviAudioChunks  // AVI: inside the "01wb" chunks of the movi list
+    AviAudioChunks, // AVI: inside the "01wb" chunks of the movi list
+    ScannedRecords  // found by scanning a cut file whose index was lost
 };
 
 // The enumerator's own name, as written by the exporter ("GpsBoxTable").

@@ -7,6 +7,9 @@
 // Bytes 0 and 1 are stored plain, every later byte XOR-ed with recordMask.
 constexpr int gpsRecordSize = 312;
 constexpr std::uint8_t recordMask = 0x6B;
+// The fields end with the G-sensor groups: a record of which at least this
+// much lies in the file decodes in full.
+constexpr int gpsRecordFieldsSize = 185;
 
 using GpsRecord = std::array<char, gpsRecordSize>;
 

@@ -4,6 +4,7 @@
 #include <QtEndian>
 
 #include <algorithm>
+#include <cstring>
 #include <limits>
 
 namespace {
@@ -35,14 +36,20 @@ Mp4Parser::Mp4Parser(const QString &path, QObject *parent)
         else if (type == fourCC("gps0"))
             takeGps0Box();
     });
+    finishWalk();
     qDebug() << "fileName:" << path;
     qDebug() << "videoInfo:" << width << height << duration << recordCount;
 }
 
 qint64 Mp4Parser::readBoxHeader()
 {
-    const quint32 size = readBigEndian32();
-    boxType = readFourCC();
+    const qint64 available = fileSize() - position();
+    char header[plainHeaderSize];
+    readBytes(header, plainHeaderSize);  // one read: a walk is mostly headers
+    const quint32 size = qFromBigEndian<quint32>(header);
+    std::memcpy(boxType.data(), header + 4, 4);
+    if (available < plainHeaderSize || (size == 1 && available < largeHeaderSize))
+        noteTruncated();
     if (size == 1) {
         const quint64 largeSize = readBigEndian64();
         if (largeSize < static_cast<quint64>(largeHeaderSize))
@@ -77,8 +84,16 @@ void Mp4Parser::walkBoxes(qint64 payloadSize, Handle handle)
         const qint64 boxBody = bodySize;
         handle(boxType);
         const qint64 remaining = fileSize() - bodyStart;
+        if (boxBody > remaining)
+            noteTruncated();
         seekTo(boxBody > remaining ? fileSize() : bodyStart + boxBody);
     }
+}
+
+qint64 Mp4Parser::currentBoxEnd() const
+{
+    const qint64 bodyStart = position();
+    return bodySize > fileSize() - bodyStart ? fileSize() : bodyStart + bodySize;
 }
 
 void Mp4Parser::parseMoov(qint64 payloadSize)
@@ -111,6 +126,7 @@ void Mp4Parser::takeGps0Box()
 
 void Mp4Parser::takeGpsBoxTable()
 {
+    tableEnd = currentBoxEnd();
     readBigEndian32();
     recordCount = readBigEndian32();
     tableOffset = position();
@@ -199,6 +215,7 @@ void Mp4Parser::parseStbl(qint64 payloadSize, Track &track)
     walkBoxes(payloadSize, [this, &track](const FourCC &type) {
         if (type != fourCC("stco"))
             return;
+        track.chunkTableEnd = currentBoxEnd();
         readBigEndian32();
         track.chunkCount = readBigEndian32();
         track.chunkTable = position();
@@ -211,10 +228,12 @@ void Mp4Parser::classifyTrack(const Track &track)
     if (name.contains("ambarella ext")) {
         gpsKind = GpsKind::ExtTrack;
         tableOffset = track.chunkTable;
+        tableEnd = track.chunkTableEnd;
         recordCount = track.chunkCount;
     } else if (track.kind == HandlerKind::Meta && name.contains("gps")) {
         gpsKind = GpsKind::GpsMetaTrack;
         tableOffset = track.chunkTable;
+        tableEnd = track.chunkTableEnd;
         recordCount = track.chunkCount;
     } else if (track.kind == HandlerKind::Sound && track.chunkCount > 0) {
         probeFreeGps(track);
@@ -233,6 +252,7 @@ void Mp4Parser::probeFreeGps(const Track &track)
         if (QByteArray::fromRawData(marker, 7) == "freeGPS") {
             gpsKind = GpsKind::AudioFreeGps;
             tableOffset = track.chunkTable;
+            tableEnd = track.chunkTableEnd;
             recordCount = track.chunkCount;
             probeOffset = probe;
             break;

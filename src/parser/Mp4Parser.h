@@ -25,6 +25,7 @@ private:
         quint32 creationTime = 0;
         QByteArray handlerName;
         qint64 chunkTable = 0;   // first entry of the track's stco
+        qint64 chunkTableEnd = 0;
         quint32 chunkCount = 0;
     };
 
@@ -35,6 +36,9 @@ private:
     // handler reads what it needs and the walk continues at the box's end.
     template<typename Handle>
     void walkBoxes(qint64 payloadSize, Handle handle);
+    // Where the box whose body starts at the current position ends, or the
+    // end of the file if it runs past it.
+    qint64 currentBoxEnd() const;
 
     void parseMoov(qint64 payloadSize);
     void parseTrak(qint64 payloadSize);

@@ -1,6 +1,7 @@
 #include "ParserObject.h"
 
 #include "CancelScope.h"
+#include "RecordSignature.h"
 #include "RhumbBearing.h"
 #include "VideoFile.h"
 
@@ -19,6 +20,8 @@ constexpr qint64 freeGpsAddition = 14;
 constexpr qint64 gps0RecordStride = 311;
 constexpr qint64 gpslRecordStride = 312;
 constexpr qint64 audioChunkRecordOffset = 65530;
+constexpr qint64 tableBlockSize = 4096;
+constexpr qint64 scanBlockSize = 64 * 1024;
 // A fix that moved less than this in both coordinates is GPS noise, not
 // travel; a car on a road along a parallel or a meridian moves in one only.
 constexpr double minimumMove = 1e-5;
@@ -109,6 +112,9 @@ VideoInfo ParserObject::videoInfo() const
     info.height = height;
     info.duration = duration;
     info.creationTime = creationTime;
+    info.truncated = mTruncated;
+    info.readableRecords = mReadableRecords;
+    info.recovered = mRecovered;
     return info;
 }
 
@@ -124,13 +130,15 @@ bool ParserObject::getGpsData(int second, GpsData &data)
 
     // Until a record has been read, data stays all zero: a failed request
     // must not hand back the second it was asked for.
+    // A record whose fields run past the end of the file would decode as a
+    // sample of zeros: the file was cut there, or the table points too far.
     const qint64 recordStart = recordPosition(entry);
-    if (recordStart < 0 || !seekTo(recordStart))
+    if (recordStart < 0 || recordStart > mFileSize - gpsRecordFieldsSize || !seekTo(recordStart))
         return false;
     GpsRecord record;
     const qint64 delivered = readBytes(record.data(), gpsRecordSize);
-    if (delivered <= 0)
-        return false;  // the table points past the end of the file
+    if (delivered < gpsRecordFieldsSize)
+        return false;
     toggleRecordMask(record);
     // Bytes the file did not hold stay zero rather than the mask's value.
     std::memset(record.data() + delivered, 0, gpsRecordSize - delivered);
@@ -169,8 +177,130 @@ qint64 ParserObject::recordPosition(quint32 entry)
         return tableOffset + entry * gpslRecordStride;
     case GpsKind::AviAudioChunks:
         return audioChunkRecordPosition(entry);
+    case GpsKind::ScannedRecords:
+        return entry < static_cast<quint32>(mScannedRecords.size()) ? mScannedRecords[entry] : -1;
     }
     return -1;
+}
+
+void ParserObject::finishWalk()
+{
+    mReadableRecords = countReadableRecords();
+    if (mTruncated && indexMayBeLost())
+        scanForRecords();
+}
+
+quint32 ParserObject::countReadableRecords()
+{
+    switch (gpsKind) {
+    case GpsKind::NoGps:
+        return 0;
+    case GpsKind::ExtTrack:
+        return countReadableTableEntries(4, extTrackAddition);
+    case GpsKind::GpsBoxTable:
+        return countReadableTableEntries(8, gpsBoxAddition);
+    case GpsKind::AudioFreeGps:
+        return countReadableTableEntries(4, probeOffset + freeGpsAddition);
+    case GpsKind::GpsMetaTrack:
+        return countReadableTableEntries(4, 0);
+    case GpsKind::Gps0Records:
+        return packedRecordsInFile(gps0RecordStride);
+    case GpsKind::GpslBlock:
+        return packedRecordsInFile(gpslRecordStride);
+    case GpsKind::AviAudioChunks:
+        return readableAudioChunks;
+    case GpsKind::ScannedRecords:
+        return recordCount;
+    }
+    return 0;
+}
+
+// Reads the table a block at a time, never beyond its box or the file, and
+// counts the entries whose record has its fields inside the file.
+quint32 ParserObject::countReadableTableEntries(qint64 entrySize, qint64 addition)
+{
+    const qint64 end = qMin(tableEnd, mFileSize);
+    if (tableOffset <= 0 || end <= tableOffset || !seekTo(tableOffset))
+        return 0;
+    const quint64 entries = qMin<quint64>(qMin<quint64>(recordCount, recordCheckLimit),
+                                          static_cast<quint64>((end - tableOffset) / entrySize));
+    const qint64 lastRecordStart = mFileSize - gpsRecordFieldsSize;
+    char block[tableBlockSize];
+    quint32 readable = 0;
+    for (quint64 done = 0; done < entries && takeWalkStep();) {
+        const quint64 count = qMin<quint64>(entries - done, tableBlockSize / entrySize);
+        readBytes(block, static_cast<qint64>(count) * entrySize);
+        for (quint64 i = 0; i < count; ++i) {
+            const qint64 recordStart = qFromBigEndian<quint32>(block + i * entrySize) + addition;
+            readable += recordStart <= lastRecordStart ? 1 : 0;
+        }
+        done += count;
+    }
+    return readable;
+}
+
+quint32 ParserObject::packedRecordsInFile(qint64 stride) const
+{
+    const qint64 room = mFileSize - gpsRecordFieldsSize - tableOffset;
+    if (room < 0)
+        return 0;
+    return static_cast<quint32>(qMin<qint64>(recordCount, room / stride + 1));
+}
+
+// Packed records and audio chunks need no index beyond the walk itself: what
+// the cut left of them is already counted. A table that lost entries, or no
+// layout at all, may leave records in the file that nothing points to.
+bool ParserObject::indexMayBeLost() const
+{
+    switch (gpsKind) {
+    case GpsKind::NoGps:
+        return true;
+    case GpsKind::ExtTrack:
+    case GpsKind::GpsBoxTable:
+    case GpsKind::AudioFreeGps:
+    case GpsKind::GpsMetaTrack:
+        return mReadableRecords < recordCount;
+    default:
+        return false;
+    }
+}
+
+// Looks at every offset of the file for a record, a block at a time with
+// enough overlap for a record that straddles two blocks. Records follow each
+// other at least 311 bytes apart (packed gps0 records), so the search goes on
+// that far after each one found. Recovery replaces the layout only when it
+// finds more records than the layout still offers.
+void ParserObject::scanForRecords()
+{
+    QByteArray block(scanBlockSize + gpsRecordFieldsSize - 1, Qt::Uninitialized);
+    QVector<qint64> found;
+    qint64 candidate = 0;
+    for (qint64 blockStart = 0; blockStart <= mFileSize - gpsRecordFieldsSize
+                                && quint32(found.size()) < recordCheckLimit && takeWalkStep();
+         blockStart += scanBlockSize) {
+        if (!seekTo(blockStart))
+            break;
+        const qint64 delivered = readBytes(block.data(), block.size());
+        candidate = qMax(candidate, blockStart);
+        const qint64 candidatesEnd =
+            blockStart + qMin(scanBlockSize, delivered - gpsRecordFieldsSize + 1);
+        while (candidate < candidatesEnd && quint32(found.size()) < recordCheckLimit) {
+            const char *bytes = block.constData() + (candidate - blockStart);
+            if (hasHemisphereLetters(bytes) && hasRecordSignature(bytes)) {
+                found.append(candidate);
+                candidate += gps0RecordStride;
+            } else {
+                ++candidate;
+            }
+        }
+    }
+    if (quint32(found.size()) <= mReadableRecords)
+        return;
+    gpsKind = GpsKind::ScannedRecords;
+    mScannedRecords = found;
+    recordCount = mReadableRecords = static_cast<quint32>(found.size());
+    tableOffset = found.first();
+    mRecovered = true;
 }
 
 // Audio chunks are counted from 1: entry e is the e-th "01wb" chunk of the
@@ -301,7 +431,8 @@ bool ParserObject::seekTo(qint64 target)
 {
     if (target < 0 || !file.isOpen() || CancelScope::requested())
         return false;
-    return file.seek(target);
+    // Walks mostly seek to where the last read ended; that costs no call.
+    return file.pos() == target || file.seek(target);
 }
 
 bool ParserObject::takeWalkStep()

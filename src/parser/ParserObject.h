@@ -8,6 +8,7 @@
 
 #include <QFile>
 #include <QObject>
+#include <QVector>
 
 // Base of the container parsers. Owns the open video file and the results of
 // the container walk (done by the subclass constructors), and decodes the
@@ -43,6 +44,8 @@ public:
     // hold a few thousand; a file that claims millions of empty boxes ends
     // its walk here instead of keeping the worker busy for minutes.
     static constexpr int walkStepLimit = 1 << 20;
+    // At most this many records are counted or found by a scan (three days).
+    static constexpr quint32 recordCheckLimit = 1u << 18;
 
 protected:
     quint16 readBigEndian16();
@@ -59,6 +62,12 @@ protected:
     bool atEnd() const { return file.pos() >= mFileSize; }
     // Counts one walk step; false once the walk has used all of them.
     bool takeWalkStep();
+    // The walk met a box or chunk that runs past the end of the file.
+    void noteTruncated() { mTruncated = true; }
+    // Called by the subclass once its walk is done: counts the records that
+    // are really readable and, when the file was cut and the index of its
+    // records is missing or cut, looks for the records themselves.
+    void finishWalk();
 
     bool decodeRecord(int entry, const GpsRecord &record, GpsData &data);
 
@@ -71,6 +80,10 @@ protected:
     qint64 tableOffset = 0;
     quint32 recordCount = 0;
     quint32 probeOffset = 0;
+    // Table kinds: where the box holding the table ends.
+    qint64 tableEnd = 0;
+    // AviAudioChunks: chunks whose record lies in the file (set by the walk).
+    quint32 readableAudioChunks = 0;
     qint32 lastIndex = 0;
     double lastLongitude = 0.0;
     double lastLatitude = 0.0;
@@ -81,9 +94,19 @@ protected:
 private:
     qint64 recordPosition(quint32 entry);
     qint64 audioChunkRecordPosition(quint32 entry);
+    quint32 countReadableRecords();
+    quint32 countReadableTableEntries(qint64 entrySize, qint64 addition);
+    quint32 packedRecordsInFile(qint64 stride) const;
+    bool indexMayBeLost() const;
+    void scanForRecords();
     void updateCourse(int entry, GpsData &data);
 
     qint64 mFileSize = 0;
+    bool mTruncated = false;
+    bool mRecovered = false;
+    quint32 mReadableRecords = 0;
+    // ScannedRecords: where each record found lies, in file order.
+    QVector<qint64> mScannedRecords;
     qint64 mBytesRead = 0;
     int mWalkStepsLeft = walkStepLimit;
     // Where the last audio chunk served lies, so that a play-through walks

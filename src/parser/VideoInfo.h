@@ -12,6 +12,15 @@ struct VideoInfo
     qint32 height = 0;
     quint32 duration = 0;   // whole seconds, truncated
     QDateTime creationTime; // video track creation time (MP4 only)
+    // A box or chunk runs past the end of the file: the recording was cut
+    // short, typically by a card pulled while the camera was writing.
+    bool truncated = false;
+    // Records whose fields lie wholly inside the file, of those the file's
+    // index claims (or, when recovered, of those the scan found).
+    quint32 readableRecords = 0;
+    // The index of the records was missing or cut, and the records were
+    // found by scanning the file for them.
+    bool recovered = false;
 };
 
 Q_DECLARE_METATYPE(VideoInfo)

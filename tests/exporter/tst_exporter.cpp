@@ -135,6 +135,11 @@ private slots:
         drive[9] = SampleRecord::fix(-33.9018, -70.6018, 50, "20261399999999").stored();
         QVERIFY(Mp4Sample().movie(1000, 11000).videoTrack(1920, 1080, 3900000000u).gps0(drive)
                     .write(path("drive.mp4")));
+        // Cut 200 bytes into the sixth record from the end (records are 311
+        // bytes): record 6 keeps 111 bytes, short of its G-sensor fields.
+        QFile cut(path("cut.mp4"));
+        const QByteArray whole = Mp4Sample().movie(1000, 11000).videoTrack(1920, 1080).gps0(drive).bytes();
+        QVERIFY(cut.open(QIODevice::WriteOnly) && cut.write(whole.chopped(5 * 311 + 200)) > 0);
         // One point only, and a name that XML must escape.
         QVERIFY(AviSample().mainHeader(40000, 150, 1280, 720).videoChunk(100)
                     .gpslBlock(straightDrive(2, 51.5, -0.1)).write(path("errand <&>.avi")));
@@ -230,10 +235,16 @@ private slots:
         const QString created = QDateTime(QDate(1904, 1, 1), QTime(0, 0)).addSecs(3900000000u)
                                     .toString("yyyy-MM-ddTHH:mm:ss");
         const QString info = R"({"creationTime":%1,"duration":%2,"file":"%3","height":%4,)"
-                             R"("layout":"%5","records":%6,"width":%7})";
+                             R"("layout":"%5","readableRecords":%6,"records":%7,"recovered":false,)"
+                             R"("truncated":%8,"width":%9})";
         row("info", {"--info", drive}, 0, 1,
-            info.arg('"' + created + '"', "11", drive, "1080", "Gps0Records", "12", "1920"), "");
-        row("info, no moov", {"--info", noMoov}, 0, 1, info.arg("null", "0", noMoov, "0", "NoGps", "0", "0"), "");
+            info.arg('"' + created + '"', "11", drive, "1080", "Gps0Records", "12", "12", "false", "1920"), "");
+        row("info, no moov", {"--info", noMoov}, 0, 1, info.arg("null", "0", noMoov, "0", "NoGps", "0", "0", "false", "0"), "");
+        const QString cut = path("cut.mp4");
+        const QString cutWarning = cut + ": warning: the file is truncated; 6 of 12 records are readable\n";
+        row("info, cut", {"--info", cut}, 0, 1, R"("readableRecords":6,"records":12,"recovered":false,"truncated":true)", cutWarning);
+        // Seconds 0 to 4 show records 1 to 5; record 6 is not half decoded.
+        row("samples, cut", {cut}, 0, 5, R"("second":4,)", cutWarning);
         row("info with a missing file", {"--info", missing, drive}, 1, 1, "Gps0Records", missing);
         row("missing file among others", {drive, missing, clip}, 1, 12, "", missing);
         // Nothing but regular files is opened, and a named pipe never blocks.

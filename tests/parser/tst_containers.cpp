@@ -146,6 +146,126 @@ private slots:
             if (cut < 1024 || cut >= file.size() - 2048 || cut % stride == 0)
                 QVERIFY2(handle.resize(cut) && parsesSanely(path), QByteArray::number(cut).data());
     }
+
+    // A walk visits about a million headers at most: files of one and a half
+    // million stop well before their end, in each of the walk's loops (the
+    // top level of an MP4 file is walked as moov is).
+    void stepBudget_data()
+    {
+        QTest::addColumn<QString>("fileName");
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<int>("megabytesRead");  // at most
+
+        const int boxes = 1500000;
+        const QByteArray emptyBoxes = boxHeader(0, "free").repeated(boxes);  // 12 MB
+        QTest::newRow("inside moov") << "clip.mp4" << box("moov", emptyBoxes) << 9;
+        // No hdrl: the search for the main header reads 12 bytes at a time
+        // through the whole movi list (18 MB), whose chunks are never walked.
+        const QByteArray junk = chunk("JUNK", "abcd").repeated(boxes);
+        QTest::newRow("AVI header search") << "clip.avi"
+            << list("AVI ", list("movi", junk), "RIFF") << 13;
+        const QByteArray hdrl = list("hdrl", chunk("avih", QByteArray(56, '\0')));
+        QTest::newRow("AVI movi chunks") << "clip.avi"
+            << list("AVI ", hdrl + list("movi", chunk("00dc", {}).repeated(boxes)), "RIFF") << 9;
+    }
+
+    void stepBudget()
+    {
+        QFETCH(QString, fileName);
+        QFETCH(QByteArray, file);
+        const std::unique_ptr<ParserObject> parser = createParser(mDir.write(fileName, file));
+        QVERIFY(!parser->videoInfo().truncated);
+        QFETCH(int, megabytesRead);
+        QVERIFY2(parser->bytesRead() <= megabytesRead * 1000000ll,
+                 qPrintable(QString::number(parser->bytesRead())));
+    }
+
+    // Files cut short as by a card pulled while recording. Whatever the walk
+    // finds is told; where the records are in the file but the index that
+    // points to them is lost or cut, a scan finds them.
+    void cutShort_data()
+    {
+        QTest::addColumn<QString>("fileName");
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<uint>("records");
+        QTest::addColumn<uint>("readable");
+        QTest::addColumn<bool>("truncated");
+        QTest::addColumn<bool>("recovered");
+
+        const QVector<GpsRecord> drive = straightDrive(5);
+        const auto video = [] { return Mp4Sample().movie(1000, 60000).videoTrack(1920, 1080); };
+        // Records are 311 bytes in gps0, 312 elsewhere, their fields the first 185.
+        const auto row = [](const char *name, const char *fileName, const QByteArray &file,
+                             qint64 kept, const char *kind, uint records, uint readable,
+                             bool truncated, bool recovered) {
+            QTest::newRow(name) << QString(fileName) << file.left(kept) << QString(kind) << records
+                                << readable << truncated << recovered;
+        };
+        const auto inMoov = [](const QByteArray &file) { return file.indexOf("moov") + 40; };
+
+        const QByteArray gps0 = video().gps0(drive).bytes();
+        row("gps0, whole", "clip.mp4", gps0, gps0.size(), "Gps0Records", 5, 5, false, false);
+        row("gps0, cut in record 3", "clip.mp4", gps0, gps0.size() - 311 - 200, "Gps0Records", 5, 3,
+            true, false);
+        const QByteArray table = video().gpsBox(drive).bytes();
+        row("gps box, whole", "clip.mp4", table, table.size(), "GpsBoxTable", 5, 5, false, false);
+        row("gps box lost with moov", "clip.mp4", table, inMoov(table), "ScannedRecords", 5, 5, true, true);
+        // 4 bytes skipped, the count, then two whole entries of 8 bytes.
+        row("gps box cut after two entries", "clip.mp4", table, table.lastIndexOf("gps ") + 4 + 8 + 19,
+            "ScannedRecords", 5, 5, true, true);
+        const QByteArray ext = video().extTrack(drive).bytes();
+        row("ext track, moov cut", "clip.mp4", ext, inMoov(ext), "ScannedRecords", 5, 5, true, true);
+        const QByteArray meta = video().metaTrack(drive).bytes();
+        row("meta track, moov cut", "clip.mp4", meta, inMoov(meta), "ScannedRecords", 5, 5, true, true);
+        const QByteArray freeGps = video().freeGpsTrack(drive).bytes();
+        row("freeGPS, moov cut", "clip.mp4", freeGps, inMoov(freeGps), "ScannedRecords", 5, 5, true,
+            true);
+        const QByteArray plainVideo = video().bytes();
+        row("no records, mdat cut", "clip.mp4", plainVideo, 45, "NoGps", 0, 0, true, false);
+        // The same form but for a hemisphere letter: the scan must not take it.
+        QVector<SampleRecord> noHemisphere(5, SampleRecord::fix(22.5, 114.0));
+        for (SampleRecord &record : noHemisphere)
+            record.latHemisphere = 'X';
+        const QByteArray unlike = video().gpsBox(storedRecords(noHemisphere)).bytes();
+        row("unlike records are not taken", "clip.mp4", unlike, inMoov(unlike), "NoGps", 0, 0, true,
+            false);
+
+        const auto camera = [] { return AviSample().mainHeader(33333, 1800, 1280, 720); };
+        const QByteArray gpsl = camera().gpslBlock(drive).bytes();
+        // The offset in the last four bytes is gone and record 4 keeps 208 bytes.
+        row("GPSL, its offset cut off", "clip.avi", gpsl, gpsl.size() - 4 - 104, "ScannedRecords", 5,
+            5, true, true);
+        const QByteArray chunks = camera().audioRecords(drive).bytes();
+        // idx1's header and 200 bytes of the last record go: chunk 5 keeps 112.
+        row("audio chunks, last record cut", "clip.avi", chunks, chunks.size() - 8 - 200,
+            "AviAudioChunks", 5, 4, true, false);
+    }
+
+    void cutShort()
+    {
+        QFETCH(QString, fileName);
+        QFETCH(QByteArray, file);
+        QFETCH(uint, readable);
+        const std::unique_ptr<ParserObject> parser = createParser(mDir.write(fileName, file));
+        const VideoInfo info = parser->videoInfo();
+        QTEST(gpsKindName(parser->layout()), "kind");
+        QTEST(parser->records(), "records");
+        QCOMPARE(info.readableRecords, readable);
+        QTEST(info.truncated, "truncated");
+        QTEST(info.recovered, "recovered");
+        QVERIFY(parser->bytesRead() <= 2 * file.size() + 4096);  // one scan at most
+
+        // Second s shows record s + 1, but in audio chunks; records past the cut give nothing.
+        const int firstShown = parser->layout() == GpsKind::AviAudioChunks ? 0 : 1;
+        const int served = int(readable) - firstShown;
+        GpsData data;
+        for (int second = 0; second < served; ++second) {
+            QVERIFY2(parser->getGpsData(second, data), qPrintable(QString::number(second)));
+            QCOMPARE(QByteArray(data.dateTime), straightDriveTime(second + firstShown));
+        }
+        QVERIFY(!parser->getGpsData(qMax(served, 0), data));
+    }
 };
 
 QTEST_GUILESS_MAIN(tst_Containers)

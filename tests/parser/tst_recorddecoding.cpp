@@ -1,3 +1,4 @@
+#include "BoxWriter.h"
 #include "Mp4Parser.h"
 #include "Mp4Sample.h"
 #include "RhumbBearing.h"
@@ -17,6 +18,17 @@ static double referenceCourse(QPointF from, QPointF to)  // x longitude, y latit
     const double course = std::atan2((to.x() - from.x()) * M_PI / 180,
                               mercator(to.y()) - mercator(from.y())) * 180 / M_PI;
     return course < 0 ? course + 360 : course;
+}
+
+// A record as a camera stores it, written out byte for byte: two plain bytes,
+// then text XOR-ed with 0x6B (so '2' is 'Y', '0' is '[', NUL is 'k'), each
+// field at its offset.
+static QByteArray storedRecord(const QVector<QPair<int, QByteArray>> &fields)
+{
+    QByteArray record = QByteArray("\x01\x02") + QByteArray(310, 'k');
+    for (const auto &field : fields)
+        record.replace(field.first, field.second.size(), field.second);
+    return record;
 }
 
 // Records go through a real gps0 file, whose entry 1 is the one second 0 shows.
@@ -77,15 +89,66 @@ private slots:
                   double(data.number57), data.gX, data.gY, data.gZ}), "values");
     }
 
-    // Bytes the file doesn't hold read as zeros, not as descrambled garbage;
-    // a record of which no byte is left gives no sample.
+    // A record cut by the end of the file is served only while all of its
+    // fields are there (the last, the third G-sensor group, ends at byte 185):
+    // a half record would decode as a sample of zeros.
+    void recordCutByEndOfFile_data()
+    {
+        QTest::addColumn<int>("keptBytes");
+        QTest::addColumn<bool>("served");
+        QTest::newRow("no byte") << 0 << false;
+        QTest::newRow("date only") << 22 << false;
+        QTest::newRow("last G-sensor digit missing") << 184 << false;
+        QTest::newRow("fields whole") << 185 << true;
+    }
+
     void recordCutByEndOfFile()
     {
+        QFETCH(int, keptBytes);
         GpsData data;
-        QVERIFY(!decode(SampleRecord(), data, 0));
-        QVERIFY(decode(SampleRecord(), data, 13));
-        QCOMPARE(QByteArray(data.dateTime), QByteArray("20261"));
-        QCOMPARE(data.gZ, 0.0f);  // "+100" when stored
+        QTEST(decode(SampleRecord(), data, keptBytes), "served");
+        QCOMPARE(data.gZ, keptBytes == 185 ? 1.0f : 0.0f);  // "+100" when stored
+    }
+
+    // Stored bytes typed in, not made by the sample writer (which shares the
+    // mask with the decoder): read from a gps0 box, and found by the scan of
+    // a file cut before any index was written.
+    void storedBytes_data()
+    {
+        QTest::addColumn<QByteArray>("stored");
+        QTest::addColumn<QByteArray>("dateTime");
+        QTest::addColumn<QByteArray>("hemispheres");
+        QTest::addColumn<QVector<double>>("values");  // latitude, longitude, speed, number57, gX, gY, gZ
+
+        // 2024-02-29 23:59:60, S 33 51.2345', W 070 38.5', 120 km/h, -1.23 +0.45 +1.00 g
+        QTest::newRow("south-west, leap second") << storedRecord({{8, "Y[Y_[YYRYX^R]["}, {38, "8"},
+            {39, "XX^ZYX_^"}, {47, "<"}, {48, "[\\[XS^[[["}, {57, "[[ZYX"}, {62, "ZY["},
+            {173, "FZYX@[_^@Z[["}}) << QByteArray("20240229235960") << QByteArray("SW")
+            << QVector<double>{33 + 51.2345 / 60, 70 + 38.5 / 60, 120, 123, -1.23f, 0.45f, 1};
+        // 2026-12-06 10:15:00, N 22 32.3456', E 114 03.5', 87 km/h, +0.12 -0.98 +1.00 g
+        QTest::newRow("north-east") << storedRecord({{8, "Y[Y]ZY[]Z[Z^[["}, {38, "%"},
+            {39, "YYXYX_^]"}, {47, "."}, {48, "ZZ_[X^[[["}, {57, "[[[[["}, {62, "[S\\"},
+            {173, "@[ZYF[RS@Z[["}}) << QByteArray("20261206101500") << QByteArray("NE")
+            << QVector<double>{22 + 32.3456 / 60, 114 + 3.5 / 60, 87, 0, 0.12f, -0.98f, 1};
+    }
+
+    void storedBytes()
+    {
+        QFETCH(QByteArray, stored);
+        // Second 0 shows entry 1: the same record stands before and after it.
+        const QByteArray packed = stored.left(311).repeated(3);
+        const QByteArray cut = BoxWriter::box("mdat", stored.repeated(3) + QByteArray(4000, 'k'));
+        const QString files[] = {mDir.write("clip.mp4", BoxWriter::box("gps0", packed)),
+                                 mDir.write("cut.mp4", cut.left(cut.size() - 3000))};
+        for (const QString &file : files) {
+            GpsData data;
+            Mp4Parser parser(file);
+            QVERIFY2(parser.getGpsData(0, data), qPrintable(file));
+            QTEST(QByteArray(data.dateTime), "dateTime");
+            QTEST(QByteArray(1, data.latHemisphere) + data.lonHemisphere, "hemispheres");
+            QTEST((QVector<double>{data.latitude, data.longitude, double(data.speed),
+                      double(data.number57), data.gX, data.gY, data.gZ}), "values");
+        }
     }
 
     void courseOfSamples_data()
