@@ -6,6 +6,7 @@
 
 #include <QtTest>
 
+#include <atomic>
 #include <memory>
 
 namespace {
@@ -83,6 +84,42 @@ private slots:
         worker.reset();
         QCoreApplication::sendPostedEvents();  // what it sent before it ended
         QCOMPARE(reports.events, expected);
+    }
+
+    // Thousands of requests, each made just as the worker goes back to sleep
+    // after answering the one before (at varying moments, to meet every
+    // point between its check for a request and its wait): the last request
+    // of each round must be served, and at once.
+    void lastRequestServed_data()
+    {
+        QTest::addColumn<int>("burst");  // requests per round
+        QTest::newRow("one at a time") << 1;
+        QTest::newRow("bursts of three") << 3;
+    }
+
+    void lastRequestServed()
+    {
+        QFETCH(int, burst);
+        VideoParser worker;
+        std::atomic<int> lastServed{-1};
+        QSemaphore answers;
+        connect(&worker, &VideoParser::gpsDataChanged, &worker, [&](int, const GpsData &data) {
+            lastServed = data.second;
+            answers.release();
+        }, Qt::DirectConnection);
+        worker.startParsing(QUrl::fromLocalFile(mDrive), 1);
+        for (int round = 0; round < 4000; ++round) {
+            int wanted = -1;
+            for (int i = 0; i < burst; ++i) {
+                wanted = (round * burst + i) % 9;  // seconds 0 to 8 have samples
+                worker.setSecond(wanted);
+            }
+            do {
+                QVERIFY2(answers.tryAcquire(1, 5000), qPrintable(QString("round %1").arg(round)));
+            } while (lastServed != wanted);
+            for (volatile int spin = 0; spin < (round % 50) * 20; ++spin) {
+            }
+        }
     }
 
     void destroy_data()

@@ -193,6 +193,29 @@ private slots:
         QCOMPARE(slider->value(), moved.isEmpty() ? position : moved[0][0].toInt());
     }
 
+    // Miles per hour are truncated from km/h / 1.609344: 220 km/h is 136.7 mph
+    // but 137.5 with 1.6 km to the mile; 999 is 620.7 mph, 624.4 with 1.6.
+    void speedText_data()
+    {
+        QTest::addColumn<int>("unit");
+        QTest::addColumn<int>("speed");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("km/h, padded") << 0 << 7 << "007 km/h";
+        QTest::newRow("km/h as stored") << 0 << 161 << "161 km/h";
+        QTest::newRow("161 km/h") << 1 << 161 << "100 MPH";
+        QTest::newRow("220 km/h") << 1 << 220 << "136 MPH";
+        QTest::newRow("999 km/h") << 1 << 999 << "620 MPH";
+        QTest::newRow("1 km/h is under a mile") << 1 << 1 << "000 MPH";
+    }
+    void speedText()
+    {
+        QFETCH(int, unit);
+        QFETCH(int, speed);
+        Configuration::instance()->setSpeedUnit(unit);
+        mPanel->setSpeed(speed);
+        QTEST(text(*mPanel, "pBtn_SP"), "text");
+    }
+
     // Translated form texts come back; the values shown by the display calls
     // stay; the speed is rewritten in the translated text of the configured unit.
     void languageChange()
