@@ -53,7 +53,12 @@ void MoveFilter::pressed(const QMouseEvent *event)
     if (mWindow->isMaximized() || event->button() != Qt::LeftButton)
         return;
     // Where the window was grabbed, so that this point stays under the cursor.
-    mPressPos = event->globalPos() - mWindow->pos();
+    // It is taken from the event, relative to the window, never from the
+    // window's position: under a window manager that reparents and places a
+    // dialog, Qt may still hold (0, 0) for it, and the first move would
+    // throw the dialog to the corner. The offset of a frame, if any, is
+    // added because moving places the frame.
+    mPressPos = event->windowPos().toPoint() + (mWindow->geometry().topLeft() - mWindow->pos());
     mPressed = true;
 }
 

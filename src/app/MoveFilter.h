@@ -40,5 +40,5 @@ private:
     QWidget *mWindow;
     QObject *mTarget;
     bool mPressed = false;
-    QPoint mPressPos;
+    QPoint mPressPos; // the grabbed point, relative to the window's frame
 };
