@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
+#include <QLockFile>
 #include <QMetaEnum>
 #include <QMutexLocker>
 #include <QSettings>
@@ -24,16 +25,40 @@ const QString mapsKey = QStringLiteral("maps");
 const QString screenshotKey = QStringLiteral("ScreenshotSavePath");
 const QString speedUnitKey = QStringLiteral("speedUnit");
 const QString videoFolderKey = QStringLiteral("videoFilePath");
+const QString splitterKey = QStringLiteral("playlistSplitter");
 
 // Whether the settings file in `folder` can be written, tried for real:
-// permission bits say nothing to root or about read-only mounts.
+// permission bits say nothing to root or about read-only mounts, and a full
+// disk still opens files; only writing a file of the settings' size tells.
 bool canWriteSettingsInto(const QString &folder)
 {
     QFile existing(folder + QLatin1Char('/') + fileBaseName);
-    if (existing.exists())
-        return existing.open(QIODevice::WriteOnly | QIODevice::Append);
+    if (existing.exists() && !existing.open(QIODevice::WriteOnly | QIODevice::Append))
+        return false;
     QTemporaryFile probe(folder + QStringLiteral("/configuration-XXXXXX.ini"));
-    return probe.open();
+    const QByteArray filler(4096, ' ');
+    return probe.open() && probe.write(filler) == filler.size() && probe.flush();
+}
+
+// A lock is held only for the moment of a write; one that stays is what a
+// start killed while writing left behind, and it would make every write of
+// this run wait for it. QLockFile itself sees through locks of processes
+// that are gone, but not through empty ones or a number now reused.
+void releaseStaleLock(const QString &filePath)
+{
+    const QString lockPath = filePath + QStringLiteral(".lock");
+    if (!QFile::exists(lockPath))
+        return;
+    QLockFile lock(lockPath);
+    if (!lock.tryLock(250) && lock.error() == QLockFile::LockFailedError)
+        QFile::remove(lockPath);
+}
+
+bool isKnownService(const QVariant &stored)
+{
+    bool isNumber = false;
+    const int map = stored.toInt(&isNumber);
+    return isNumber && (map == BaiduMap || map == GoogleMap);
 }
 
 QString firstStandardFolder(QStandardPaths::StandardLocation location)
@@ -58,7 +83,7 @@ Configuration *Configuration::instance()
 {
     // Thread-safe initialisation of a local static; never destroyed.
     static Configuration *const theInstance = [] {
-        auto *configuration = new Configuration(defaultFilePath());
+        auto *configuration = new Configuration(defaultFilePath(), userConfigFolder());
         // Queued signals and the deferred file write belong on the GUI thread.
         if (QCoreApplication *application = QCoreApplication::instance())
             configuration->moveToThread(application->thread());
@@ -67,12 +92,53 @@ Configuration *Configuration::instance()
     return theInstance;
 }
 
-Configuration::Configuration(const QString &filePath)
-    : mSettings(new QSettings(filePath, QSettings::IniFormat, this))
+Configuration::Configuration(const QString &filePath, const QString &fallbackFolder)
+    : mFallbackFolder(fallbackFolder)
 {
     qRegisterMetaType<MapTypes>("MapTypes");
     TranslationResources::initialise();
+    mSettings = openSettings(filePath);
+    if (!mSettings && !fallbackFolder.isEmpty())
+        mSettings = openSettings(fallbackFolder + QLatin1Char('/') + fileBaseName);
+    // Nothing usable anywhere: the defaults, kept for this run only.
+    if (!mSettings)
+        mSettings = new QSettings(QString(), QSettings::IniFormat, this);
     mSettings->installEventFilter(this);
+}
+
+// The settings on `filePath`, after a file that would stall or be ignored
+// has been set aside; none when such a file cannot be moved out of the way.
+QSettings *Configuration::openSettings(const QString &filePath)
+{
+    releaseStaleLock(filePath);
+    if (QFileInfo(filePath).size() > largestFileSize && setAside(filePath).isEmpty())
+        return nullptr;
+    auto *settings = new QSettings(filePath, QSettings::IniFormat, this);
+    // A file the settings layer cannot parse is never written again either.
+    if (settings->status() == QSettings::FormatError) {
+        delete settings;
+        if (setAside(filePath).isEmpty())
+            return nullptr;
+        settings = new QSettings(filePath, QSettings::IniFormat, this);
+    }
+    return settings;
+}
+
+// Renames the file to a free name ending in ".bad"; empty when it cannot.
+QString Configuration::setAside(const QString &filePath)
+{
+    for (int attempt = 1; attempt <= 100; ++attempt) {
+        const QString name = attempt == 1 ? filePath + QStringLiteral(".bad")
+                                          : QStringLiteral("%1.%2.bad").arg(filePath).arg(attempt);
+        if (QFile::exists(name))
+            continue;
+        if (!QFile::rename(filePath, name))
+            break;
+        addNotice(NoticeKind::SetAside, filePath, name);
+        return name;
+    }
+    qWarning() << "cannot set aside the settings file" << filePath;
+    return QString();
 }
 
 Configuration::~Configuration()
@@ -86,8 +152,12 @@ Configuration::~Configuration()
 
 QString Configuration::defaultFilePath()
 {
-    return filePathFor(QCoreApplication::applicationDirPath(),
-                       QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
+    return filePathFor(QCoreApplication::applicationDirPath(), userConfigFolder());
+}
+
+QString Configuration::userConfigFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
 }
 
 QString Configuration::filePathFor(const QString &applicationDir, const QString &userConfigDir)
@@ -107,11 +177,86 @@ bool Configuration::eventFilter(QObject *watched, QEvent *event)
     // The settings object writes its changes later from its own event; do
     // that write here, under the lock, instead.
     if (watched == mSettings && event->type() == QEvent::UpdateRequest) {
-        QMutexLocker locker(&mSettingsMutex);
-        mSettings->sync();
+        const QString file = fileName();
+        if (!writeSettings() && !mWriteFailureTold) {
+            mWriteFailureTold = true;
+            addNotice(NoticeKind::NotSaved, file);
+        }
         return true;
     }
     return QObject::eventFilter(watched, event);
+}
+
+// Writes what changed; a failed write moves the settings to the fallback
+// folder, once. False when they could not be written anywhere.
+bool Configuration::writeSettings()
+{
+    {
+        QMutexLocker locker(&mSettingsMutex);
+        mSettings->sync();
+        if (mSettings->status() == QSettings::NoError)
+            return true;
+    }
+    return moveToFallback();
+}
+
+bool Configuration::moveToFallback()
+{
+    const QString failed = fileName();
+    const QString target = mFallbackFolder + QLatin1Char('/') + fileBaseName;
+    if (mFallbackFolder.isEmpty() || QFileInfo(target).absoluteFilePath() == QFileInfo(failed).absoluteFilePath())
+        return false;
+    QDir().mkpath(mFallbackFolder);
+    QSettings *next = openSettings(target);
+    if (!next)
+        return false;
+    {
+        QMutexLocker locker(&mSettingsMutex);
+        // A failed write keeps the changes in memory: they all move.
+        for (const QString &key : mSettings->allKeys())
+            next->setValue(key, mSettings->value(key));
+        next->sync();
+        if (next->status() != QSettings::NoError) {
+            delete next;
+            return false;
+        }
+        mSettings->removeEventFilter(this);
+        // Its own event may be the one being handled; it goes once that is over.
+        mSettings->deleteLater();
+        mSettings = next;
+        mSettings->installEventFilter(this);
+    }
+    addNotice(NoticeKind::SavedElsewhere, failed, target);
+    return true;
+}
+
+void Configuration::addNotice(NoticeKind kind, const QString &file, const QString &other)
+{
+    mNotices.append({kind, QDir::toNativeSeparators(file), QDir::toNativeSeparators(other)});
+    emit noticesPending();
+}
+
+QStringList Configuration::takeNotices()
+{
+    QStringList texts;
+    for (const Notice &notice : qAsConst(mNotices)) {
+        switch (notice.kind) {
+        case NoticeKind::SetAside:
+            texts << tr("The settings file %1 was too large or damaged. It has been kept as %2, "
+                        "and the default settings are used.").arg(notice.file, notice.other);
+            break;
+        case NoticeKind::SavedElsewhere:
+            texts << tr("The settings could not be saved in %1. From now on they are saved in %2.")
+                         .arg(notice.file, notice.other);
+            break;
+        case NoticeKind::NotSaved:
+            texts << tr("The settings could not be saved in %1. Changes last only until the program ends.")
+                         .arg(notice.file);
+            break;
+        }
+    }
+    mNotices.clear();
+    return texts;
 }
 
 QVariant Configuration::value(const QString &key, const QVariant &fallback) const
@@ -172,9 +317,10 @@ bool Configuration::applyTranslation(int index)
 
 MapTypes Configuration::maps()
 {
+    // A service this program does not know would load no page at all.
     const QVariant stored = value(mapsKey);
-    const MapTypes map = stored.isValid() ? static_cast<MapTypes>(stored.toInt())
-                                          : mapsForLanguage(language());
+    const MapTypes map = isKnownService(stored) ? static_cast<MapTypes>(stored.toInt())
+                                                : mapsForLanguage(language());
     qDebug() << "maps" << static_cast<int>(map);
     return map;
 }
@@ -211,10 +357,23 @@ void Configuration::setSpeedUnit(int unit)
 
 QString Configuration::videoFilePath()
 {
-    return value(videoFolderKey, firstStandardFolder(QStandardPaths::MoviesLocation)).toString();
+    // A folder that is gone (a card taken out) would leave the dialog in
+    // whatever folder the platform picks.
+    const QString folder = value(videoFolderKey).toString();
+    return !folder.isEmpty() && QFileInfo(folder).isDir() ? folder : QDir::homePath();
 }
 
 void Configuration::setVideoFilePath(const QString &path)
 {
     setValue(videoFolderKey, path);
+}
+
+QByteArray Configuration::playlistSplitterState()
+{
+    return value(splitterKey).toByteArray();
+}
+
+void Configuration::setPlaylistSplitterState(const QByteArray &state)
+{
+    setValue(splitterKey, state);
 }

@@ -2,8 +2,11 @@
 
 #include "MapTypes.h"
 
+#include <QByteArray>
+#include <QList>
 #include <QMutex>
 #include <QObject>
+#include <QStringList>
 #include <QString>
 #include <QTranslator>
 #include <QVariant>
@@ -15,21 +18,32 @@ class QSettings;
 // translator. Everything but the screenshot folder is used on the GUI thread
 // only; the screenshot worker reads that folder from its own thread, so every
 // access to the settings object, including its deferred write, is locked.
+//
+// The file never costs the user settings silently: one over a sane size or
+// one that cannot be parsed is set aside (renamed, never deleted) and the
+// defaults are used; when a write fails, the settings move to the fallback
+// folder. Either is kept as a notice for the user.
 class Configuration : public QObject
 {
     Q_OBJECT
 public:
+    // Larger settings files are damaged: they only stall start-up.
+    static constexpr qint64 largestFileSize = 1024 * 1024;
+
     // The process-wide store on defaultFilePath(), created on the first call.
     static Configuration *instance();
 
-    // An independent store on `filePath`, for tools and tests.
-    explicit Configuration(const QString &filePath);
+    // An independent store on `filePath`, for tools and tests; writes that
+    // fail there go to "configuration.ini" in `fallbackFolder` (none: the
+    // settings are then kept for this run only).
+    explicit Configuration(const QString &filePath, const QString &fallbackFolder = QString());
     ~Configuration() override;
 
     // The file beside the executable, or in the user's configuration folder
     // when the executable's folder cannot be written.
     static QString defaultFilePath();
     static QString filePathFor(const QString &applicationDir, const QString &userConfigDir);
+    static QString userConfigFolder();
 
     QString fileName() const;
 
@@ -41,24 +55,51 @@ public:
     void setScreenshotSavePath(const QString &path);
     int speedUnit();
     void setSpeedUnit(int unit);
+    // The folder the open dialog starts in: the last one used while it
+    // exists, else the home folder.
     QString videoFilePath();
     void setVideoFilePath(const QString &path);
+    // How the main window shares its height between video and playlist.
+    QByteArray playlistSplitterState();
+    void setPlaylistSplitterState(const QByteArray &state);
+
+    // What the user has not been told yet about the settings file, in the
+    // interface language; each notice is handed out once.
+    QStringList takeNotices();
 
 signals:
     void updateLanguage();
     void mapsChanged(MapTypes map);
+    // A notice is waiting for takeNotices().
+    void noticesPending();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    enum class NoticeKind { SetAside, SavedElsewhere, NotSaved };
+    struct Notice
+    {
+        NoticeKind kind;
+        QString file;
+        QString other;
+    };
+
     QVariant value(const QString &key, const QVariant &fallback = QVariant()) const;
     void setValue(const QString &key, const QVariant &value);
     static int languageFromSystem();
     bool applyTranslation(int index);
+    QSettings *openSettings(const QString &filePath);
+    QString setAside(const QString &filePath);
+    bool writeSettings();
+    bool moveToFallback();
+    void addNotice(NoticeKind kind, const QString &file, const QString &other = QString());
 
     QTranslator mTranslator;
     bool mTranslatorInstalled = false;
     QSettings *mSettings = nullptr;
     mutable QMutex mSettingsMutex;
+    QString mFallbackFolder;
+    bool mWriteFailureTold = false;
+    QList<Notice> mNotices;
 };

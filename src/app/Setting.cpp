@@ -25,12 +25,6 @@ int speedUnitEntry(int speedUnit)
     return speedUnit == 0 ? 0 : 1;
 }
 
-int mapsEntry(MapTypes map)
-{
-    // An unknown service loads no page; no entry matches it.
-    return map == BaiduMap || map == GoogleMap ? map : -1;
-}
-
 } // namespace
 
 Setting::Setting(QWidget *parent)
@@ -64,7 +58,7 @@ void Setting::showConfiguration()
 {
     ui->lEdit_SavePath->setText(mConfiguration->screenshotSavePath());
     ui->cBox_Language->setCurrentIndex(languageEntry(mConfiguration->language()));
-    ui->cBox_Maps->setCurrentIndex(mapsEntry(mConfiguration->maps()));
+    ui->cBox_Maps->setCurrentIndex(mConfiguration->maps());
     ui->cBox_SpeedUnit->setCurrentIndex(speedUnitEntry(mConfiguration->speedUnit()));
 }
 
@@ -93,9 +87,7 @@ void Setting::on_pBtn_OK_clicked()
     // unchanged, so every open window retranslates before the map follows.
     mConfiguration->setLanguage(ui->cBox_Language->currentIndex());
     mConfiguration->setScreenshotSavePath(ui->lEdit_SavePath->text());
-    const int map = ui->cBox_Maps->currentIndex();
-    if (map >= 0)
-        mConfiguration->setMaps(static_cast<MapTypes>(map));
+    mConfiguration->setMaps(static_cast<MapTypes>(ui->cBox_Maps->currentIndex()));
     mConfiguration->setSpeedUnit(ui->cBox_SpeedUnit->currentIndex());
     accept();
 }

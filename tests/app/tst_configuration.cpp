@@ -3,7 +3,56 @@
 
 #include <QtTest>
 
+#include <sys/mount.h>
+
 using Values = QVariantMap;
+
+// A small file system with no room left, mounted where the machine lets a
+// test mount one (as root outside a locked-down container).
+class FullFileSystem
+{
+public:
+    explicit FullFileSystem(const QString &folder, const QByteArray &settings)
+        : mFolder(folder)
+    {
+        QDir().mkpath(folder);
+        mMounted = ::mount("tmpfs", QFile::encodeName(folder).constData(), "tmpfs", 0, "size=64k") == 0;
+        if (!mMounted)
+            return;
+        QFile file(folder + QStringLiteral("/configuration.ini"));
+        file.open(QIODevice::WriteOnly);
+        file.write(settings);
+        file.close();
+        QFile filler(folder + QStringLiteral("/filler"));
+        filler.open(QIODevice::WriteOnly);
+        const QByteArray block(4096, 'x');
+        for (int i = 0; i < 100 && filler.write(block) == block.size() && filler.flush(); ++i) {
+        }
+    }
+    ~FullFileSystem()
+    {
+        if (mMounted)
+            ::umount2(QFile::encodeName(mFolder).constData(), MNT_DETACH);
+    }
+    bool isMounted() const { return mMounted; }
+
+private:
+    QString mFolder;
+    bool mMounted = false;
+};
+
+// Where a settings file cannot be written: beneath a plain file, or on a
+// full file system (empty when this machine cannot mount one).
+static QString unwritableFolder(const QString &kind, const QString &base, QScopedPointer<FullFileSystem> &full)
+{
+    if (kind == QLatin1String("full")) {
+        full.reset(new FullFileSystem(base + QStringLiteral("/full"), "[General]\nlanguage=4\n"));
+        return full->isMounted() ? base + QStringLiteral("/full") : QString();
+    }
+    QFile plain(base + QStringLiteral("/plain"));
+    plain.open(QIODevice::WriteOnly);
+    return plain.fileName() + QStringLiteral("/folder");
+}
 
 class ConfigurationTest : public QObject
 {
@@ -27,7 +76,10 @@ private slots:
         QTest::newRow("Chinese, Hong Kong") << "zh_HK" << Values() << 1 << BaiduMap;
         QTest::newRow("English, UK is never 3") << "en_GB" << Values() << 2 << GoogleMap;
         QTest::newRow("stored service wins") << "de_DE" << Values{{"language", 0}, {"maps", 1}} << 0 << GoogleMap;
-        QTest::newRow("numbers only") << "de_DE" << Values{{"maps", "abc"}, {"speedUnit", "mph"}} << 9 << BaiduMap;
+        // A service outside the list would load no page: the language's service instead.
+        QTest::newRow("numbers only") << "de_DE" << Values{{"maps", "abc"}, {"speedUnit", "mph"}} << 9 << GoogleMap;
+        QTest::newRow("unknown service, Chinese") << "zh_CN" << Values{{"maps", 2}} << 0 << BaiduMap;
+        QTest::newRow("unknown service, German") << "de_DE" << Values{{"maps", -1}} << 9 << GoogleMap;
     }
     void gettersReadOrDerive()
     {
@@ -75,17 +127,148 @@ private slots:
         QTest::addColumn<QString>("applicationDir"); // empty: a writable folder
         QTest::newRow("writable folder") << QString();
         QTest::newRow("system folder") << QStringLiteral("/proc");
+        // The file there still opens for appending, but nothing more fits.
+        QTest::newRow("full file system") << QStringLiteral("full");
     }
     void fileGoesWhereItCanBeWritten()
     {
         QFETCH(QString, applicationDir);
+        QScopedPointer<FullFileSystem> full;
+        if (applicationDir == QLatin1String("full")) {
+            applicationDir = unwritableFolder(applicationDir, mDir->path(), full);
+            if (applicationDir.isEmpty())
+                QSKIP("this machine cannot mount a file system");
+        }
         const QString userDir = mDir->filePath(QStringLiteral("config/Vantrel"));
         const QString path = Configuration::filePathFor(applicationDir.isEmpty() ? mDir->path() : applicationDir, userDir);
         QCOMPARE(path, (applicationDir.isEmpty() ? mDir->path() : userDir) + QStringLiteral("/configuration.ini"));
         // The probe leaves nothing behind; the fallback folder is made when the file is first written.
-        QCOMPARE(QDir(mDir->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
+        QCOMPARE(QDir(mDir->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), full ? QStringList{"full"} : QStringList());
         Configuration(path).setSpeedUnit(1);
         QCOMPARE(Configuration(path).speedUnit(), 1);
+    }
+
+    // A write that fails moves the settings, all of them, to the user's
+    // folder and says so once; with that folder unusable too, they last
+    // for the run and the user hears that once.
+    void failedWriteMovesToUserFolder_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<bool>("fallbackWorks");
+        QTest::newRow("folder beneath a file") << "beneath a file" << true;
+        QTest::newRow("full file system") << "full" << true;
+        QTest::newRow("user folder unusable too") << "beneath a file" << false;
+    }
+    void failedWriteMovesToUserFolder()
+    {
+        QFETCH(QString, kind);
+        QFETCH(bool, fallbackWorks);
+        QScopedPointer<FullFileSystem> full;
+        const QString folder = unwritableFolder(kind, mDir->path(), full);
+        if (folder.isEmpty())
+            QSKIP("this machine cannot mount a file system");
+        const QString userDir = fallbackWorks ? mDir->filePath(QStringLiteral("user")) : folder + QStringLiteral("/user");
+        Configuration configuration(folder + QStringLiteral("/configuration.ini"), userDir);
+        QSignalSpy pending(&configuration, &Configuration::noticesPending);
+        configuration.setScreenshotSavePath(QStringLiteral("/shots"));
+        QCoreApplication::sendPostedEvents();
+        configuration.setSpeedUnit(1);
+        QCoreApplication::sendPostedEvents();
+        Values expected;
+        if (fallbackWorks)
+            expected = kind == QLatin1String("full") ? Values{{"language", 4}, {"speedUnit", 1}, {"ScreenshotSavePath", "/shots"}}
+                                                      : Values{{"speedUnit", 1}, {"ScreenshotSavePath", "/shots"}};
+        QCOMPARE(readIni(userDir + QStringLiteral("/configuration.ini")), expected);
+        QCOMPARE(configuration.speedUnit(), 1);
+        QCOMPARE(pending.count(), 1);
+        const QStringList notices = configuration.takeNotices();
+        QCOMPARE(notices.size(), 1);
+        QVERIFY2(notices[0].contains(folder) && notices[0].contains(userDir) == fallbackWorks, qPrintable(notices[0]));
+        QCOMPARE(configuration.takeNotices(), QStringList());
+    }
+
+    // A file over a sane size or one the settings layer cannot parse is
+    // renamed, never lost, and the defaults apply.
+    void oversizedOrDamagedFileIsSetAside_data()
+    {
+        QTest::addColumn<QByteArray>("contents");
+        QTest::addColumn<QString>("alreadyAside"); // a name set aside by an earlier start
+        QTest::addColumn<QString>("asideAs");      // empty: read as it is
+        const QByteArray head = "[General]\nlanguage=4\n;";
+        const auto sized = [&head](int size) { return head + QByteArray(size - head.size() - 1, 'x') + '\n'; };
+        QTest::newRow("one megabyte") << sized(1 << 20) << QString() << QString();
+        QTest::newRow("a byte more") << sized((1 << 20) + 1) << QString() << "configuration.ini.bad";
+        QTest::newRow("set aside before") << sized(5 << 20) << "configuration.ini.bad" << "configuration.ini.2.bad";
+        QTest::newRow("unclosed section") << QByteArray("[General\nlanguage=4\n") << QString() << "configuration.ini.bad";
+    }
+    void oversizedOrDamagedFileIsSetAside()
+    {
+        QFETCH(QByteArray, contents);
+        QFETCH(QString, alreadyAside);
+        QFETCH(QString, asideAs);
+        QLocale::setDefault(QLocale(QStringLiteral("de_DE")));
+        QFile file(filePath());
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size());
+        file.close();
+        if (!alreadyAside.isEmpty())
+            QVERIFY(QFile(mDir->filePath(alreadyAside)).open(QIODevice::WriteOnly));
+        Configuration configuration(filePath(), mDir->filePath(QStringLiteral("user")));
+        QCOMPARE(configuration.language(), asideAs.isEmpty() ? 4 : 9);
+        const QStringList notices = configuration.takeNotices();
+        QCOMPARE(notices.size(), asideAs.isEmpty() ? 0 : 1);
+        if (asideAs.isEmpty())
+            return;
+        QVERIFY2(notices[0].contains(mDir->filePath(asideAs)), qPrintable(notices[0]));
+        QFile aside(mDir->filePath(asideAs));
+        QVERIFY(aside.open(QIODevice::ReadOnly));
+        QCOMPARE(aside.readAll(), contents);
+        if (!alreadyAside.isEmpty())
+            QCOMPARE(QFileInfo(mDir->filePath(alreadyAside)).size(), 0);
+        // The defaults are written anew in the usual place.
+        configuration.setSpeedUnit(1);
+        QCOMPARE(fileContents(), Values({{"speedUnit", 1}}));
+    }
+
+    // A lock that stays behind (a start killed while writing) is cleared at
+    // start instead of making the first write wait for it.
+    void staleLockIsCleared_data()
+    {
+        QTest::addColumn<QByteArray>("lock");
+        QTest::newRow("empty") << QByteArray();
+        // A running program with the same name now has that process number.
+        QTest::newRow("number reused") << QStringLiteral("%1\n%2\n%3\n").arg(QCoreApplication::applicationPid())
+            .arg(QCoreApplication::applicationName(), QSysInfo::machineHostName()).toUtf8();
+    }
+    void staleLockIsCleared()
+    {
+        QFETCH(QByteArray, lock);
+        QFile lockFile(filePath() + QStringLiteral(".lock"));
+        QVERIFY(lockFile.open(QIODevice::WriteOnly) && lockFile.write(lock) == lock.size());
+        lockFile.close();
+        Configuration configuration(filePath());
+        QVERIFY(!lockFile.exists());
+        configuration.setSpeedUnit(1);
+        QCOMPARE(fileContents(), Values({{"speedUnit", 1}}));
+    }
+
+    // The open dialog starts in the last folder used while it exists, else at home.
+    void videoFolder_data()
+    {
+        QTest::addColumn<QString>("stored"); // relative: inside the test folder
+        QTest::addColumn<bool>("home");
+        QTest::newRow("never chosen") << QString() << true;
+        QTest::newRow("last used") << "cards/a" << false;
+        QTest::newRow("gone since") << "cards/b" << true;
+    }
+    void videoFolder()
+    {
+        QFETCH(QString, stored);
+        QFETCH(bool, home);
+        QVERIFY(QDir(mDir->path()).mkpath(QStringLiteral("cards/a")));
+        Configuration configuration(filePath());
+        if (!stored.isEmpty())
+            configuration.setVideoFilePath(mDir->filePath(stored));
+        QCOMPARE(configuration.videoFilePath(), home ? QDir::homePath() : mDir->filePath(stored));
     }
 };
 

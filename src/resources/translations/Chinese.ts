@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN" sourcelanguage="en_US">
 <context>
+    <name>Configuration</name>
+    <message>
+        <source>The settings file %1 was too large or damaged. It has been kept as %2, and the default settings are used.</source>
+        <translation>设置文件 %1 过大或已损坏。它已保留为 %2，并使用默认设置。</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved in %1. From now on they are saved in %2.</source>
+        <translation>无法将设置保存到 %1。今后设置将保存到 %2。</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved in %1. Changes last only until the program ends.</source>
+        <translation>无法将设置保存到 %1。更改仅在程序关闭前有效。</translation>
+    </message>
+</context>
+<context>
     <name>ControlPanel</name>
     <message>
         <source>Form</source>

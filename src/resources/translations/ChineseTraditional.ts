@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_TW" sourcelanguage="en_US">
 <context>
+    <name>Configuration</name>
+    <message>
+        <source>The settings file %1 was too large or damaged. It has been kept as %2, and the default settings are used.</source>
+        <translation>設定檔 %1 過大或已損毀。它已保留為 %2，並使用預設設定。</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved in %1. From now on they are saved in %2.</source>
+        <translation>無法將設定儲存至 %1。今後設定將儲存至 %2。</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved in %1. Changes last only until the program ends.</source>
+        <translation>無法將設定儲存至 %1。變更僅在程式關閉前有效。</translation>
+    </message>
+</context>
+<context>
     <name>ControlPanel</name>
     <message>
         <source>Form</source>

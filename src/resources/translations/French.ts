@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR" sourcelanguage="en_US">
 <context>
+    <name>Configuration</name>
+    <message>
+        <source>The settings file %1 was too large or damaged. It has been kept as %2, and the default settings are used.</source>
+        <translation>Le fichier de paramètres %1 était trop volumineux ou endommagé. Il a été conservé sous le nom %2 et les paramètres par défaut sont utilisés.</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved in %1. From now on they are saved in %2.</source>
+        <translation>Les paramètres n&apos;ont pas pu être enregistrés dans %1. Ils sont désormais enregistrés dans %2.</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved in %1. Changes last only until the program ends.</source>
+        <translation>Les paramètres n&apos;ont pas pu être enregistrés dans %1. Les modifications ne durent que jusqu&apos;à la fermeture du programme.</translation>
+    </message>
+</context>
+<context>
     <name>ControlPanel</name>
     <message>
         <source>Form</source>

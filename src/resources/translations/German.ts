@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE" sourcelanguage="en_US">
 <context>
+    <name>Configuration</name>
+    <message>
+        <source>The settings file %1 was too large or damaged. It has been kept as %2, and the default settings are used.</source>
+        <translation>Die Einstellungsdatei %1 war zu groß oder beschädigt. Sie wurde als %2 aufbewahrt, und die Standardeinstellungen werden verwendet.</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved in %1. From now on they are saved in %2.</source>
+        <translation>Die Einstellungen konnten nicht in %1 gespeichert werden. Ab jetzt werden sie in %2 gespeichert.</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved in %1. Changes last only until the program ends.</source>
+        <translation>Die Einstellungen konnten nicht in %1 gespeichert werden. Änderungen gelten nur bis zum Beenden des Programms.</translation>
+    </message>
+</context>
+<context>
     <name>ControlPanel</name>
     <message>
         <source>Form</source>

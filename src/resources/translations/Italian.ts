@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it_IT" sourcelanguage="en_US">
 <context>
+    <name>Configuration</name>
+    <message>
+        <source>The settings file %1 was too large or damaged. It has been kept as %2, and the default settings are used.</source>
+        <translation>Il file delle impostazioni %1 era troppo grande o danneggiato. È stato conservato come %2 e vengono usate le impostazioni predefinite.</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved in %1. From now on they are saved in %2.</source>
+        <translation>Impossibile salvare le impostazioni in %1. D&apos;ora in poi vengono salvate in %2.</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved in %1. Changes last only until the program ends.</source>
+        <translation>Impossibile salvare le impostazioni in %1. Le modifiche valgono solo fino alla chiusura del programma.</translation>
+    </message>
+</context>
+<context>
     <name>ControlPanel</name>
     <message>
         <source>Form</source>

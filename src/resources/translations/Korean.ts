@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ko_KR" sourcelanguage="en_US">
 <context>
+    <name>Configuration</name>
+    <message>
+        <source>The settings file %1 was too large or damaged. It has been kept as %2, and the default settings are used.</source>
+        <translation>설정 파일 %1이(가) 너무 크거나 손상되었습니다. %2(으)로 보관하고 기본 설정을 사용합니다.</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved in %1. From now on they are saved in %2.</source>
+        <translation>설정을 %1에 저장할 수 없습니다. 이제부터 %2에 저장합니다.</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved in %1. Changes last only until the program ends.</source>
+        <translation>설정을 %1에 저장할 수 없습니다. 변경 사항은 프로그램을 종료할 때까지만 유지됩니다.</translation>
+    </message>
+</context>
+<context>
     <name>ControlPanel</name>
     <message>
         <source>Form</source>
