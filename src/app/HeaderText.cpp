@@ -41,8 +41,8 @@ void HeaderText::show(QLabel *label, const QFont &font, const QString &text)
     label->setFont(font);
     const QFontMetrics metrics(label->font());
     const int width = label->width();
-    if (metrics.horizontalAdvance(text) > width)
-        label->setText(metrics.elidedText(text, Qt::ElideMiddle, width));
-    else
-        label->setText(text);
+    const bool cut = metrics.horizontalAdvance(text) > width;
+    label->setText(cut ? metrics.elidedText(text, Qt::ElideMiddle, width) : text);
+    // A text cut short is there in full when the pointer rests on it.
+    label->setToolTip(cut ? text : QString());
 }

@@ -25,7 +25,9 @@
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QMessageBox>
 #include <QScrollBar>
+#include <QSplitter>
 
 namespace {
 
@@ -83,6 +85,7 @@ MainWindows::MainWindows(QWidget *parent)
 
     mPlaylistModel = new PlaylistModel(this);
     setUpTable();
+    setUpSplitter();
     mOpener = new BatchOpener(mPlaylistModel, this);
     connect(mOpener, &BatchOpener::arrangeFor, this, &MainWindows::arrangePlayArea);
     connect(mOpener, &BatchOpener::playRow, this, &MainWindows::playTableRow);
@@ -95,6 +98,8 @@ MainWindows::MainWindows(QWidget *parent)
     setTitle(ApplicationIdentity::title());
 
     connectComponents();
+    // What went wrong with the settings file before the window existed.
+    showSettingsNotices();
 }
 
 MainWindows::~MainWindows()
@@ -128,12 +133,47 @@ void MainWindows::setUpTable()
     table->setShowGrid(false);
     table->horizontalHeader()->setHighlightSections(false);
     table->verticalHeader()->setDefaultSectionSize(38);
-    table->horizontalHeader()->setStretchLastSection(true);
-    const int columnWidths[] = {170, 70, 130, 70};
-    for (int column = 0; column < 4; ++column)
-        table->setColumnWidth(column, columnWidths[column]);
+    fitColumns();
     table->verticalScrollBar()->setStyleSheet(QLatin1String(verticalScrollBarStyle));
     table->horizontalScrollBar()->setStyleSheet(QLatin1String(horizontalScrollBarStyle));
+}
+
+
+// The user shares the height between the video and the playlist; the last
+// share comes back at the next start.
+void MainWindows::setUpSplitter()
+{
+    QSplitter *splitter = ui->splitter_Playlist;
+    splitter->setStretchFactor(0, 1);
+    splitter->setStretchFactor(1, 0);
+    if (!splitter->restoreState(Configuration::instance()->playlistSplitterState()))
+        splitter->setSizes({height(), defaultPlaylistHeight});
+    connect(splitter, &QSplitter::splitterMoved, this, [splitter] {
+        Configuration::instance()->setPlaylistSplitterState(splitter->saveState());
+    });
+}
+
+void MainWindows::showSettingsNotices()
+{
+    const QStringList notices = Configuration::instance()->takeNotices();
+    if (notices.isEmpty())
+        return;
+    auto *box = new QMessageBox(QMessageBox::Warning, windowTitle(), notices.join(QStringLiteral("\n\n")),
+                                QMessageBox::Ok, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::NonModal);
+    box->show();
+}
+
+// Every column but the name is as wide as its header and cells in the
+// interface language; the name takes the rest, and a name cut short shows
+// whole in its tool tip. Setting the modes again is what makes the header
+// measure anew: a change of language gives it no other cue.
+void MainWindows::fitColumns()
+{
+    QHeaderView *header = ui->tbl_PlayListView->horizontalHeader();
+    header->setSectionResizeMode(QHeaderView::ResizeToContents);
+    header->setSectionResizeMode(PlaylistModel::FileNameColumn, QHeaderView::Stretch);
 }
 
 void MainWindows::connectComponents()
@@ -161,6 +201,7 @@ void MainWindows::connectComponents()
     connect(playArea, &PlayAreaManager::dropFile, this, &MainWindows::onDropFile);
     connect(ui->tbl_PlayListView, &QTableView::doubleClicked, this, &MainWindows::onTableDoubleClicked);
     connect(Configuration::instance(), &Configuration::updateLanguage, this, &MainWindows::onUpdateLanguage);
+    connect(Configuration::instance(), &Configuration::noticesPending, this, &MainWindows::showSettingsNotices);
 
     connect(mPlaylistModel, &PlaylistModel::gpsDataChanged, this, &MainWindows::onGpsDataChanged);
     connect(Configuration::instance(), &Configuration::mapsChanged, this, &MainWindows::showMapPage);
@@ -179,6 +220,7 @@ void MainWindows::onUpdateLanguage()
     // The form's texts know neither the window state nor the playing file.
     showMaximizeState();
     setFileName(mFileName);
+    fitColumns();
 
     ApplicationIdentity::apply(tr("Fenmora"));
     setTitle(ApplicationIdentity::title());

@@ -57,9 +57,15 @@ private slots:
     void onTableDoubleClicked(QModelIndex index);
     void onGpsDataChanged(int rowId, GpsData data);
     void onKeyPressEvent(QKeyEvent *e);
+    void showSettingsNotices();
 
 private:
+    // The playlist's height until the user moves the splitter above it.
+    static constexpr int defaultPlaylistHeight = 150;
+
     void setUpTable();
+    void fitColumns();
+    void setUpSplitter();
     void connectComponents();
     void setTitle(const QString &text);
     void setFileName(const QString &text);

@@ -84,6 +84,9 @@ QVariant PlaylistModel::data(const QModelIndex &index, int role) const
         return int(Qt::AlignHCenter | Qt::AlignVCenter);
     if (role == Qt::DisplayRole)
         return displayText(*mRows[index.row()], index.column());
+    // The column cuts long names short; the tool tip has them whole.
+    if (role == Qt::ToolTipRole && index.column() == FileNameColumn)
+        return mRows[index.row()]->fileName;
     return {};
 }
 

@@ -21,6 +21,7 @@
 #include <QComboBox>
 #include <QPushButton>
 #include <QLabel>
+#include <QSplitter>
 #include <QTableView>
 #include <QWebEnginePage>
 #include <QtCharts/QChart>
@@ -73,6 +74,8 @@ private slots:
         if (!QFileInfo::exists(demoUrl(front1).toLocalFile()))
             QSKIP("demo recordings not built");
         ImageResources::initialise();
+        // Each start of the suite begins with the playlist's first height.
+        Configuration::instance()->setPlaylistSplitterState(QByteArray());
     }
 
     void init()
@@ -324,6 +327,25 @@ private slots:
         QApplication::sendEvent(mWindow.data(), &move);
         QTest::mouseRelease(mWindow.data(), Qt::LeftButton, Qt::NoModifier, target);
         QTRY_COMPARE(mWindow->pos(), start + QPoint(40, 25));
+    }
+
+    // The user drags the splitter above the playlist to give it more room;
+    // the next window starts with that room.
+    void playlistRoomIsRemembered()
+    {
+        QCOMPARE(table()->height(), 150);
+        QSplitterHandle *handle = child<QSplitter>("splitter_Playlist")->handle(1);
+        const QPoint grab = handle->rect().center(), target = grab - QPoint(0, 120);
+        QTest::mousePress(handle, Qt::LeftButton, Qt::NoModifier, grab);
+        QMouseEvent move(QEvent::MouseMove, target, handle->mapToGlobal(target), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(handle, &move);
+        QTest::mouseRelease(handle, Qt::LeftButton, Qt::NoModifier, target);
+        QCOMPARE(table()->height(), 270);
+        mWindow.reset(new MainWindows);
+        mWindow->show();
+        QVERIFY(QTest::qWaitForWindowExposed(mWindow.data()));
+        QCOMPARE(table()->height(), 270);
+        Configuration::instance()->setPlaylistSplitterState(QByteArray());
     }
 
     // Files handed over on the command line are opened as if dropped; the first plays beside its companion.

@@ -50,6 +50,10 @@ private slots:
         QCOMPARE(cell(1, PlaylistModel::SizeColumn), QString("1024 KB"));
         QCOMPARE(cell(row, PlaylistModel::DurationColumn), QString("01:01:01")); // past a day wraps
         QCOMPARE(cell(row, PlaylistModel::ResolutionColumn), QString("1920 x 1080"));
+        // Only the name has a tool tip: the whole name, however long.
+        const auto tip = [&](int column) { return model.data(model.index(row, column), Qt::ToolTipRole).toString(); };
+        QCOMPARE(tip(PlaylistModel::FileNameColumn), QString("long.MOV"));
+        QCOMPARE(tip(PlaylistModel::SizeColumn), QString());
         // Reports and requests for rows the model does not have are dropped.
         for (int id : {-1, 4}) {
             QMetaObject::invokeMethod(&model, "onVideoInfoChanged", Q_ARG(int, id), Q_ARG(VideoInfo, VideoInfo()));

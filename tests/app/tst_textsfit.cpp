@@ -1,0 +1,269 @@
+#include "Configuration.h"
+#include "ControlPanel.h"
+#include "ImageResources.h"
+#include "LanguageList.h"
+#include "MainWindows.h"
+#include "PlaylistModel.h"
+#include "PlaylistRow.h"
+#include "Setting.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyleOptionButton>
+#include <QTableView>
+#include <QtTest>
+
+namespace {
+
+QUrl demoUrl(const QString &name)
+{
+    return QUrl::fromLocalFile(QStringLiteral(VANTREL_DEMO_DIR "/") + name);
+}
+
+QString nameOf(const QWidget *widget)
+{
+    return widget->objectName().isEmpty() ? QString::fromLatin1(widget->metaObject()->className()) : widget->objectName();
+}
+
+// One text that does not fit where it is shown, for the failure message.
+QString clipped(const QString &where, const QString &text, int needed, int room)
+{
+    return QStringLiteral("%1 \"%2\" needs %3 px, has %4").arg(where, text).arg(needed).arg(room);
+}
+
+// Space a painted box leaves between its edges and its text.
+constexpr int boxMargin = 4;
+
+void checkLabel(const QLabel *label, QStringList &problems)
+{
+    const QString text = label->text();
+    if (text.isEmpty() || label->textFormat() == Qt::RichText)
+        return;
+    // Shortened is fine only with the whole text at hand.
+    if (text.contains(QChar(0x2026))) {
+        if (label->toolTip().isEmpty())
+            problems << QStringLiteral("%1 \"%2\" is cut short without a tool tip").arg(nameOf(label), text);
+        return;
+    }
+    const QFontMetrics metrics(label->font());
+    const QRect room = label->contentsRect().adjusted(label->margin(), 0, -label->margin(), 0);
+    if (label->wordWrap()) {
+        const int height = metrics.boundingRect(room, Qt::TextWordWrap, text).height();
+        if (height > room.height())
+            problems << clipped(nameOf(label), text, height, room.height()) + QStringLiteral(" (height)");
+        return;
+    }
+    int needed = 0;
+    for (const QString &line : text.split(QLatin1Char('\n')))
+        needed = qMax(needed, metrics.horizontalAdvance(line));
+    if (needed > room.width())
+        problems << clipped(nameOf(label), text, needed, room.width());
+    // A text on a painted box keeps off its edges.
+    else if (label->styleSheet().contains(QLatin1String("background")) && needed + 2 * boxMargin > label->width())
+        problems << clipped(nameOf(label) + QStringLiteral(" (its box)"), text, needed + 2 * boxMargin, label->width());
+}
+
+void checkButton(QPushButton *button, QStringList &problems)
+{
+    const QString text = button->text().remove(QLatin1Char('&'));
+    if (text.isEmpty())
+        return;
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.text = text;
+    const int room = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button).width();
+    const int needed = button->fontMetrics().horizontalAdvance(text);
+    if (needed > room)
+        problems << clipped(nameOf(button), text, needed, room);
+}
+
+// Every entry may be the one shown in the closed box.
+void checkComboBox(QComboBox *box, QStringList &problems)
+{
+    QStyleOptionComboBox option;
+    option.initFrom(box);
+    const int room = box->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, box).width();
+    for (int item = 0; item < box->count(); ++item) {
+        const int needed = box->fontMetrics().horizontalAdvance(box->itemText(item));
+        if (needed > room)
+            problems << clipped(nameOf(box), box->itemText(item), needed, room);
+    }
+}
+
+// Each header section holds its text, and all of them are in view.
+void checkHeader(QHeaderView *header, QStringList &problems)
+{
+    for (int section = 0; section < header->count(); ++section) {
+        const QString text = header->model()->headerData(section, Qt::Horizontal).toString();
+        QStyleOptionHeader option;
+        option.initFrom(header);
+        option.rect = QRect(0, 0, header->sectionSize(section), header->height());
+        option.section = section;
+        option.text = text;
+        const int room = header->style()->subElementRect(QStyle::SE_HeaderLabel, &option, header).width();
+        const int needed = header->fontMetrics().horizontalAdvance(text);
+        if (needed > room)
+            problems << clipped(QStringLiteral("header"), text, needed, room);
+        const int end = header->sectionViewportPosition(section) + header->sectionSize(section);
+        if (end > header->viewport()->width())
+            problems << clipped(QStringLiteral("header out of view"), text, end, header->viewport()->width());
+    }
+}
+
+// The cells of the listed files: whole, or cut with the whole text in the tool tip.
+void checkCells(const QTableView *table, QStringList &problems)
+{
+    const QAbstractItemModel *model = table->model();
+    const QFontMetrics metrics(table->font());
+    for (int row = 0; row < model->rowCount(); ++row) {
+        for (int column = 0; column < model->columnCount(); ++column) {
+            const QModelIndex index = model->index(row, column);
+            const QString text = index.data().toString();
+            const int needed = metrics.horizontalAdvance(text) + 2 * (table->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
+            const int room = table->columnWidth(column);
+            if (needed > room && index.data(Qt::ToolTipRole).toString() != text)
+                problems << clipped(QStringLiteral("cell"), text, needed, room);
+        }
+    }
+}
+
+QStringList checkWindow(QWidget *window)
+{
+    QStringList problems;
+    for (QLabel *label : window->findChildren<QLabel *>())
+        if (label->isVisibleTo(window))
+            checkLabel(label, problems);
+    for (QPushButton *button : window->findChildren<QPushButton *>())
+        if (button->isVisibleTo(window))
+            checkButton(button, problems);
+    for (QComboBox *box : window->findChildren<QComboBox *>())
+        if (box->isVisibleTo(window))
+            checkComboBox(box, problems);
+    for (QTableView *table : window->findChildren<QTableView *>()) {
+        checkHeader(table->horizontalHeader(), problems);
+        checkCells(table, problems);
+    }
+    return problems;
+}
+
+// Every text a catalogue can put on screen, with the names of the languages.
+QString catalogueTexts()
+{
+    QString texts;
+    for (int language = 0; language < LanguageList::count; ++language)
+        texts += LanguageList::displayText(language);
+    const QDir folder(QStringLiteral(VANTREL_CATALOGUE_DIR));
+    for (const QString &name : folder.entryList({QStringLiteral("*.ts")})) {
+        QFile file(folder.filePath(name));
+        if (!file.open(QIODevice::ReadOnly))
+            return QString();
+        QXmlStreamReader xml(&file);
+        while (!xml.atEnd())
+            if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QLatin1String("translation"))
+                texts += xml.readElementText(QXmlStreamReader::IncludeChildElements);
+    }
+    return texts;
+}
+
+} // namespace
+
+// Every language in the real windows at their default size, on an X server
+// with the program's fonts: no text cut off, no character without a glyph.
+class TextsFitTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        ImageResources::initialise();
+        // As the program starts: its interface font for every widget.
+        QFont font(QStringLiteral("Calibri"));
+        font.setPointSize(11);
+        QApplication::setFont(font);
+    }
+
+    void everyTextFits_data()
+    {
+        QTest::addColumn<int>("language");
+        for (int language = 0; language < LanguageList::count; ++language)
+            QTest::newRow(qPrintable(LanguageList::displayText(language))) << language;
+    }
+    void everyTextFits()
+    {
+        QFETCH(int, language);
+        // The language is changed while the window shows, the harder case
+        // for a layout than a start in that language.
+        Configuration::instance()->setLanguage(LanguageList::english);
+        Configuration::instance()->setSpeedUnit(0);
+        MainWindows window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto *model = qobject_cast<PlaylistModel *>(window.findChild<QTableView *>("tbl_PlayListView")->model());
+        if (QFileInfo::exists(demoUrl(QStringLiteral("20261206_101500F.MP4")).toLocalFile())) {
+            model->addFile(demoUrl(QStringLiteral("20261206_101500F.MP4")));
+            model->addFile(demoUrl(QStringLiteral("drive-mov-layout.MOV")));
+            QTRY_VERIFY_WITH_TIMEOUT(model->rowAt(1)->duration > 0 && model->rowAt(0)->duration > 0, 20000);
+        }
+        Configuration::instance()->setLanguage(language);
+        QTest::qWait(100);
+        QStringList problems = checkWindow(&window);
+        // The speed box as it shows a speed in the other unit.
+        Configuration::instance()->setSpeedUnit(1);
+        window.findChild<ControlPanel *>()->setSpeed(180);
+        QTest::qWait(50);
+        problems += checkWindow(&window);
+        Configuration::instance()->setSpeedUnit(0);
+
+        Setting settings(&window);
+        settings.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&settings));
+        problems += checkWindow(&settings);
+        problems.removeDuplicates();
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
+    }
+
+    // The fonts the widgets ask for, with the fallbacks the font system
+    // adds, have a glyph for every character of every catalogue.
+    void fontsCoverEveryCatalogue()
+    {
+        const QString texts = catalogueTexts();
+        QVERIFY(texts.size() > 1000);
+        Configuration::instance()->setLanguage(LanguageList::english);
+        MainWindows window;
+        Setting settings(&window);
+        QSet<QString> families;
+        for (QWidget *widget : window.findChildren<QWidget *>() + settings.findChildren<QWidget *>()) {
+            widget->ensurePolished(); // style sheets choose fonts too
+            families.insert(widget->font().family());
+        }
+        QVERIFY(families.contains(QStringLiteral("Calibri")) && families.contains(QStringLiteral("Arial")));
+        QStringList missing;
+        for (const QString &family : qAsConst(families)) {
+            const QFontMetrics metrics{QFont(family)};
+            QSet<uint> reported;
+            for (const uint character : texts.toUcs4()) {
+                if (QChar::isSpace(character) || !QChar::isPrint(character) || reported.contains(character))
+                    continue;
+                if (!metrics.inFontUcs4(character)) {
+                    reported.insert(character);
+                    missing << QStringLiteral("%1: U+%2 %3").arg(family).arg(character, 4, 16, QLatin1Char('0')).arg(QString::fromUcs4(&character, 1));
+                }
+            }
+        }
+        QVERIFY2(missing.isEmpty(), qPrintable(missing.mid(0, 40).join(QLatin1Char('\n'))));
+    }
+};
+
+// As in the program, the map's web engine shares OpenGL contexts with the widgets.
+int main(int argc, char *argv[])
+{
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication application(argc, argv);
+    TextsFitTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+#include "tst_textsfit.moc"
