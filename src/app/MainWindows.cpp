@@ -28,6 +28,7 @@
 #include <QMessageBox>
 #include <QScrollBar>
 #include <QSplitter>
+#include <QTimer>
 
 namespace {
 
@@ -98,8 +99,9 @@ MainWindows::MainWindows(QWidget *parent)
     setTitle(ApplicationIdentity::title());
 
     connectComponents();
-    // What went wrong with the settings file before the window existed.
-    showSettingsNotices();
+    // What went wrong with the settings file before the window existed,
+    // told once the window is on screen to place the message over it.
+    QTimer::singleShot(0, this, &MainWindows::showSettingsNotices);
 }
 
 MainWindows::~MainWindows()
