@@ -3,7 +3,9 @@
 # the main job or the whole test suite.
 #
 #   tools/setup.sh run    install, build, start the player on the demo drive
-#   tools/setup.sh test   install, build, run every test and the fuzz smoke runs
+#   tools/setup.sh test   install, build, run every test, the suites that need
+#                         no GUI again under AddressSanitizer and UBSan, and
+#                         the fuzz smoke runs
 set -eu
 
 mode=${1:-run}
@@ -55,8 +57,22 @@ run_main_job() {
         "$demo"/drive-mov-layout.MOV "$demo"/drive-avi-layout.AVI
 }
 
+# The telemetry library, the exporter, the playlist model and their suites,
+# in a tree of their own built with AddressSanitizer and UBSan: any report
+# fails its suite. The GUI is left out (the web engine is too heavy for it).
+run_sanitized_tests() {
+    sanitized="$root/build-asan"
+    cmake -S "$root" -B "$sanitized" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DVANTREL_SANITIZE=ON -DVANTREL_BUILD_GUI=OFF -DVANTREL_BUILD_BENCHMARKS=OFF \
+        -DVANTREL_BUILD_DEMO=OFF
+    cmake --build "$sanitized" -j "$jobs"
+    ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
+        ctest --test-dir "$sanitized" --output-on-failure -j "$jobs"
+}
+
 run_tests() {
     ctest --test-dir "$build" --output-on-failure -j "$jobs"
+    run_sanitized_tests
     "$root/fuzz/smoke.sh" "$root/build-fuzz"
 }
 
