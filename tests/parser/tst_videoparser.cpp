@@ -87,9 +87,10 @@ private slots:
     }
 
     // Thousands of requests, each made just as the worker goes back to sleep
-    // after answering the one before (at varying moments, to meet every
-    // point between its check for a request and its wait): the last request
-    // of each round must be served, and at once.
+    // after answering the one before (the test watches for the answer without
+    // sleeping, then waits a varying few hundred nanoseconds, to meet every
+    // point between the worker's check for a request and its wait): the last
+    // request of each round must be served, and at once.
     void lastRequestServed_data()
     {
         QTest::addColumn<int>("burst");  // requests per round
@@ -102,22 +103,23 @@ private slots:
         QFETCH(int, burst);
         VideoParser worker;
         std::atomic<int> lastServed{-1};
-        QSemaphore answers;
-        connect(&worker, &VideoParser::gpsDataChanged, &worker, [&](int, const GpsData &data) {
-            lastServed = data.second;
-            answers.release();
-        }, Qt::DirectConnection);
+        connect(&worker, &VideoParser::gpsDataChanged, &worker,
+            [&lastServed](int, const GpsData &data) { lastServed = data.second; },
+            Qt::DirectConnection);
         worker.startParsing(QUrl::fromLocalFile(mDrive), 1);
-        for (int round = 0; round < 4000; ++round) {
+        for (int round = 0; round < 10000; ++round) {
             int wanted = -1;
             for (int i = 0; i < burst; ++i) {
                 wanted = (round * burst + i) % 9;  // seconds 0 to 8 have samples
                 worker.setSecond(wanted);
             }
-            do {
-                QVERIFY2(answers.tryAcquire(1, 5000), qPrintable(QString("round %1").arg(round)));
-            } while (lastServed != wanted);
-            for (volatile int spin = 0; spin < (round % 50) * 20; ++spin) {
+            QElapsedTimer waited;
+            waited.start();
+            while (lastServed != wanted) {
+                if (waited.elapsed() > 5000)
+                    QFAIL(qPrintable(QString("round %1: second %2 not served").arg(round).arg(wanted)));
+            }
+            for (volatile int spin = 0; spin < round % 1999; ++spin) {
             }
         }
     }
