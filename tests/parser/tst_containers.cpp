@@ -89,6 +89,15 @@ private slots:
                  std::pair("largesize 15", largeSize15)})
             mp4(name, video().topLevelBox(header, Placement::BeforeMoov).gps0(drive), "NoGps", 0);
         mp4("size 4 in moov", video().moovBox(boxHeader(4, "junk")).gps0(drive), "Gps0Records", 5);
+        // Were such a box skipped by its size, the walk would go on inside it
+        // and find the gps0 box hidden there.
+        const QByteArray hidden = recordBytes(drive[0]).left(311);
+        for (const auto &[name, header] : {
+                 std::pair("size 4 hides a box", bigEndian32(4) + bigEndian32(319) + "gps0" + hidden),
+                 std::pair("size 7 hides a box", bigEndian32(7) + QByteArray("abc\0\0\1\x3f", 7) + "gps0" + hidden),
+                 std::pair("largesize 12 hides a box", bigEndian32(1) + "junk" + bigEndian64(12) + "free"
+                     + bigEndian32(0) + box("gps0", hidden))})
+            mp4(name, video().topLevelBox(header, Placement::BeforeMoov), "NoGps", 0);
         // Sizes beyond the file end the walk there, after the gps0 box.
         mp4("largesize beyond the file", video().gps0(drive, Placement::BeforeMoov).topLevelBox(
                 bigEndian32(1) + "free" + bigEndian64(~0ull), Placement::BeforeMoov),
