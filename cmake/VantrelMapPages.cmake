@@ -5,8 +5,8 @@
 #   vantrel_map_pages(<target>)
 #
 # puts the pages into "maps" beside the target's executable after each link
-# (and relinks it when a page changes). The pages are installed into
-# share/vantrel/maps, where an installed program looks for them.
+# (and relinks it when a page changes). VantrelPackaging.cmake installs them
+# into share/vantrel/maps, where an installed program looks for them.
 
 set(VANTREL_MAP_PAGES_SOURCE_DIR ${CMAKE_CURRENT_LIST_DIR}/../src/resources/maps)
 set(VANTREL_MAP_PAGES_DIR ${CMAKE_BINARY_DIR}/map-pages)
@@ -45,7 +45,6 @@ if(NOT TARGET vantrel_map_pages)
         COMMENT "Generating the map pages"
         VERBATIM)
     add_custom_target(vantrel_map_pages DEPENDS ${VANTREL_MAP_PAGES_STAMP})
-    install(DIRECTORY ${VANTREL_MAP_PAGES_DIR}/ DESTINATION share/vantrel/maps)
 endif()
 
 function(vantrel_map_pages target)
