@@ -5,14 +5,15 @@
 #include <QStringList>
 #include <QUrl>
 
-// The video files a desktop hands the player when the user opens recordings
-// with it ("Open with", a double click in a file manager): paths, relative or
-// absolute, or file URLs after the program's own name. They are taken like
-// files dropped on the video area: existing .mov, .mp4 and .avi files only.
+// The recordings a desktop or a user hands the player on its command line
+// ("Open with", a double click in a file manager): paths, relative or
+// absolute, or file URLs. Files are taken like files dropped on the video
+// area: existing .mov, .mp4 and .avi files only; a folder stands for the
+// recordings directly in it, sorted by name.
 class CommandLineFiles
 {
 public:
-    // `arguments` as the application object leaves them, the program first.
+    // `arguments`: the files and folders only, relative to `workingDir`.
     static QList<QUrl> videoUrls(const QStringList &arguments, const QString &workingDir);
 
 private:

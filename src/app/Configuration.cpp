@@ -1,5 +1,6 @@
 #include "Configuration.h"
 
+#include "InstallLayout.h"
 #include "LanguageList.h"
 #include "TranslationResources.h"
 
@@ -20,12 +21,17 @@
 namespace {
 
 const QString fileBaseName = QStringLiteral("configuration.ini");
+// Folder names that stay the same from one version to the next, unlike the
+// application name, which carries the version.
+const QString userFolderName = QStringLiteral("vantrel");
+const QString screenshotFolderName = QStringLiteral("Vantrel");
 const QString languageKey = QStringLiteral("language");
 const QString mapsKey = QStringLiteral("maps");
 const QString screenshotKey = QStringLiteral("ScreenshotSavePath");
 const QString speedUnitKey = QStringLiteral("speedUnit");
 const QString videoFolderKey = QStringLiteral("videoFilePath");
 const QString splitterKey = QStringLiteral("playlistSplitter");
+const QString severalWindowsKey = QStringLiteral("severalWindows");
 
 // Whether the settings file in `folder` can be written, tried for real:
 // permission bits say nothing to root or about read-only mounts, and a full
@@ -157,12 +163,16 @@ QString Configuration::defaultFilePath()
 
 QString Configuration::userConfigFolder()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QLatin1Char('/')
+           + userFolderName;
 }
 
 QString Configuration::filePathFor(const QString &applicationDir, const QString &userConfigDir)
 {
-    const QString folder = canWriteSettingsInto(applicationDir) ? applicationDir : userConfigDir;
+    // An installed program's folder is shared by every user.
+    const bool besideProgram =
+        InstallLayout::dataFolder(applicationDir).isEmpty() && canWriteSettingsInto(applicationDir);
+    const QString folder = besideProgram ? applicationDir : userConfigDir;
     return folder + QLatin1Char('/') + fileBaseName;
 }
 
@@ -336,7 +346,7 @@ void Configuration::setMaps(MapTypes map)
 QString Configuration::screenshotSavePath()
 {
     const QString fallback = QStringLiteral("%1/%2").arg(
-        firstStandardFolder(QStandardPaths::PicturesLocation), QCoreApplication::applicationName());
+        firstStandardFolder(QStandardPaths::PicturesLocation), screenshotFolderName);
     return value(screenshotKey, fallback).toString();
 }
 
@@ -376,4 +386,14 @@ QByteArray Configuration::playlistSplitterState()
 void Configuration::setPlaylistSplitterState(const QByteArray &state)
 {
     setValue(splitterKey, state);
+}
+
+bool Configuration::severalWindows()
+{
+    return value(severalWindowsKey, false).toBool();
+}
+
+void Configuration::setSeveralWindows(bool allowed)
+{
+    setValue(severalWindowsKey, allowed);
 }

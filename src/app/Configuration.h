@@ -40,7 +40,8 @@ public:
     ~Configuration() override;
 
     // The file beside the executable, or in the user's configuration folder
-    // when the executable's folder cannot be written.
+    // ("vantrel") when the program runs installed or its folder cannot be
+    // written.
     static QString defaultFilePath();
     static QString filePathFor(const QString &applicationDir, const QString &userConfigDir);
     static QString userConfigFolder();
@@ -66,6 +67,11 @@ public:
     // What the user has not been told yet about the settings file, in the
     // interface language; each notice is handed out once.
     QStringList takeNotices();
+
+    // Whether every start opens a window of its own instead of handing its
+    // files to the window already open.
+    bool severalWindows();
+    void setSeveralWindows(bool allowed);
 
 signals:
     void updateLanguage();

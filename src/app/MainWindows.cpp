@@ -261,6 +261,14 @@ void MainWindows::openLaunchFiles(const QList<QUrl> &urls)
         mOpener->open(urls);
 }
 
+void MainWindows::openHandedOverFiles(const QList<QUrl> &urls)
+{
+    openLaunchFiles(urls);
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    raise();
+    activateWindow();
+}
+
 void MainWindows::onDropFile(QString filePath)
 {
     mOpener->open({QUrl(filePath, QUrl::TolerantMode)});

@@ -35,6 +35,9 @@ public:
     // Files handed over at launch: listed and the first played, like files
     // dropped on the video area (the open dialog's folder stays as it was).
     void openLaunchFiles(const QList<QUrl> &urls);
+    // Files a later start of the program handed over: opened like launch
+    // files, and the window comes to the front, even with nothing to open.
+    void openHandedOverFiles(const QList<QUrl> &urls);
 
 protected:
     void keyPressEvent(QKeyEvent *e) override;

@@ -37,9 +37,11 @@ ExportOptions ExportOptions::fromArguments(const QStringList &arguments)
         {"format", "Output format: json (default), csv, gpx, kml or geojson.", "format", "json"},
         {"from", "First playback second to write.", "S"},
         {"to", "Last playback second to write.", "S"},
+        {{"r", "recursive"}, "Also read the recordings in every folder below a folder given."},
         {"verbose", "Also print the parser's debug messages (on stderr)."},
     });
-    parser.addPositionalArgument("FILE", "Recordings (.mp4, .mov, .avi).", "FILE...");
+    parser.addPositionalArgument("FILE", "Recordings (.mp4, .mov, .avi), or folders: their recordings sorted by name.",
+                                 "FILE|FOLDER...");
 
     ExportOptions options;
     options.usage = parser.helpText()
@@ -58,6 +60,7 @@ ExportOptions ExportOptions::fromArguments(const QStringList &arguments)
     }
 
     options.verbose = parser.isSet("verbose");
+    options.recursive = parser.isSet("recursive");
     options.files = parser.positionalArguments();
     const int formatIndex = formatNames.indexOf(parser.value("format"));
     if (formatIndex < 0)

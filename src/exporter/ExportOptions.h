@@ -23,7 +23,8 @@ public:
     ExportFormat format = ExportFormat::Json;
     int from = 0;
     int to = std::numeric_limits<int>::max();
-    QStringList files;
+    QStringList files;   // recordings and folders, as given
+    bool recursive = false;  // folders: every folder below them too
     bool verbose = false;
     QString error;  // why the arguments were refused (Action::Invalid)
     QString usage;  // the help text, for --help and for refusals

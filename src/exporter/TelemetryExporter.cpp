@@ -7,8 +7,10 @@
 #include "JsonLinesWriter.h"
 #include "KmlWriter.h"
 #include "ParserFactory.h"
+#include "RecordingFiles.h"
 #include "VideoFile.h"
 
+#include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
 
@@ -20,12 +22,13 @@ TelemetryExporter::TelemetryExporter(const ExportOptions &options, QIODevice &ou
 
 int TelemetryExporter::run()
 {
+    int status = Success;
+    const QStringList files = recordings(status);
     const bool info = mOptions.action == ExportOptions::Action::Info;
-    std::unique_ptr<TrackWriter> writer = info ? nullptr : createWriter();
+    std::unique_ptr<TrackWriter> writer = info ? nullptr : createWriter(files.size() > 1);
     if (writer)
         writer->begin();
-    int status = Success;
-    for (const QString &path : mOptions.files) {
+    for (const QString &path : files) {
         if (mOutput.failed())
             break;
         const std::unique_ptr<ParserObject> parser = openParser(path);
@@ -52,6 +55,24 @@ int TelemetryExporter::finish(int status)
     return OutputLost;
 }
 
+QStringList TelemetryExporter::recordings(int &status)
+{
+    QStringList files;
+    for (const QString &path : mOptions.files) {
+        if (!QFileInfo(path).isDir()) {
+            files << path;
+            continue;
+        }
+        const QStringList found = RecordingFiles::inFolder(path, mOptions.recursive);
+        if (found.isEmpty()) {
+            reportError(QStringLiteral("%1: no recordings in this folder").arg(path));
+            status = FileNotRead;
+        }
+        files += found;
+    }
+    return files;
+}
+
 std::unique_ptr<ParserObject> TelemetryExporter::openParser(const QString &path)
 {
     // Checked here first only to learn why it fails: the parser just logs.
@@ -63,9 +84,8 @@ std::unique_ptr<ParserObject> TelemetryExporter::openParser(const QString &path)
     return createParser(path);
 }
 
-std::unique_ptr<TrackWriter> TelemetryExporter::createWriter()
+std::unique_ptr<TrackWriter> TelemetryExporter::createWriter(bool namesFiles)
 {
-    const bool namesFiles = mOptions.files.size() > 1;
     switch (mOptions.format) {
     case ExportFormat::Json: return std::make_unique<JsonLinesWriter>(mOutput, namesFiles);
     case ExportFormat::Csv: return std::make_unique<CsvWriter>(mOutput, namesFiles);

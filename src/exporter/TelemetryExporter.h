@@ -32,8 +32,10 @@ public:
     int run();
 
 private:
+    // The files given, with each folder replaced by its recordings.
+    QStringList recordings(int &status);
     std::unique_ptr<ParserObject> openParser(const QString &path);
-    std::unique_ptr<TrackWriter> createWriter();
+    std::unique_ptr<TrackWriter> createWriter(bool namesFiles);
     void writeInfo(const QString &path, const ParserObject &parser);
     void writeSamples(const QString &path, ParserObject &parser, TrackWriter &writer);
     void warnIfTruncated(const QString &path, const VideoInfo &info, quint32 records);

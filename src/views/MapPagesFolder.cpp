@@ -1,8 +1,9 @@
 #include "MapPagesFolder.h"
 
+#include "InstallLayout.h"
+
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileInfo>
 
 QString MapPagesFolder::path()
 {
@@ -11,13 +12,6 @@ QString MapPagesFolder::path()
 
 QString MapPagesFolder::pathFor(const QString &applicationDir)
 {
-    const QDir executableDir(applicationDir);
-    const QString besideExecutable = executableDir.filePath(QStringLiteral("maps"));
-    if (QFileInfo(besideExecutable).isDir())
-        return besideExecutable;
-    const QString installed =
-        QDir::cleanPath(executableDir.filePath(QStringLiteral("../share/vantrel/maps")));
-    if (QFileInfo(installed).isDir())
-        return installed;
-    return besideExecutable;
+    const QString dataFolder = InstallLayout::dataFolder(applicationDir);
+    return QDir(dataFolder.isEmpty() ? applicationDir : dataFolder).filePath(QStringLiteral("maps"));
 }

@@ -122,27 +122,43 @@ private slots:
         QCOMPARE(fileContents().value(QStringLiteral("language")).toInt(), catalogueMissing ? 4 : 0);
     }
 
+    // Beside a program run from its build folder when that can be written;
+    // an installed program's folder is everybody's, so the user's own.
     void fileGoesWhereItCanBeWritten_data()
     {
         QTest::addColumn<QString>("applicationDir"); // empty: a writable folder
-        QTest::newRow("writable folder") << QString();
-        QTest::newRow("system folder") << QStringLiteral("/proc");
+        QTest::addColumn<QStringList>("made");       // folders under the writable one
+        QTest::addColumn<bool>("besideProgram");
+        QTest::newRow("writable folder") << QString() << QStringList{} << true;
+        QTest::newRow("system folder") << QStringLiteral("/proc") << QStringList{} << false;
+        QTest::newRow("installed under a writable prefix") << QStringLiteral("bin") << QStringList{"bin", "share/vantrel/maps"} << false;
+        QTest::newRow("build tree with its map pages") << QStringLiteral("bin") << QStringList{"bin/maps", "share/vantrel/maps"} << true;
         // The file there still opens for appending, but nothing more fits.
-        QTest::newRow("full file system") << QStringLiteral("full");
+        QTest::newRow("full file system") << QStringLiteral("full") << QStringList{} << false;
     }
     void fileGoesWhereItCanBeWritten()
     {
         QFETCH(QString, applicationDir);
+        QFETCH(QStringList, made);
+        QFETCH(bool, besideProgram);
         QScopedPointer<FullFileSystem> full;
         if (applicationDir == QLatin1String("full")) {
             applicationDir = unwritableFolder(applicationDir, mDir->path(), full);
             if (applicationDir.isEmpty())
                 QSKIP("this machine cannot mount a file system");
         }
-        const QString userDir = mDir->filePath(QStringLiteral("config/Vantrel"));
-        const QString path = Configuration::filePathFor(applicationDir.isEmpty() ? mDir->path() : applicationDir, userDir);
-        QCOMPARE(path, (applicationDir.isEmpty() ? mDir->path() : userDir) + QStringLiteral("/configuration.ini"));
+        QTemporaryDir scratch;
+        for (const QString &folder : made)
+            QVERIFY(QDir(scratch.path()).mkpath(folder));
+        const QString programDir = applicationDir.isEmpty()          ? scratch.path()
+                                   : applicationDir.startsWith('/') ? applicationDir
+                                                                    : QDir(scratch.path()).filePath(applicationDir);
+        const QString userDir = mDir->filePath(QStringLiteral("config/vantrel"));
+        const QString path = Configuration::filePathFor(programDir, userDir);
+        QCOMPARE(path, (besideProgram ? programDir : userDir) + QStringLiteral("/configuration.ini"));
         // The probe leaves nothing behind; the fallback folder is made when the file is first written.
+        if (!applicationDir.startsWith('/'))
+            QCOMPARE(QDir(programDir).entryList(QDir::Files), QStringList());
         QCOMPARE(QDir(mDir->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), full ? QStringList{"full"} : QStringList());
         Configuration(path).setSpeedUnit(1);
         QCOMPARE(Configuration(path).speedUnit(), 1);

@@ -5,6 +5,7 @@
 #include "DirectionTray.h"
 #include "GyroChartView.h"
 #include "ImageResources.h"
+#include "InstanceChannel.h"
 #include "LanguageList.h"
 #include "MainWindows.h"
 #include "MapWebView.h"
@@ -351,12 +352,43 @@ private slots:
     // Files handed over on the command line are opened as if dropped; the first plays beside its companion.
     void launchFilesPlay()
     {
-        const QStringList arguments{"vantrel", demoUrl(rear1).toString(), front1, "missing.MP4"};
+        const QStringList arguments{demoUrl(rear1).toString(), front1, "missing.MP4"};
         mWindow->openLaunchFiles(CommandLineFiles::videoUrls(arguments, QStringLiteral(VANTREL_DEMO_DIR)));
         QVERIFY(waitUntilPlaying());
         QCOMPARE(model()->rowCount(), 2);
         QCOMPARE(playedUrl(), demoUrl(rear1));
         QVERIFY(area()->secondPlayer());
+    }
+
+    // A later start of the real program hands its file to this window, as
+    // the program's own start-up wires it: the window plays it and comes
+    // back from the task bar, and the later start ends at once.
+    void handedOverFilesPlay()
+    {
+        QTemporaryDir runtime;
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
+        InstanceChannel channel(InstanceChannel::defaultName());
+        QVERIFY(channel.listen());
+        connect(&channel, &InstanceChannel::received, mWindow.data(), [this](const QString &dir, const QStringList &arguments) {
+            mWindow->openHandedOverFiles(CommandLineFiles::videoUrls(arguments, dir));
+        });
+        open({front1});
+        QVERIFY(waitUntilPlaying());
+        mWindow->showMinimized();
+        QProcess second;
+        second.setWorkingDirectory(QStringLiteral(VANTREL_DEMO_DIR));
+        QElapsedTimer clock;
+        clock.start();
+        second.start(QStringLiteral(VANTREL_PROGRAM), {front2});
+        QTRY_COMPARE_WITH_TIMEOUT(second.state(), QProcess::NotRunning, 10000);
+        const qint64 ended = clock.elapsed();
+        QCOMPARE(second.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(second.exitCode(), 0);
+        QTRY_COMPARE_WITH_TIMEOUT(playedUrl(), demoUrl(front2), 5000);
+        QVERIFY(waitUntilPlaying());
+        qInfo("The later start ended after %lld ms; its file played after %lld ms.", ended, clock.elapsed());
+        QCOMPARE(model()->rowCount(), 2);
+        QVERIFY(!mWindow->isMinimized());
     }
 };
 

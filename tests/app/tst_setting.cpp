@@ -20,8 +20,10 @@ private slots:
         QCoreApplication::setApplicationName(QStringLiteral("Vantrel V1.6 20200221"));
         QStandardPaths::setTestModeEnabled(true);
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        // The default screenshot folder keeps its name when the version
+        // in the application name changes.
         mDefaultFolder = QStandardPaths::standardLocations(QStandardPaths::PicturesLocation).value(0, QDir::homePath())
-                         + QStringLiteral("/Vantrel V1.6 20200221");
+                         + QStringLiteral("/Vantrel");
     }
 
     void storesOnlyOnSave_data()

@@ -1,24 +1,92 @@
 #include "BatchOpener.h"
 #include "CommandLineFiles.h"
 #include "FileNameCodec.h"
+#include "InstanceChannel.h"
+#include "LaunchOptions.h"
 #include "MapPagesFolder.h"
 #include "PlaylistModel.h"
 #include "PlaylistRow.h"
+#include "RecordingFiles.h"
 
+#include <QLocalSocket>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include <fcntl.h>
+#include <future>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
-// Where the map pages are, which launch arguments are recordings, and which
-// files the opener lists.
+Q_DECLARE_METATYPE(LaunchOptions::Action)
+
+namespace {
+
+// Makes each entry under `root`: "path" an empty file, "path@yyyyMMddhhmmss"
+// one last changed then, "path->target" a symbolic link; a trailing slash
+// makes a folder.
+bool make(const QDir &root, const QStringList &entries)
+{
+    for (const QString &entry : entries) {
+        const QString path = root.filePath(entry.section(QRegularExpression("@|->"), 0, 0));
+        if (!root.mkpath(QFileInfo(path).path()))
+            return false;
+        if (entry.contains("->")) {
+            if (!QFile::link(entry.section("->", 1), path))
+                return false;
+            continue;
+        }
+        if (entry.endsWith('/')) {
+            if (!root.mkpath(path))
+                return false;
+            continue;
+        }
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly))
+            return false;
+        if (entry.contains('@')
+            && !file.setFileTime(QDateTime::fromString(entry.section('@', 1), "yyyyMMddhhmmss"), QFileDevice::FileModificationTime))
+            return false;
+    }
+    return true;
+}
+
+// A socket file as a crashed listener leaves it: bound, never closed by its owner.
+bool leaveStaleSocket(const QString &path)
+{
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    qstrncpy(address.sun_path, QFile::encodeName(path).constData(), sizeof address.sun_path);
+    const bool bound = ::bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0;
+    ::close(fd);
+    return bound && QFileInfo::exists(path);
+}
+
+// A hand-over from another thread, as a second process would make it while
+// this one's event loop serves the listener.
+std::future<bool> handOverLater(const QString &name, const QString &workingDir, const QStringList &arguments)
+{
+    return std::async(std::launch::async, [=] { return InstanceChannel(name).handOver(workingDir, arguments); });
+}
+
+bool finished(std::future<bool> &result)
+{
+    return QTest::qWaitFor([&] { return result.wait_for(std::chrono::seconds(0)) == std::future_status::ready; }, 5000);
+}
+
+} // namespace
+
+// Where the map pages are, what the command line asks for, which files a
+// folder stands for, which files the opener lists, and how a second start
+// reaches the first.
 class TestStartUpHelpers : public QObject
 {
     Q_OBJECT
 
     QTemporaryDir mFiles;
+    QString socketName() const { return InstanceChannel::nameFor(mFiles.path(), QStringLiteral(":7")); }
 
 private slots:
     void initTestCase()
@@ -33,6 +101,7 @@ private slots:
         QTest::newRow("beside the executable") << "bin/maps/ share/vantrel/maps/" << "bin/maps";
         QTest::newRow("installed") << "share/vantrel/maps/" << "share/vantrel/maps";
         QTest::newRow("a file named maps") << "bin/maps share/vantrel/maps/" << "share/vantrel/maps";
+        QTest::newRow("neither") << "share/vantrel/" << "bin/maps";
     }
 
     void mapPagesFolder()
@@ -41,9 +110,37 @@ private slots:
         QFETCH(QString, expected);
         QTemporaryDir prefix;
         QDir root(prefix.path());
-        for (const QString &path : ("bin/ " + made).split(' '))
-            QVERIFY(path.endsWith('/') ? root.mkpath(path) : QFile(root.filePath(path)).open(QIODevice::WriteOnly));
+        QVERIFY(make(root, ("bin/ " + made).split(' ')));
         QCOMPARE(MapPagesFolder::pathFor(root.filePath(QStringLiteral("bin"))), root.filePath(expected));
+    }
+
+    void launchOptions_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<LaunchOptions::Action>("action");
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<bool>("newWindow");
+        using A = LaunchOptions::Action;
+        QTest::newRow("files and folders") << QStringList{"a.mp4", "card"} << A::Run << QStringList{"a.mp4", "card"} << false;
+        QTest::newRow("nothing") << QStringList{} << A::Run << QStringList{} << false;
+        QTest::newRow("help") << QStringList{"a.mp4", "--help"} << A::Help << QStringList{"a.mp4"} << false;
+        QTest::newRow("version") << QStringList{"-v"} << A::Version << QStringList{} << false;
+        QTest::newRow("new window") << QStringList{"--new-window", "a.mp4"} << A::Run << QStringList{"a.mp4"} << true;
+        QTest::newRow("a file named like an option") << QStringList{"--", "-b.mov"} << A::Run << QStringList{"-b.mov"} << false;
+        QTest::newRow("unknown option") << QStringList{"--fullscreen", "a.mp4"} << A::Invalid << QStringList{} << false;
+    }
+
+    void launchOptions()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QStringList, files);
+        QFETCH(bool, newWindow);
+        const LaunchOptions options = LaunchOptions::fromArguments(QStringList{"vantrel"} + arguments);
+        QTEST(options.action, "action");
+        QCOMPARE(options.files, files);
+        QCOMPARE(options.newWindow, newWindow);
+        QCOMPARE(options.error.isEmpty(), options.action != LaunchOptions::Action::Invalid);
+        QVERIFY(options.usage.contains("--new-window"));
     }
 
     void launchArguments_data()
@@ -55,6 +152,8 @@ private slots:
         QTest::newRow("file URL with escapes")
             << QStringList{QUrl::fromLocalFile(mFiles.filePath("with space.mp4")).toString(QUrl::FullyEncoded)} << QStringList{"with space.mp4"};
         QTest::newRow("not a recording") << QStringList{"notes.txt", "folder.mp4", "missing.mp4", "http://example.invalid/a.mp4"} << QStringList{};
+        QTest::newRow("a folder: its own recordings by name")
+            << QStringList{"card", "a.MP4"} << QStringList{"card/20261206_101500F.MP4", "card/20261206_101500R.mov", "a.MP4"};
     }
 
     void launchArguments()
@@ -62,13 +161,51 @@ private slots:
         QFETCH(QStringList, arguments);
         QFETCH(QStringList, expected);
         QDir files(mFiles.path());
-        for (const char *name : {"a.MP4", "b.mov", "c.AVI", "notes.txt", "with space.mp4"})
-            QVERIFY(QFile(files.filePath(name)).open(QIODevice::WriteOnly));
-        QVERIFY(files.mkpath(QStringLiteral("folder.mp4")));
+        QVERIFY(make(files, {"a.MP4", "b.mov", "c.AVI", "notes.txt", "with space.mp4", "folder.mp4/", "card/20261206_101500R.mov",
+                             "card/20261206_101500F.MP4", "card/notes.txt", "card/DCIM/20261206_101400F.MP4"}));
         QList<QUrl> wanted;
         for (const QString &name : expected)
             wanted << QUrl::fromLocalFile(files.filePath(name));
-        QCOMPARE(CommandLineFiles::videoUrls(QStringList{"vantrel"} + arguments, files.path()), wanted);
+        QCOMPARE(CommandLineFiles::videoUrls(arguments, files.path()), wanted);
+    }
+
+    void recordingFolders_data()
+    {
+        QTest::addColumn<QStringList>("made");
+        QTest::addColumn<QString>("order"); // "time", "names" or "names, below too"
+        QTest::addColumn<QStringList>("expected");
+        const QStringList card{"DCIM/Movie/F/20261206_101600F.MP4", "DCIM/Movie/R/20261206_101500R.MP4",
+                               "DCIM/Movie/F/20261206_101500F.MP4", "DCIM/Movie/R/20261206_101600R.MP4",
+                               "DCIM/Photo/20261206_101530.JPG", "DCIM/Event/2026_1206_101550_007F.MOV",
+                               "DCIM/Movie/F/.hidden.mp4", "DCIM/up->.."};
+        QTest::newRow("a card, front and rear in turn") << card << "time"
+            << QStringList{"DCIM/Movie/F/20261206_101500F.MP4", "DCIM/Movie/R/20261206_101500R.MP4", "DCIM/Event/2026_1206_101550_007F.MOV",
+                           "DCIM/Movie/F/20261206_101600F.MP4", "DCIM/Movie/R/20261206_101600R.MP4"};
+        QTest::newRow("a card by path") << card << "names, below too"
+            << QStringList{"DCIM/Event/2026_1206_101550_007F.MOV", "DCIM/Movie/F/20261206_101500F.MP4", "DCIM/Movie/F/20261206_101600F.MP4",
+                           "DCIM/Movie/R/20261206_101500R.MP4", "DCIM/Movie/R/20261206_101600R.MP4"};
+        QTest::newRow("names without a time: the last change")
+            << QStringList{"IMG_0001.mp4@20261206101630", "IMG_0002.avi@20261206101545", "20261206_101600F.MP4@20261206110000",
+                           "FILE261206-101700.MOV@20261206101500"}
+            << "time" << QStringList{"FILE261206-101700.MOV", "IMG_0002.avi", "20261206_101600F.MP4", "IMG_0001.mp4"};
+        QTest::newRow("this folder only") << QStringList{"b.MP4", "a.mov", "c.AVI", "notes.txt", "sub/a.mp4", "mp4/"} << "names"
+                                          << QStringList{"a.mov", "b.MP4", "c.AVI"};
+    }
+
+    void recordingFolders()
+    {
+        QFETCH(QStringList, made);
+        QFETCH(QString, order);
+        QFETCH(QStringList, expected);
+        QTemporaryDir folder;
+        QDir root(folder.path());
+        QVERIFY(make(root, made));
+        const QStringList found = order == "time" ? RecordingFiles::byRecordingTime(root.path())
+                                                  : RecordingFiles::inFolder(root.path(), order.endsWith("too"));
+        QStringList wanted;
+        for (const QString &name : expected)
+            wanted << root.filePath(name);
+        QCOMPARE(found, wanted);
     }
 
     // Only regular files become rows; a named pipe or a folder is refused
@@ -102,6 +239,95 @@ private slots:
         QVERIFY(!refused[0][1].toString().isEmpty() && refused[1][1] != refused[0][1]);
         opener.open(urls.mid(0, 1));  // nothing left to play
         QVERIFY(!played.wait(300) && model.rowCount() == 1);
+    }
+
+    // What a second start sends arrives whole; the second start learns that
+    // it did.
+    void handOver_data()
+    {
+        QTest::addColumn<QString>("workingDir");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::newRow("files") << "/home/driver" << QStringList{"a.mp4", "/media/card/DCIM"};
+        QTest::newRow("awkward names") << "/tmp/with space" << QStringList{"new\nline.mp4", QString::fromUtf8("行车 ü.MOV"), ""};
+        QTest::newRow("nothing to open") << "/" << QStringList{};
+    }
+
+    void handOver()
+    {
+        QFETCH(QString, workingDir);
+        QFETCH(QStringList, arguments);
+        InstanceChannel first(socketName());
+        QVERIFY(first.listen());
+        QSignalSpy received(&first, &InstanceChannel::received);
+        std::future<bool> taken = handOverLater(socketName(), workingDir, arguments);
+        QVERIFY(finished(taken) && taken.get());
+        QCOMPARE(received.count(), 1);
+        QCOMPARE(received[0][0].toString(), workingDir);
+        QCOMPARE(received[0][1].toStringList(), arguments);
+    }
+
+    // Nobody listening, a socket left by a crash, or one in use: only the
+    // last keeps a new listener out.
+    void listening_data()
+    {
+        QTest::addColumn<QString>("before");
+        QTest::newRow("first start") << "nothing";
+        QTest::newRow("after a crash") << "stale socket";
+        QTest::newRow("while one runs") << "listener";
+    }
+
+    void listening()
+    {
+        QFETCH(QString, before);
+        InstanceChannel running(socketName());
+        if (before == "stale socket")
+            QVERIFY(leaveStaleSocket(socketName()));
+        if (before == "listener")
+            QVERIFY(running.listen());
+        if (before != "listener")
+            QVERIFY(!InstanceChannel(socketName()).handOver("/", {"a.mp4"}, 200));
+        InstanceChannel starting(socketName());
+        QCOMPARE(starting.listen(), before != "listener");
+        QSignalSpy toStarting(&starting, &InstanceChannel::received), toRunning(&running, &InstanceChannel::received);
+        std::future<bool> taken = handOverLater(socketName(), "/", {"b.mp4"});
+        QVERIFY(finished(taken) && taken.get());
+        QCOMPARE(toStarting.count() + toRunning.count(), 1);
+        QCOMPARE(toRunning.count(), before == "listener" ? 1 : 0);
+    }
+
+    // Requests that are too long or not made of zero-ended fields are
+    // refused without reading them.
+    void refusesMalformedRequests_data()
+    {
+        QTest::addColumn<QByteArray>("request");
+        QTest::newRow("length beyond the limit") << QByteArray::fromHex("7fffffff") + QByteArray(64, 'x');
+        QTest::newRow("no zero byte") << QByteArray::fromHex("00000003") + "abc";
+        QTest::newRow("empty") << QByteArray::fromHex("00000000");
+    }
+
+    void refusesMalformedRequests()
+    {
+        QFETCH(QByteArray, request);
+        InstanceChannel first(socketName());
+        QVERIFY(first.listen());
+        QSignalSpy received(&first, &InstanceChannel::received);
+        QLocalSocket client;
+        client.connectToServer(socketName());
+        QVERIFY(client.waitForConnected(1000));
+        client.write(request);
+        QTRY_COMPARE(client.state(), QLocalSocket::UnconnectedState);
+        QCOMPARE(received.count(), 0);
+        QCOMPARE(client.readAll(), QByteArray());
+    }
+
+    // One socket per display, inside the user's runtime folder whatever the
+    // display's name holds.
+    void socketNames()
+    {
+        const QString runtime = mFiles.path();
+        QVERIFY(InstanceChannel::nameFor(runtime, ":0") != InstanceChannel::nameFor(runtime, ":1"));
+        for (const char *display : {":0", "wayland-0", "../../x/:0.0", ""})
+            QCOMPARE(QFileInfo(InstanceChannel::nameFor(runtime, display)).path(), runtime);
     }
 };
 

@@ -153,6 +153,10 @@ private slots:
         // The drive again under a Latin-1 name, as older cameras write them: not UTF-8.
         QVERIFY(QFile::copy(path("drive.mp4"), path("xy.MP4")));
         QVERIFY(::link(QFile::encodeName(path("xy.MP4")), QFile::encodeName(mDir.path()) + "/\xff\xfe.MP4") == 0);
+        // A card: a clip at the top, one a folder below, and a folder of photos only.
+        QVERIFY(QDir(mDir.path()).mkpath("card/DCIM/Photo") && QDir(mDir.path()).mkpath("card/DCIM/Movie"));
+        QVERIFY(QFile::copy(path("drive.mp4"), path("card/b.MP4")) && QFile::copy(path("errand <&>.avi"), path("card/DCIM/Movie/a.avi")));
+        QVERIFY(QFile(path("card/DCIM/Photo/a.jpg")).open(QIODevice::WriteOnly));
     }
 
     void samples_data()
@@ -249,9 +253,13 @@ private slots:
         row("missing file among others", {drive, missing, clip}, 1, 12, "", missing);
         // Nothing but regular files is opened, and a named pipe never blocks.
         row("named pipe first", {path("pipe.MP4"), drive}, 1, 11, "", path("pipe.MP4") + ": cannot open: not a regular file");
-        row("device and folder", {"--info", "/dev/zero", mDir.path(), drive}, 1, 1, "Gps0Records", "/dev/zero: cannot open: not a regular file");
+        row("device", {"--info", "/dev/zero", drive}, 1, 1, "Gps0Records", "/dev/zero: cannot open: not a regular file");
         row("record count beyond belief", {"--format", "csv", path("lying.mp4"), clip}, 0, 2, "", "claims");
         row("unknown format", {"--format", "xml", drive}, 2, 0, "", "Usage:");
+        // Folders: their own recordings, or with -r every one below them, by path.
+        row("folder", {"--info", path("card")}, 0, 1, "card/b.MP4", "");
+        row("folder, recursive", {"-r", "--info", path("card")}, 0, 2, "card/DCIM/Movie/a.avi", "");
+        row("folder without recordings", {"--info", path("card/DCIM/Photo"), drive}, 1, 1, "Gps0Records", "no recordings");
         // 0.12, not the float widened to a double (0.11999999731779099).
         row("floats in shortest form", {"--from", "3", "--to", "3", drive}, 0, 1, R"("gX":0.12,"gY":-0.98,)", "");
     }
