@@ -87,14 +87,15 @@ set(CPACK_DEBIAN_PACKAGE_SECTION video)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://www.fenmora.com/vantrel/)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "player for dashboard camera recordings with their telemetry")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION_SUMMARY}
- Dashboard cameras store, inside each recording, one telemetry record per
- second: the GPS time, position and speed, and three G-sensor values.
- Vantrel plays MP4, MOV and AVI recordings of several camera families, the
- rear camera beside the front one, and shows each second's record on a
- speed dial, a compass, G-sensor lines and a map.
- .
- vantrel-telemetry writes the records as JSON, CSV, GPX, KML or GeoJSON.")
+# CPack writes the summary as the synopsis and indents these lines itself;
+# an empty line becomes the paragraph separator.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Dashboard cameras store, inside each recording, one telemetry record per
+second: the GPS time, position and speed, and three G-sensor values.
+Vantrel plays MP4, MOV and AVI recordings of several camera families, the
+rear camera beside the front one, and shows each second's record on a
+speed dial, a compass, G-sensor lines and a map.
+
+vantrel-telemetry writes the records as JSON, CSV, GPX, KML or GeoJSON.")
 # Shared libraries are found by dpkg-shlibdeps; what the program loads or
 # starts at run time is named here: the media framework's plugins for the
 # players, ffmpeg for still images, Leaflet for the map pages and the
