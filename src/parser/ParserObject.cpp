@@ -442,3 +442,13 @@ bool ParserObject::takeWalkStep()
     --mWalkStepsLeft;
     return true;
 }
+
+void ParserObject::closeFile()
+{
+    file.close();
+}
+
+bool ParserObject::reopenFile(const QString &path)
+{
+    return VideoFile::open(file, path, QIODevice::Unbuffered).isEmpty();
+}

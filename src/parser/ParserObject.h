@@ -37,6 +37,10 @@ public:
     qint64 recordTableOffset() const { return tableOffset; }
     quint32 freeGpsProbeOffset() const { return probeOffset; }
     bool isOpen() const { return file.isOpen(); }
+    // An idle worker holds no open file: it closes it and opens it again for
+    // its next request; the walk's results stay.
+    void closeFile();
+    bool reopenFile(const QString &path);
     // Bytes read from the file so far (walk and samples).
     qint64 bytesRead() const { return mBytesRead; }
 

@@ -8,6 +8,7 @@
 
 #include <atomic>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -26,6 +27,34 @@ struct Reports : QObject
 
     QStringList events;
 };
+
+// This process's threads and open descriptors, as the kernel counts them.
+int threadCount()
+{
+    return QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size();
+}
+
+int openDescriptors()
+{
+    return QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot).size();
+}
+
+using Workers = std::vector<std::unique_ptr<VideoParser>>;
+
+// Starts `count` workers on `file`; their reports land in `reports`.
+Workers startWorkers(const QString &file, int count, QObject &receiver, QStringList &reports)
+{
+    Workers workers;
+    for (int id = 0; id < count; ++id) {
+        workers.push_back(std::make_unique<VideoParser>());
+        QObject::connect(workers.back().get(), &VideoParser::videoInfoChanged, &receiver,
+                         [&reports](int mId) { reports << QString("info %1").arg(mId); });
+        QObject::connect(workers.back().get(), &VideoParser::gpsDataChanged, &receiver,
+                         [&reports](int mId, const GpsData &data) { reports << QString("%1: %2").arg(mId).arg(data.second); });
+        workers.back()->startParsing(QUrl::fromLocalFile(file), id);
+    }
+    return workers;
+}
 
 }  // namespace
 
@@ -122,6 +151,42 @@ private slots:
             for (volatile int spin = 0; spin < round % 1999; ++spin) {
             }
         }
+    }
+
+    // A card's worth of walked workers holds no thread and no open file of
+    // its own; a file asked for seconds is opened for them, closed when it
+    // has been idle a while, and opened again for the next request.
+    void idleWorkersHoldNothing()
+    {
+        constexpr int cardSize = 300;
+        const int threadsBefore = threadCount();
+        const int descriptorsBefore = openDescriptors();
+        QObject receiver;
+        QStringList reports;
+        Workers workers = startWorkers(mDrive, cardSize, receiver, reports);
+        QTRY_COMPARE_WITH_TIMEOUT(reports.size(), cardSize, 30000);
+        QVERIFY2(threadCount() - threadsBefore <= 16, qPrintable(QString::number(threadCount())));
+        QTRY_COMPARE(openDescriptors(), descriptorsBefore);
+
+        for (const int second : {6, 2}) {
+            workers[7]->setSecond(second);
+            QTRY_COMPARE_WITH_TIMEOUT(reports.last(), QString("7: %1").arg(second), 10000);
+            QTRY_COMPARE_WITH_TIMEOUT(openDescriptors(), descriptorsBefore, 20000);
+        }
+    }
+
+    // Asking for a second of a file not walked yet is answered before the
+    // walks that were waiting ahead of it, and while slow ones go on.
+    void requestOvertakesWalks()
+    {
+        constexpr int slowWalks = 12;
+        QObject receiver;
+        QStringList reports;
+        Workers slow = startWorkers(mSlowWalk, slowWalks, receiver, reports);
+        Workers playing = startWorkers(mDrive, 1, receiver, reports);
+        playing.front()->setSecond(4);
+        QTRY_VERIFY_WITH_TIMEOUT(reports.contains("0: 4"), 30000);
+        QVERIFY2(reports.filter("info").size() < slowWalks + 1, qPrintable(reports.join(", ")));
     }
 
     void destroy_data()

@@ -1,0 +1,202 @@
+#include "ParseWorkerPool.h"
+
+#include <QThread>
+
+#include <algorithm>
+
+namespace {
+
+// Long enough to stay open while a file plays, even slowed down to a new
+// second every four seconds; short enough that stepping through a card
+// leaves only the last few files open.
+constexpr std::chrono::milliseconds sharedIdleRelease{5000};
+
+// Walks are mostly waiting for the disk: one more than the cores, and one
+// thread more for the seconds asked for.
+int sharedThreadCount()
+{
+    return std::clamp(QThread::idealThreadCount(), 1, 8) + 2;
+}
+
+} // namespace
+
+ParseWorkerPool &ParseWorkerPool::shared()
+{
+    static ParseWorkerPool pool(sharedThreadCount(), sharedIdleRelease);
+    return pool;
+}
+
+ParseWorkerPool::ParseWorkerPool(int threads, std::chrono::milliseconds idleRelease)
+    : mWalkLimit(std::max(1, threads - 1)), mIdleRelease(idleRelease)
+{
+    for (int i = 0; i < std::max(2, threads); ++i)
+        mThreads.emplace_back([this] { run(); });
+}
+
+ParseWorkerPool::~ParseWorkerPool()
+{
+    {
+        std::lock_guard<std::mutex> lock(mMutex);
+        mStopping = true;
+    }
+    mWake.notify_all();
+    for (std::thread &thread : mThreads)
+        thread.join();
+}
+
+void ParseWorkerPool::add(const SlotPtr &slot)
+{
+    {
+        std::lock_guard<std::mutex> lock(mMutex);
+        slot->queued = true;
+        mWalks.push_back(slot);
+    }
+    mWake.notify_one();
+}
+
+void ParseWorkerPool::request(const SlotPtr &slot, int second)
+{
+    {
+        std::lock_guard<std::mutex> lock(mMutex);
+        slot->requested = second;
+        // A slot being served or already waiting settles on the latest
+        // second when its turn comes.
+        if (second < 0 || second == slot->served || slot->busy || slot->urgent)
+            return;
+        if (slot->queued) {
+            if (slot->walked)
+                return;
+            // The file about to play must not wait for a card's walks.
+            const auto waiting = std::find(mWalks.begin(), mWalks.end(), slot);
+            if (waiting == mWalks.end())
+                return;
+            mWalks.erase(waiting);
+        }
+        slot->urgent = !slot->walked;
+        slot->queued = true;
+        mRequests.push_back(slot);
+    }
+    mWake.notify_one();
+}
+
+void ParseWorkerPool::remove(const SlotPtr &slot)
+{
+    slot->cancelled.store(true, std::memory_order_relaxed);
+    mWake.notify_all();  // an idle thread lets go of its file at once
+}
+
+bool ParseWorkerPool::wantsSecond(const Slot &slot)
+{
+    return !slot.walked || (slot.requested >= 0 && slot.requested != slot.served);
+}
+
+void ParseWorkerPool::run()
+{
+    std::unique_lock<std::mutex> lock(mMutex);
+    while (!mStopping) {
+        const SlotPtr slot = takeNext();
+        if (!slot) {
+            releaseIdleFiles();
+            waitForWork(lock);
+            continue;
+        }
+        if (!wantsSecond(*slot)) {
+            // Asked for another second and back to the one served meanwhile.
+            slot->queued = false;
+            settle(slot);
+            continue;
+        }
+        const bool walking = !slot->walked;
+        const bool counted = walking && !slot->urgent;
+        const int second = slot->requested;
+        slot->busy = true;
+        slot->queued = slot->urgent = false;
+        mWalking += counted;
+        if (!walking)
+            slot->served = second;
+        lock.unlock();
+        if (walking)
+            slot->walk();
+        else
+            slot->serve(second);
+        lock.lock();
+        mWalking -= counted;
+        slot->walked = true;
+        slot->busy = false;
+        settle(slot);
+    }
+}
+
+// Requests first; a walk only while a thread stays free for them. Slots
+// cancelled while they waited are dropped here.
+ParseWorkerPool::SlotPtr ParseWorkerPool::takeNext()
+{
+    const auto takeFrom = [](std::deque<SlotPtr> &queue) {
+        while (!queue.empty()) {
+            SlotPtr slot = std::move(queue.front());
+            queue.pop_front();
+            if (!slot->cancelled.load(std::memory_order_relaxed))
+                return slot;
+        }
+        return SlotPtr();
+    };
+    if (SlotPtr slot = takeFrom(mRequests))
+        return slot;
+    return mWalking < mWalkLimit ? takeFrom(mWalks) : SlotPtr();
+}
+
+// After its turn a slot asks again if a newer second came meanwhile;
+// otherwise its file closes, at once after a walk, after the idle time
+// after a second served (the next one most likely follows).
+void ParseWorkerPool::settle(const SlotPtr &slot)
+{
+    if (slot->cancelled.load(std::memory_order_relaxed)) {
+        slot->releaseFile();
+        return;
+    }
+    if (wantsSecond(*slot)) {
+        slot->queued = true;
+        mRequests.push_back(slot);
+        mWake.notify_one();
+        return;
+    }
+    if (slot->served < 0) {
+        slot->releaseFile();
+        return;
+    }
+    slot->releaseAt = std::chrono::steady_clock::now() + mIdleRelease;
+    if (std::find(mHoldingFiles.begin(), mHoldingFiles.end(), slot) == mHoldingFiles.end())
+        mHoldingFiles.push_back(slot);
+}
+
+void ParseWorkerPool::releaseIdleFiles()
+{
+    const auto now = std::chrono::steady_clock::now();
+    const auto released = [now](const SlotPtr &slot) {
+        if (slot->busy || slot->queued)
+            return slot->cancelled.load(std::memory_order_relaxed);
+        if (!slot->cancelled.load(std::memory_order_relaxed) && slot->releaseAt > now)
+            return false;
+        slot->releaseFile();
+        return true;
+    };
+    mHoldingFiles.erase(std::remove_if(mHoldingFiles.begin(), mHoldingFiles.end(), released),
+                        mHoldingFiles.end());
+}
+
+// An idle pool sleeps until work arrives, or until the next file is due
+// to close: with no file open it does not wake at all.
+void ParseWorkerPool::waitForWork(std::unique_lock<std::mutex> &lock)
+{
+    if (mStopping || !mRequests.empty() || (!mWalks.empty() && mWalking < mWalkLimit))
+        return;
+    if (mHoldingFiles.empty()) {
+        mWake.wait(lock);
+        return;
+    }
+    const auto next = std::min_element(mHoldingFiles.begin(), mHoldingFiles.end(),
+                                       [](const SlotPtr &a, const SlotPtr &b) {
+                                           return a->releaseAt < b->releaseAt;
+                                       });
+    mWake.wait_until(lock, (*next)->releaseAt);
+}
