@@ -18,11 +18,13 @@
 #include "SpeedTray.h"
 #include "VideoFile.h"
 
+#include <QCloseEvent>
 #include <QDateTime>
 #include <QDebug>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMessageBox>
@@ -385,6 +387,21 @@ void MainWindows::showMaximizeState()
 void MainWindows::on_pBtn_Close_clicked()
 {
     close();
+}
+
+// Closing ends the program, and what follows takes a while (the players,
+// the map's engine, the workers): the window leaves the screen and the sound
+// stops at once, out of sight of what is still being cleaned up. The X
+// server learns of the hidden window only when the connection is flushed,
+// which the event loop would have done had it not ended with this close.
+void MainWindows::closeEvent(QCloseEvent *event)
+{
+    QDialog::closeEvent(event);
+    if (!event->isAccepted())
+        return;
+    ui->wgt_PlayArea->stop();
+    hide();
+    QGuiApplication::sync();
 }
 
 void MainWindows::onTableDoubleClicked(QModelIndex index)

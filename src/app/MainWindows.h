@@ -9,6 +9,7 @@
 #include <QUrl>
 
 class PlaylistModel;
+class QCloseEvent;
 class QKeyEvent;
 class BatchOpener;
 struct PlaylistRow;
@@ -41,6 +42,7 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent *e) override;
+    void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private slots:

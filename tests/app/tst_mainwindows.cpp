@@ -212,6 +212,22 @@ private slots:
         QCOMPARE(lateMedia, 0);
     }
 
+    // Closing takes the window off the screen at once and stops playback,
+    // before the teardown that follows: the X server has it unmapped by the
+    // time close() returns.
+    void closingHidesAtOnce()
+    {
+        open({front1, rear1});
+        QVERIFY(waitUntilPlaying());
+        const QString window = QString::number(mWindow->winId());
+        QVERIFY(mWindow->close());
+        QCOMPARE(area()->state(), QMediaPlayer::StoppedState);
+        QProcess windowInfo;
+        windowInfo.start(QStringLiteral("xwininfo"), {QStringLiteral("-id"), window});
+        QVERIFY2(windowInfo.waitForFinished(10000), "xwininfo (x11-utils) is needed");
+        QVERIFY(windowInfo.readAllStandardOutput().contains("Map State: IsUnMapped"));
+    }
+
     // Every second of the playing file reaches the control bar, the gauges,
     // the chart and the map; stop and the next file reset what they must.
     void telemetryReachesEveryView()
