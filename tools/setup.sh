@@ -14,7 +14,7 @@ build="$root/build"
 jobs=${JOBS:-2}
 
 packages="build-essential cmake ninja-build pkg-config qtbase5-dev qtbase5-dev-tools
-    libbenchmark-dev ffmpeg fonts-dejavu-core gpsbabel xvfb xauth clang libclang-rt-14-dev
+    libbenchmark-dev ffmpeg fonts-dejavu-core gpsbabel xvfb xauth x11-utils clang libclang-rt-14-dev
     qtmultimedia5-dev libqt5multimedia5-plugins qttools5-dev qttools5-dev-tools
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-bad
     gstreamer1.0-libav gstreamer1.0-x libqt5svg5-dev fonts-crosextra-carlito fonts-liberation
