@@ -1,5 +1,6 @@
 #include "ParseWorkerPool.h"
 
+#include <QCoreApplication>
 #include <QThread>
 
 #include <algorithm>
@@ -20,9 +21,18 @@ int sharedThreadCount()
 
 } // namespace
 
+// The threads end with the application object, while everything they may
+// still touch (Qt's own globals among it) exists; a worker left over after
+// that asks a stopped pool, which does nothing.
 ParseWorkerPool &ParseWorkerPool::shared()
 {
     static ParseWorkerPool pool(sharedThreadCount(), sharedIdleRelease);
+    static const bool stopsWithApplication = [] {
+        if (QCoreApplication::instance())
+            qAddPostRoutine([] { shared().stop(); });
+        return true;
+    }();
+    Q_UNUSED(stopsWithApplication);
     return pool;
 }
 
@@ -35,13 +45,20 @@ ParseWorkerPool::ParseWorkerPool(int threads, std::chrono::milliseconds idleRele
 
 ParseWorkerPool::~ParseWorkerPool()
 {
+    stop();
+}
+
+void ParseWorkerPool::stop()
+{
     {
         std::lock_guard<std::mutex> lock(mMutex);
         mStopping = true;
     }
     mWake.notify_all();
-    for (std::thread &thread : mThreads)
-        thread.join();
+    for (std::thread &thread : mThreads) {
+        if (thread.joinable())
+            thread.join();
+    }
 }
 
 void ParseWorkerPool::add(const SlotPtr &slot)

@@ -52,7 +52,7 @@ public:
     using SlotPtr = std::shared_ptr<Slot>;
 
     // The pool the workers of this process share; its threads are joined
-    // when the process ends.
+    // when the application object goes (or else when the process ends).
     static ParseWorkerPool &shared();
 
     ParseWorkerPool(int threads, std::chrono::milliseconds idleRelease);
@@ -66,6 +66,9 @@ public:
     void request(const SlotPtr &slot, int second);
     // Cancels the slot without waiting; the pool drops it at its next turn.
     void remove(const SlotPtr &slot);
+    // Ends the threads once their current work is done; nothing is served
+    // after.
+    void stop();
 
     int threadCount() const { return int(mThreads.size()); }
 
