@@ -78,6 +78,37 @@ struct Heartbeat
     }
 };
 
+// What the process holds, as the kernel counts it.
+struct Holdings
+{
+    int threads = 0;
+    int descriptors = 0;
+    qint64 rssKb = 0;
+};
+
+Holdings holdings()
+{
+    Holdings held;
+    held.descriptors = QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot).size();
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (status.open(QIODevice::ReadOnly)) {
+        for (const QByteArray &line : status.readAll().split('\n')) {
+            const QList<QByteArray> fields = line.simplified().split(' ');
+            if (fields.size() >= 2 && fields[0] == "Threads:")
+                held.threads = fields[1].toInt();
+            else if (fields.size() >= 2 && fields[0] == "VmRSS:")
+                held.rssKb = fields[1].toLongLong();
+        }
+    }
+    return held;
+}
+
+void printHoldings(const char *when, const Holdings &held)
+{
+    printf("%s: %d threads, %d open descriptors, RSS %lld MB\n", when, held.threads, held.descriptors,
+           held.rssKb / 1024);
+}
+
 int filledRows(const PlaylistModel &model)
 {
     int filled = 0;
@@ -109,7 +140,8 @@ int main(int argc, char *argv[])
         return 1;
     }
 
-    MainWindows window;
+    auto *windowPointer = new MainWindows;
+    MainWindows &window = *windowPointer;
     window.show();
     auto *model = qobject_cast<PlaylistModel *>(window.findChild<QTableView *>(QStringLiteral("tbl_PlayListView"))->model());
 
@@ -122,6 +154,7 @@ int main(int argc, char *argv[])
     // then the map page has loaded.
     BenchEventLoop::runFor(3000);
     const qint64 idleGap = heartbeat.takeLongestGap();
+    const Holdings before = holdings();
 
     QElapsedTimer opening;
     opening.start();
@@ -135,8 +168,10 @@ int main(int argc, char *argv[])
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
     const qint64 fillMs = filling.elapsed();
     const qint64 fillGap = heartbeat.takeLongestGap();
+    const Holdings filled = holdings();
     BenchEventLoop::runFor(1000);
     const qint64 afterGap = heartbeat.takeLongestGap();
+    const Holdings played = holdings();
 
     printf("clips: %d, rows listed: %d, rows with video information: %d\n", cardFiles,
            model->rowCount(), filledRows(*model));
@@ -145,5 +180,16 @@ int main(int argc, char *argv[])
     printf("rows filling: %lld ms until all rows had their duration, longest stall %lld ms\n",
            fillMs, fillGap);
     printf("afterwards, 1 s of playback: longest stall %lld ms\n", afterGap);
+    printHoldings("before opening", before);
+    printHoldings("all rows filled", filled);
+    printHoldings("1 s later", played);
+
+    // Closing as the user does, then the window's teardown.
+    QElapsedTimer closing;
+    closing.start();
+    window.close();
+    const qint64 hiddenMs = closing.elapsed();
+    delete windowPointer;
+    printf("close: hidden after %lld ms, window torn down after %lld ms\n", hiddenMs, closing.elapsed());
     return 0;
 }
