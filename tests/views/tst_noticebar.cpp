@@ -1,0 +1,97 @@
+#include "NoticeBar.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+#include <QtTest>
+
+// A window with a text field above the anchor (the video area) and the bar laid over the anchor.
+class TestNoticeBar : public QObject
+{
+    Q_OBJECT
+    QScopedPointer<QWidget> mWindow;
+    QLineEdit *mField = nullptr;
+    QWidget *mAnchor = nullptr;
+    NoticeBar *mBar = nullptr;
+
+private slots:
+    void init()
+    {
+        mWindow.reset(new QWidget);
+        auto *layout = new QVBoxLayout(mWindow.data());
+        mField = new QLineEdit(mWindow.data());
+        mAnchor = new QWidget(mWindow.data());
+        layout->addWidget(mField);
+        layout->addWidget(mAnchor, 1);
+        mBar = new NoticeBar(mWindow.data());
+        mBar->setAnchor(mAnchor);
+        mBar->setLifetimes(300, 900);
+        mWindow->resize(600, 400);
+        mWindow->show();
+        QVERIFY(QTest::qWaitForWindowExposed(mWindow.data()));
+        mField->setFocus();
+    }
+    void cleanup() { mWindow.reset(); }
+
+    // Texts given in order (a leading '!' marks a problem) and the texts on show right after.
+    void stacking_data()
+    {
+        QTest::addColumn<QStringList>("given");
+        QTest::addColumn<QStringList>("shown");
+        QTest::newRow("one") << QStringList{"Saved a.jpeg"} << QStringList{"Saved a.jpeg"};
+        QTest::newRow("oldest first") << QStringList{"a", "!b"} << QStringList{"a", "b"};
+        QTest::newRow("a repeat shows once") << QStringList{"a", "b", "a"} << QStringList{"a", "b"};
+        QTest::newRow("the oldest makes room") << QStringList{"a", "b", "c", "d"} << QStringList{"b", "c", "d"};
+        QTest::newRow("empty texts are no notices") << QStringList{""} << QStringList();
+    }
+    void stacking()
+    {
+        QFETCH(QStringList, given);
+        for (const QString &text : given)
+            mBar->showNotice(text.startsWith('!') ? text.mid(1) : text, text.startsWith('!') ? NoticeBar::Problem : NoticeBar::Information);
+        QTEST(mBar->texts(), "shown");
+        QCOMPARE(mBar->isVisible(), !mBar->texts().isEmpty());
+        // Shown without taking the focus from where the user is.
+        QVERIFY(mField->hasFocus());
+    }
+
+    // Information goes first, problems stay longer; a repeat restarts its time; the bar hides when empty.
+    void lifetimes()
+    {
+        mBar->showNotice(QStringLiteral("saved"));
+        mBar->showNotice(QStringLiteral("failed"), NoticeBar::Problem);
+        QTest::qWait(200);
+        mBar->showNotice(QStringLiteral("saved"));
+        QTest::qWait(200);
+        QCOMPARE(mBar->texts(), QStringList({"saved", "failed"}));
+        QTRY_COMPARE_WITH_TIMEOUT(mBar->texts(), QStringList{"failed"}, 2000);
+        QVERIFY(mBar->isVisible());
+        QTRY_VERIFY_WITH_TIMEOUT(mBar->texts().isEmpty(), 2000);
+        QVERIFY(!mBar->isVisible());
+    }
+
+    // Laid over the top of the anchor, inside it, following its size; a click takes a notice away.
+    void placeAndClick()
+    {
+        mBar->showNotice(QStringLiteral("first"), NoticeBar::Problem);
+        mBar->showNotice(QStringLiteral("second"), NoticeBar::Problem);
+        for (const QSize size : {QSize(600, 400), QSize(900, 500)}) {
+            mWindow->resize(size);
+            QTRY_COMPARE(mWindow->size(), size);
+            const QRect anchor(mAnchor->mapTo(mWindow.data(), QPoint(0, 0)), mAnchor->size());
+            QVERIFY2(anchor.contains(mBar->geometry()), qPrintable(QStringLiteral("%1 %2").arg(mBar->width()).arg(anchor.width())));
+            QVERIFY(mBar->geometry().top() - anchor.top() < 20 && anchor.width() - mBar->width() < 40);
+            // Every notice gets the height its wrapped, padded text needs.
+            for (QLabel *notice : mBar->findChildren<QLabel *>())
+                QVERIFY(notice->height() >= notice->heightForWidth(notice->width()) && notice->height() > 20);
+        }
+        QLabel *first = mBar->findChildren<QLabel *>().value(0);
+        QVERIFY(first && first->text() == QLatin1String("first"));
+        QTest::mouseClick(first, Qt::LeftButton);
+        QCOMPARE(mBar->texts(), QStringList{"second"});
+        QVERIFY(mField->hasFocus());
+    }
+};
+
+QTEST_MAIN(TestNoticeBar)
+#include "tst_noticebar.moc"
