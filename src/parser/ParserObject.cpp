@@ -94,6 +94,7 @@ ParserObject::ParserObject(const QString &path, QObject *parent)
     const QString reason = VideoFile::open(file, path, QIODevice::Unbuffered);
     if (!reason.isEmpty()) {
         qDebug() << "Mp4Parser open file error, file:" << path << reason;
+        mOpenError = reason;
         return;
     }
     mFileSize = file.size();
@@ -115,6 +116,7 @@ VideoInfo ParserObject::videoInfo() const
     info.truncated = mTruncated;
     info.readableRecords = mReadableRecords;
     info.recovered = mRecovered;
+    info.openError = mOpenError;
     return info;
 }
 

@@ -111,6 +111,7 @@ private:
     quint32 mReadableRecords = 0;
     // ScannedRecords: where each record found lies, in file order.
     QVector<qint64> mScannedRecords;
+    QString mOpenError;
     qint64 mBytesRead = 0;
     int mWalkStepsLeft = walkStepLimit;
     // Where the last audio chunk served lies, so that a play-through walks

@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 #include <QMetaType>
+#include <QString>
 
 // What the container says about the video as a whole. One per opened file,
 // produced right after the container walk; all zero and a null time when the
@@ -21,6 +22,7 @@ struct VideoInfo
     // The index of the records was missing or cut, and the records were
     // found by scanning the file for them.
     bool recovered = false;
+    QString openError;      // why the file could not be opened; empty when it was
 };
 
 Q_DECLARE_METATYPE(VideoInfo)

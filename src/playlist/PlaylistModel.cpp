@@ -4,6 +4,7 @@
 #include "HumanReadableSize.h"
 #include "VideoFile.h"
 
+#include <QColor>
 #include <QCoreApplication>
 #include <QDebug>
 #include <QDir>
@@ -30,6 +31,9 @@ const char *const headerTexts[PlaylistModel::ColumnCount] = {
 // clip number's tail, the camera letter and the extension (CAM0101F.MOV and
 // CAM0101R.MOV share "CAM01").
 constexpr int cameraSuffixLength = 7;
+
+// Rows that failed stand out from the table's grey text.
+const QColor failedRowColour(236, 112, 99);
 
 } // namespace
 
@@ -82,11 +86,21 @@ QVariant PlaylistModel::data(const QModelIndex &index, int role) const
         return {};
     if (role == Qt::TextAlignmentRole)
         return int(Qt::AlignHCenter | Qt::AlignVCenter);
+    const PlaylistRow &row = *mRows[index.row()];
     if (role == Qt::DisplayRole)
-        return displayText(*mRows[index.row()], index.column());
-    // The column cuts long names short; the tool tip has them whole.
-    if (role == Qt::ToolTipRole && index.column() == FileNameColumn)
-        return mRows[index.row()]->fileName;
+        return displayText(row, index.column());
+    // The column cuts long names short; the tool tip has them whole, and
+    // what is wrong with the file if anything is.
+    if (role == Qt::ToolTipRole && index.column() == FileNameColumn) {
+        const QString note = failureText(row);
+        return note.isEmpty() ? row.fileName : row.fileName + QLatin1Char('\n') + note;
+    }
+    if (row.failure == PlaylistRow::NoFailure)
+        return {};
+    if (role == Qt::ToolTipRole)
+        return failureText(row);
+    if (role == Qt::ForegroundRole)
+        return failedRowColour;
     return {};
 }
 
@@ -96,6 +110,8 @@ QVariant PlaylistModel::displayText(const PlaylistRow &row, int column) const
     case FileNameColumn:
         return FileNameCodec::readable(row.fileName);
     case DurationColumn:
+        if (row.failure != PlaylistRow::NoFailure)
+            return QString();
         // Clock time of the duration: a day or more wraps around.
         return QTime(0, 0).addSecs(row.duration).toString(QStringLiteral("HH:mm:ss"));
     case CreateDateColumn:
@@ -103,6 +119,9 @@ QVariant PlaylistModel::displayText(const PlaylistRow &row, int column) const
     case SizeColumn:
         return humanReadableSize(row.size, 0);
     case ResolutionColumn:
+        // The widest column says why the rest is empty.
+        if (row.failure != PlaylistRow::NoFailure)
+            return tr("Cannot play");
         return QStringLiteral("%1 x %2").arg(row.resolution.width()).arg(row.resolution.height());
     default:
         return {};
@@ -232,7 +251,39 @@ void PlaylistModel::onVideoInfoChanged(int mId, VideoInfo info)
     row.duration = int(qMin<quint32>(info.duration, std::numeric_limits<int>::max()));
     row.resolution = QSize(info.width, info.height);
     qDebug() << "row->resolution" << row.resolution;
+    // A file that cannot be opened, or holds no picture the walk could find,
+    // will not play either; a failed play reported first stays as it was.
+    if (row.failure == PlaylistRow::NoFailure && !info.openError.isEmpty()) {
+        row.failure = PlaylistRow::CannotOpen;
+        row.failureDetail = info.openError;
+    } else if (row.failure == PlaylistRow::NoFailure && (info.width <= 0 || info.height <= 0)) {
+        row.failure = PlaylistRow::NoVideo;
+    }
     noteChangedRow(mId);
+}
+
+QString PlaylistModel::failureText(const PlaylistRow &row)
+{
+    switch (row.failure) {
+    case PlaylistRow::CannotOpen:
+        return tr("This file cannot be read: %1").arg(row.failureDetail);
+    case PlaylistRow::NoVideo:
+        return tr("No video found in this file: it is damaged, cut short or not a video");
+    case PlaylistRow::CannotPlay:
+        return tr("This file cannot be played: %1").arg(row.failureDetail);
+    case PlaylistRow::NoFailure:
+        break;
+    }
+    return {};
+}
+
+void PlaylistModel::setPlaybackFailure(int rowId, const QString &reason)
+{
+    if (!isRowNumber(rowId))
+        return;
+    mRows[rowId]->failure = PlaylistRow::CannotPlay;
+    mRows[rowId]->failureDetail = reason;
+    noteChangedRow(rowId);
 }
 
 // A card's worth of workers reports within moments: the views hear of all

@@ -15,7 +15,8 @@
 class QFileInfo;
 
 // The playlist table: one row per opened video file with its name, duration,
-// creation date, size and resolution. Each row owns a parse worker; the model
+// creation date, size and resolution; a row whose file cannot be read or
+// played says so in its colour, its duration and its tool tip. Each row owns a parse worker; the model
 // stores the video information a worker reports and passes its telemetry on,
 // tagged with the row's number. Rows are only ever appended, so a row's
 // number is its position and a row pointer stays valid for the model's life.
@@ -48,6 +49,8 @@ public:
     PlaylistRow *companionRow(const PlaylistRow *row) const;
     // Hands the playback second to the row's worker; ignored for unknown rows.
     void setCurrentSecond(int rowId, int second);
+    // The media player could not play the row's file, for `reason`.
+    void setPlaybackFailure(int rowId, const QString &reason);
 
 signals:
     void gpsDataChanged(int mId, GpsData data);
@@ -63,6 +66,7 @@ private:
     void noteChangedRow(int row);
     void reportChangedRows();
     QVariant displayText(const PlaylistRow &row, int column) const;
+    static QString failureText(const PlaylistRow &row);
     PlaylistRow *neighbourOf(const QUrl &url, int step) const;
 
     std::vector<std::unique_ptr<PlaylistRow>> mRows;

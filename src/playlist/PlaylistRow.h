@@ -18,6 +18,11 @@ struct PlaylistRow
     QDateTime createDate;    // file system birth time
     qint64 size = 0;         // bytes
     QSize resolution{0, 0};  // 0 x 0 until the VideoInfo arrives
+    // Why the file cannot be read or played, in the system's or the media
+    // framework's words where there are some; worded at display time.
+    enum Failure { NoFailure, CannotOpen, NoVideo, CannotPlay };
+    Failure failure = NoFailure;
+    QString failureDetail;
     VideoParser parser;      // the row's own parse worker, lives and dies with it
     QUrl url;                // as added, unchanged
 };

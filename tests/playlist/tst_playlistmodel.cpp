@@ -50,7 +50,7 @@ private slots:
         QCOMPARE(cell(1, PlaylistModel::SizeColumn), QString("1024 KB"));
         QCOMPARE(cell(row, PlaylistModel::DurationColumn), QString("01:01:01")); // past a day wraps
         QCOMPARE(cell(row, PlaylistModel::ResolutionColumn), QString("1920 x 1080"));
-        // Only the name has a tool tip: the whole name, however long.
+        // A sound row has one tool tip, its name's: the whole name, however long.
         const auto tip = [&](int column) { return model.data(model.index(row, column), Qt::ToolTipRole).toString(); };
         QCOMPARE(tip(PlaylistModel::FileNameColumn), QString("long.MOV"));
         QCOMPARE(tip(PlaylistModel::SizeColumn), QString());
@@ -61,6 +61,59 @@ private slots:
         }
         QCoreApplication::processEvents();
         QCOMPARE(reported(), 4);
+    }
+
+    // A file that cannot be read or played says so in its row: duration column, tool tip and colour.
+    void failedRows_data()
+    {
+        QTest::addColumn<QString>("file");      // "clip": a readable recording; "text": a text file; else left missing
+        QTest::addColumn<QString>("playError"); // reported by the player: null none; before or after the row's report
+        QTest::addColumn<bool>("errorFirst");
+        QTest::addColumn<QString>("duration");
+        QTest::addColumn<QString>("resolution");
+        QTest::addColumn<QString>("toolTip");
+        QTest::newRow("readable") << "clip" << QString() << false << "00:00:10" << "1920 x 1080" << QString();
+        QTest::newRow("missing") << "gone" << QString() << false << "" << "Cannot play" << "This file cannot be read: No such file or directory";
+        QTest::newRow("text renamed") << "text" << QString() << false << "" << "Cannot play"
+                                      << "No video found in this file: it is damaged, cut short or not a video";
+        QTest::newRow("play failed") << "clip" << "Internal data stream error." << false << "" << "Cannot play"
+                                     << "This file cannot be played: Internal data stream error.";
+        QTest::newRow("play failed before the walk ended") << "clip" << "Could not decode." << true << "" << "Cannot play"
+                                                           << "This file cannot be played: Could not decode.";
+    }
+    void failedRows()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, playError);
+        QFETCH(bool, errorFirst);
+        QFETCH(QString, toolTip);
+        const QString path = mDir.filePath("failed/" + file + ".MP4");
+        QVERIFY(file != "clip" || !writeMp4("failed/clip.MP4", 10).isEmpty());
+        QFile text(mDir.filePath("failed/text.MP4"));
+        QVERIFY(file != "text" || (text.open(QIODevice::WriteOnly) && text.write("not a video\n") > 0));
+        text.close();
+        PlaylistModel model;
+        const int row = model.addFile(QUrl::fromLocalFile(path));
+        if (errorFirst)
+            model.setPlaybackFailure(row, playError);
+        // The worker's report has come: a clip's duration, or any other file's failure.
+        if (file == "clip")
+            QTRY_COMPARE_WITH_TIMEOUT(model.rowAt(row)->duration, 10, 30000);
+        else
+            QTRY_VERIFY_WITH_TIMEOUT(!model.data(model.index(row, PlaylistModel::SizeColumn), Qt::ToolTipRole).isNull(), 30000);
+        if (!playError.isNull() && !errorFirst)
+            model.setPlaybackFailure(row, playError);
+        QTEST(model.data(model.index(row, PlaylistModel::DurationColumn)).toString(), "duration");
+        QTEST(model.data(model.index(row, PlaylistModel::ResolutionColumn)).toString(), "resolution");
+        for (int column = 0; column < PlaylistModel::ColumnCount; ++column) {
+            const QModelIndex cell = model.index(row, column);
+            // The name's tool tip shows the name whole first.
+            const QString name = file + ".MP4";
+            const QString expected = column != PlaylistModel::FileNameColumn ? toolTip : toolTip.isEmpty() ? name : name + '\n' + toolTip;
+            QCOMPARE(model.data(cell, Qt::ToolTipRole).toString(), expected);
+            // Failed rows stand out in a colour of their own.
+            QCOMPARE(model.data(cell, Qt::ForegroundRole).isValid(), !toolTip.isEmpty());
+        }
     }
 
     // One file, one row, whatever the spelling; cameras restart their numbering on
