@@ -22,6 +22,17 @@ QList<QUrl> CommandLineFiles::videoUrls(const QStringList &arguments, const QStr
     return urls;
 }
 
+QStringList CommandLineFiles::missingFiles(const QStringList &arguments, const QString &workingDir)
+{
+    QStringList missing;
+    for (const QString &argument : arguments) {
+        const QUrl url = QUrl::fromUserInput(argument, workingDir, QUrl::AssumeLocalFile);
+        if (url.isLocalFile() && !QFileInfo::exists(VideoFile::localPath(url)))
+            missing << argument;
+    }
+    return missing;
+}
+
 // The drop test of the video area, for existing local files only: a desktop
 // may hand over anything, and a missing file would only make an empty row.
 // Whatever else exists under a recording's name goes on, so that the opener

@@ -15,6 +15,9 @@ class CommandLineFiles
 public:
     // `arguments`: the files and folders only, relative to `workingDir`.
     static QList<QUrl> videoUrls(const QStringList &arguments, const QString &workingDir);
+    // The arguments, as given, that name local files which do not exist, so
+    // that the user hears of them instead of losing them without a word.
+    static QStringList missingFiles(const QStringList &arguments, const QString &workingDir);
 
 private:
     static bool isVideoFile(const QUrl &url);

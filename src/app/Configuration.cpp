@@ -345,9 +345,12 @@ void Configuration::setMaps(MapTypes map)
 
 QString Configuration::screenshotSavePath()
 {
-    const QString fallback = QStringLiteral("%1/%2").arg(
-        firstStandardFolder(QStandardPaths::PicturesLocation), screenshotFolderName);
-    return value(screenshotKey, fallback).toString();
+    return value(screenshotKey, defaultScreenshotSavePath()).toString();
+}
+
+QString Configuration::defaultScreenshotSavePath()
+{
+    return QStringLiteral("%1/%2").arg(firstStandardFolder(QStandardPaths::PicturesLocation), screenshotFolderName);
 }
 
 void Configuration::setScreenshotSavePath(const QString &path)

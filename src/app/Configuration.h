@@ -53,6 +53,8 @@ public:
     MapTypes maps();
     void setMaps(MapTypes map);
     QString screenshotSavePath();
+    // The application's folder in the user's pictures folder.
+    static QString defaultScreenshotSavePath();
     void setScreenshotSavePath(const QString &path);
     int speedUnit();
     void setSpeedUnit(int unit);

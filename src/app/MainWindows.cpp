@@ -11,6 +11,7 @@
 #include "MapPoint.h"
 #include "MapWebView.h"
 #include "MoveFilter.h"
+#include "NoticeBar.h"
 #include "PlayAreaManager.h"
 #include "PlaylistModel.h"
 #include "PlaylistRow.h"
@@ -89,6 +90,9 @@ MainWindows::MainWindows(QWidget *parent)
     mPlaylistModel = new PlaylistModel(this);
     setUpTable();
     setUpSplitter();
+    mNotices = new NoticeBar(this);
+    mNotices->setObjectName(QStringLiteral("wgt_Notices"));
+    mNotices->setAnchor(ui->wgt_PlayArea);
     mOpener = new BatchOpener(mPlaylistModel, this);
     connect(mOpener, &BatchOpener::arrangeFor, this, &MainWindows::arrangePlayArea);
     connect(mOpener, &BatchOpener::playRow, this, &MainWindows::playTableRow);
@@ -188,7 +192,12 @@ void MainWindows::connectComponents()
     connect(panel, &ControlPanel::changeVolume, playArea, &PlayAreaManager::setVolume);
     connect(panel, &ControlPanel::changeMuting, playArea, &PlayAreaManager::setMuted);
     connect(panel, &ControlPanel::changeRate, playArea, &PlayAreaManager::setPlaybackRate);
-    connect(panel, &ControlPanel::screenshot, playArea, &PlayAreaManager::screenshot);
+    connect(panel, &ControlPanel::screenshot, playArea, [playArea] {
+        // The folder as the settings hold it at this press.
+        playArea->setScreenshotFolders(Configuration::instance()->screenshotSavePath(),
+                                       Configuration::defaultScreenshotSavePath());
+        playArea->screenshot();
+    });
     connect(panel, &ControlPanel::sliderMoved, playArea, &PlayAreaManager::seek);
     connect(panel, &ControlPanel::sliderStatusChanged, playArea, &PlayAreaManager::onSliderStatusChanged);
     connect(panel, &ControlPanel::stop, this, &MainWindows::onStop);
@@ -208,6 +217,7 @@ void MainWindows::connectComponents()
     connect(Configuration::instance(), &Configuration::noticesPending, this, &MainWindows::showSettingsNotices);
 
     connect(mPlaylistModel, &PlaylistModel::gpsDataChanged, this, &MainWindows::onGpsDataChanged);
+    connectFailureReports();
     connect(Configuration::instance(), &Configuration::mapsChanged, this, &MainWindows::showMapPage);
     showMapPage();
 }
@@ -216,6 +226,30 @@ void MainWindows::showMapPage()
 {
     Configuration *configuration = Configuration::instance();
     ui->wgt_MapView->setPage(configuration->maps(), configuration->language());
+}
+
+void MainWindows::connectFailureReports()
+{
+    PlayAreaManager *playArea = ui->wgt_PlayArea;
+    connect(playArea, &PlayAreaManager::stillSaved, this, [this](const QString &filePath) {
+        mNotices->showNotice(tr("Saved %1").arg(QFileInfo(filePath).fileName()));
+    });
+    connect(playArea, &PlayAreaManager::stillFailed, this, [this](const QString &folder, const QString &reason) {
+        mNotices->showNotice(tr("Could not save the still image into %1: %2").arg(folder, reason), NoticeBar::Problem);
+    });
+    connect(playArea, &PlayAreaManager::stillFolderReplaced, this,
+            [this](const QString &folder, const QString &reason, const QString &fallback) {
+                mNotices->showNotice(tr("Cannot use the still image folder %1 (%2); saving into %3 instead")
+                                         .arg(folder, reason, fallback), NoticeBar::Problem);
+            });
+    connect(playArea, &PlayAreaManager::mediaFailed, this, [this, playArea](int rowId, const QString &reason) {
+        mPlaylistModel->setPlaybackFailure(rowId, reason);
+        // Nothing plays: no play time, least of all the previous file's.
+        if (rowId == playArea->mainRowId()) {
+            ui->wgt_PlayCtrl->setDuration(0);
+            ui->wgt_PlayCtrl->setPosition(0);
+        }
+    });
 }
 
 void MainWindows::onUpdateLanguage()
@@ -269,6 +303,12 @@ void MainWindows::openHandedOverFiles(const QList<QUrl> &urls)
     setWindowState(windowState() & ~Qt::WindowMinimized);
     raise();
     activateWindow();
+}
+
+void MainWindows::reportMissingFiles(const QStringList &paths)
+{
+    if (!paths.isEmpty())
+        mNotices->showNotice(tr("Not found: %1").arg(paths.join(QStringLiteral(", "))), NoticeBar::Problem);
 }
 
 void MainWindows::onDropFile(QString filePath)

@@ -8,10 +8,11 @@
 #include <QString>
 #include <QUrl>
 
+class BatchOpener;
+class NoticeBar;
 class PlaylistModel;
 class QCloseEvent;
 class QKeyEvent;
-class BatchOpener;
 struct PlaylistRow;
 
 namespace Ui {
@@ -39,6 +40,8 @@ public:
     // Files a later start of the program handed over: opened like launch
     // files, and the window comes to the front, even with nothing to open.
     void openHandedOverFiles(const QList<QUrl> &urls);
+    // Files named at launch that do not exist: one notice lists them all.
+    void reportMissingFiles(const QStringList &paths);
 
 protected:
     void keyPressEvent(QKeyEvent *e) override;
@@ -72,6 +75,8 @@ private:
     void fitColumns();
     void setUpSplitter();
     void connectComponents();
+    // What the play area reports on stills and failed files.
+    void connectFailureReports();
     void setTitle(const QString &text);
     void setFileName(const QString &text);
     void showMaximizeState();
@@ -90,4 +95,6 @@ private:
     QString mTitle;
     QString mFileName;
     BatchOpener *mOpener = nullptr;
+    // Short messages over the video area; anything may feed it.
+    NoticeBar *mNotices = nullptr;
 };

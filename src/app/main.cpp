@@ -99,9 +99,11 @@ int main(int argc, char *argv[])
     // Recordings a desktop hands over ("Open with", a file manager's double
     // click) play at once, at launch or from a later start.
     window.openLaunchFiles(CommandLineFiles::videoUrls(options.files, QDir::currentPath()));
+    window.reportMissingFiles(CommandLineFiles::missingFiles(options.files, QDir::currentPath()));
     QObject::connect(&channel, &InstanceChannel::received, &window,
                      [&window](const QString &workingDir, const QStringList &arguments) {
                          window.openHandedOverFiles(CommandLineFiles::videoUrls(arguments, workingDir));
+                         window.reportMissingFiles(CommandLineFiles::missingFiles(arguments, workingDir));
                      });
     return application.exec();
 }

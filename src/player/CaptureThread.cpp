@@ -1,7 +1,5 @@
 #include "CaptureThread.h"
 
-#include "Configuration.h"
-
 #include <QDateTime>
 #include <QDebug>
 #include <QDir>
@@ -10,6 +8,7 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QTemporaryFile>
 #include <QTime>
 #include <QUrl>
 
@@ -21,6 +20,11 @@ std::atomic<int> captureTimeout{CaptureThread::defaultCaptureTimeoutMs};
 constexpr int ffmpegPollMs = 100;
 
 const QString ffmpegProgram = QStringLiteral("ffmpeg");
+
+// However many stills are taken in one millisecond, names stay unique.
+constexpr int maxNameAttempts = 100;
+// Only the end of ffmpeg's error output is kept: its last line says why.
+constexpr int keptErrorBytes = 4096;
 
 // Paths are always shown quoted, options and times bare.
 QString quotedForDisplay(const QString &argument)
@@ -34,6 +38,21 @@ QString quotedForDisplay(const QString &argument)
     return QLatin1Char('"') + escaped + QLatin1Char('"');
 }
 
+// Why nothing can be saved in `folder`, or empty when a file can be made there.
+QString folderProblem(const QString &folder)
+{
+    if (!QDir().mkpath(folder))
+        return qt_error_string(); // the failed mkdir's errno
+    QTemporaryFile probe(folder + QStringLiteral("/.still-XXXXXX"));
+    return probe.open() ? QString() : probe.errorString();
+}
+
+QString lastLine(const QByteArray &text)
+{
+    const QList<QByteArray> lines = text.trimmed().split('\n');
+    return QString::fromLocal8Bit(lines.last().trimmed());
+}
+
 } // namespace
 
 CaptureThread::CaptureThread(QObject *parent)
@@ -45,6 +64,13 @@ CaptureThread::~CaptureThread()
 {
     requestStop();
     wait();
+}
+
+void CaptureThread::setFolders(const QString &folder, const QString &fallback)
+{
+    QMutexLocker locker(&mMutex);
+    mFolder = folder;
+    mFallbackFolder = fallback;
 }
 
 void CaptureThread::addTask(const QString &file, qint64 position)
@@ -87,10 +113,30 @@ QString CaptureThread::startTimeText(qint64 position)
 }
 
 QString CaptureThread::outputFilePath(const QString &folder, const QString &videoFile,
-                                      const QString &timeStr)
+                                      const QString &timeStr, const QString &tag)
 {
-    return QStringLiteral("%1/ScreenShot_%2__%3.jpeg")
-        .arg(folder, QFileInfo(videoFile).baseName(), timeStr);
+    // Only the extension goes: "2026.12.06_F.MP4" and "2026.12.06_R.MP4"
+    // are two cameras and keep two names.
+    return QStringLiteral("%1/ScreenShot_%2__%3%4.jpeg")
+        .arg(folder, QFileInfo(videoFile).completeBaseName(), timeStr, tag);
+}
+
+QString CaptureThread::reserveOutputFile(const QString &folder, const QString &videoFile,
+                                         const QString &timeStr, QString *reason)
+{
+    for (int attempt = 1; attempt <= maxNameAttempts; ++attempt) {
+        const QString tag = attempt == 1 ? QString() : QStringLiteral("_%1").arg(attempt);
+        QFile file(outputFilePath(folder, videoFile, timeStr, tag));
+        // Made only if no file of that name exists, in one step.
+        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+            return file.fileName();
+        if (!file.exists()) {
+            *reason = file.errorString();
+            return {};
+        }
+    }
+    *reason = tr("too many stills of the same moment");
+    return {};
 }
 
 QString CaptureThread::localInputPath(const QString &urlPath)
@@ -101,11 +147,15 @@ QString CaptureThread::localInputPath(const QString &urlPath)
 QStringList CaptureThread::ffmpegArguments(const QString &startTime, const QString &inputFile,
                                            const QString &outputFile)
 {
-    // -ss before -i seeks the input before decoding; one second at one frame
-    // per second gives exactly one image, at the best JPEG quality.
+    // -ss before -i seeks the input before decoding; one frame at the best
+    // JPEG quality. The output is a plain name, never a numbered pattern
+    // (a '%' in a video's name stays a '%'), and replaces the empty file
+    // that holds the name. Only errors are written, so the last line of the
+    // error output says why a run failed.
     return {QStringLiteral("-ss"), startTime, QStringLiteral("-i"), inputFile,
-            QStringLiteral("-t"), QStringLiteral("1"), QStringLiteral("-r"), QStringLiteral("1"),
-            QStringLiteral("-q:v"), QStringLiteral("2"), QStringLiteral("-f"), QStringLiteral("image2"),
+            QStringLiteral("-frames:v"), QStringLiteral("1"), QStringLiteral("-q:v"), QStringLiteral("2"),
+            QStringLiteral("-f"), QStringLiteral("image2"), QStringLiteral("-update"), QStringLiteral("1"),
+            QStringLiteral("-y"), QStringLiteral("-hide_banner"), QStringLiteral("-loglevel"), QStringLiteral("error"),
             outputFile};
 }
 
@@ -119,10 +169,9 @@ QString CaptureThread::displayCommand(const QString &program, const QStringList 
 
 void CaptureThread::run()
 {
-    // Read once per run: a folder changed in the settings applies to the next run.
-    const QString folder = Configuration::instance()->screenshotSavePath();
-    if (!QDir().mkpath(folder)) {
-        qDebug() << "mkpath error, capture failed";
+    // Chosen once per run: a folder changed in the settings applies to the next run.
+    const QString folder = chooseFolder();
+    if (folder.isEmpty()) {
         // The waiting requests cannot be captured either; keeping them
         // would only make the widget start this run again.
         dropTasks();
@@ -133,7 +182,26 @@ void CaptureThread::run()
     while (!mStopRequested && takeTask(&file, &position))
         capture(folder, file, position);
     qDebug() << "Capture task finished, exit thread";
-    qDebug() << "end run";
+}
+
+QString CaptureThread::chooseFolder()
+{
+    QMutexLocker locker(&mMutex);
+    const QString fallback = mFallbackFolder;
+    // No folder chosen means the usual one.
+    const QString folder = mFolder.trimmed().isEmpty() ? fallback : mFolder;
+    locker.unlock();
+
+    const QString problem = folderProblem(folder);
+    if (problem.isEmpty())
+        return QDir(folder).absolutePath(); // never taken for an ffmpeg option
+    qDebug() << "screenshot folder unusable:" << folder << problem;
+    if (fallback.isEmpty() || fallback == folder || !folderProblem(fallback).isEmpty()) {
+        emit captureFailed(folder, problem);
+        return {};
+    }
+    emit folderReplaced(folder, problem, fallback);
+    return QDir(fallback).absolutePath();
 }
 
 bool CaptureThread::takeTask(QString *file, qint64 *position)
@@ -155,35 +223,57 @@ void CaptureThread::dropTasks()
 void CaptureThread::capture(const QString &folder, const QString &file, qint64 position)
 {
     const QString timeStr = QDateTime::currentDateTime().toString(QStringLiteral("yyMMdd-hhmmss_zzz"));
-    qDebug() << "start capture, timeStr" << timeStr;
-    const QString outputFile = outputFilePath(folder, file, timeStr);
+    QString problem;
+    const QString outputFile = reserveOutputFile(folder, file, timeStr, &problem);
+    if (outputFile.isEmpty()) {
+        emit captureFailed(folder, problem);
+        return;
+    }
     const QStringList arguments = ffmpegArguments(startTimeText(position), localInputPath(file), outputFile);
     qDebug().noquote() << "captureCmd:" << displayCommand(ffmpegProgram, arguments);
-    if (!runFfmpeg(arguments))
-        QFile::remove(outputFile); // a killed run may have left half an image
+    problem = runFfmpeg(arguments);
+    if (problem.isEmpty() && QFileInfo(outputFile).size() == 0)
+        problem = tr("ffmpeg wrote no image");
+    if (problem.isEmpty()) {
+        emit captured(outputFile);
+        return;
+    }
+    // Half an image (a full disk, a killed run) is worse than none.
+    QFile::remove(outputFile);
+    if (!mStopRequested)
+        emit captureFailed(folder, problem);
 }
 
-bool CaptureThread::runFfmpeg(const QStringList &arguments)
+QString CaptureThread::runFfmpeg(const QStringList &arguments)
 {
     QProcess ffmpeg;
-    ffmpeg.setProcessChannelMode(QProcess::ForwardedChannels);
-    // No terminal to answer questions (such as overwriting a file) from.
+    ffmpeg.setProcessChannelMode(QProcess::ForwardedOutputChannel);
+    // No terminal to answer questions from.
     ffmpeg.setStandardInputFile(QProcess::nullDevice());
     ffmpeg.start(ffmpegProgram, arguments);
     if (!ffmpeg.waitForStarted())
-        return true; // nothing runs, so nothing to stop
+        return tr("ffmpeg cannot be started: %1").arg(ffmpeg.errorString());
+    QByteArray errors;
     QElapsedTimer elapsed;
     elapsed.start();
-    while (!ffmpeg.waitForFinished(ffmpegPollMs)) {
-        if (ffmpeg.state() == QProcess::NotRunning)
-            return true;
+    while (!ffmpeg.waitForFinished(ffmpegPollMs) && ffmpeg.state() != QProcess::NotRunning) {
+        errors = (errors + ffmpeg.readAllStandardError()).right(keptErrorBytes);
         const bool timedOut = elapsed.hasExpired(captureTimeoutMs());
         if (mStopRequested || timedOut) {
             qDebug() << (timedOut ? "ffmpeg took too long, capture stopped" : "capture stopped");
             ffmpeg.kill();
             ffmpeg.waitForFinished();
-            return false;
+            // A stopped worker reports nothing, so only the time limit needs words.
+            return timedOut ? tr("ffmpeg took too long") : QStringLiteral("stopped");
         }
     }
-    return true;
+    errors = (errors + ffmpeg.readAllStandardError()).right(keptErrorBytes);
+    if (!errors.isEmpty())
+        qDebug().noquote() << "ffmpeg:" << QString::fromLocal8Bit(errors);
+    if (ffmpeg.exitStatus() == QProcess::NormalExit && ffmpeg.exitCode() == 0)
+        return {};
+    const QString said = lastLine(errors);
+    if (!said.isEmpty())
+        return said;
+    return tr("ffmpeg failed with exit status %1").arg(ffmpeg.exitCode());
 }

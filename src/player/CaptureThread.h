@@ -9,11 +9,13 @@
 #include <atomic>
 
 // The screenshot worker of one player widget. Each queued request (a video
-// file and a position in milliseconds) becomes one JPEG still in the
-// configured screenshot folder, written by an ffmpeg run that reads the frame
-// from the file itself, so the image has the video's own frame size. Requests
-// are taken one after the other until the queue is empty; then the thread
-// ends. Destroying the worker stops a running ffmpeg and waits for the thread.
+// file and a position in milliseconds) becomes one JPEG still in the folder
+// it is given, written by an ffmpeg run that reads the frame from the file
+// itself, so the image has the video's own frame size. Requests are taken one
+// after the other until the queue is empty; then the thread ends. Every
+// request ends in `captured` or `captureFailed`; a failed run leaves no file
+// behind. Destroying the worker stops a running ffmpeg and waits for the
+// thread.
 class CaptureThread : public QThread
 {
     Q_OBJECT
@@ -21,6 +23,9 @@ public:
     explicit CaptureThread(QObject *parent = nullptr);
     ~CaptureThread() override;
 
+    // Where the next run saves: `folder`, or `fallback` when `folder` is
+    // empty or cannot be used.
+    void setFolders(const QString &folder, const QString &fallback);
     // Queues a capture of `file` (a decoded URL path) at `position` ms.
     // Requests for another file discard the ones still waiting.
     void addTask(const QString &file, qint64 position);
@@ -39,9 +44,15 @@ public:
 
     // "hh:mm:ss.zzz" of `position` ms; the position counts as a 32-bit value.
     static QString startTimeText(qint64 position);
-    // "<folder>/ScreenShot_<base name>__<timeStr>.jpeg"
+    // "<folder>/ScreenShot_<name without its last suffix>__<timeStr><tag>.jpeg"
     static QString outputFilePath(const QString &folder, const QString &videoFile,
-                                  const QString &timeStr);
+                                  const QString &timeStr, const QString &tag = QString());
+    // Creates an empty file under the first free name for this still (adding
+    // "_2", "_3" ... when the name is taken), so that no other capture, of
+    // this worker or another, can take the same name. Empty with `reason`
+    // set when the folder takes no file.
+    static QString reserveOutputFile(const QString &folder, const QString &videoFile,
+                                     const QString &timeStr, QString *reason);
     // The URL path as a local path (drops the slash before a drive letter).
     static QString localInputPath(const QString &urlPath);
     static QStringList ffmpegArguments(const QString &startTime, const QString &inputFile,
@@ -49,18 +60,28 @@ public:
     // The command as one line for the log; the quoting is for reading only.
     static QString displayCommand(const QString &program, const QStringList &arguments);
 
+signals:
+    void captured(const QString &filePath);
+    void captureFailed(const QString &folder, const QString &reason);
+    // `folder` could not be used (for `reason`); the stills go to `fallback`.
+    void folderReplaced(const QString &folder, const QString &reason, const QString &fallback);
+
 protected:
     void run() override;
 
 private:
     bool takeTask(QString *file, qint64 *position);
     void dropTasks();
+    // The folder this run saves into, or empty (and reported) when none works.
+    QString chooseFolder();
     void capture(const QString &folder, const QString &file, qint64 position);
-    // False when the run had to be killed (stop request or time limit).
-    bool runFfmpeg(const QStringList &arguments);
+    // Empty when ffmpeg ran to its end with success, otherwise why not.
+    QString runFfmpeg(const QStringList &arguments);
 
     mutable QMutex mMutex;
     QString mVideoFile;
     QQueue<qint64> mTasks;
+    QString mFolder;
+    QString mFallbackFolder;
     std::atomic<bool> mStopRequested{false};
 };

@@ -33,7 +33,30 @@ PlayAreaManager::PlayAreaManager(QWidget *parent)
     connect(player, &QMediaPlayer::mutedChanged, this, &PlayAreaManager::mutedChanged);
     connect(player, &QMediaPlayer::durationChanged, this, &PlayAreaManager::durationChanged);
     connect(player, &QMediaPlayer::positionChanged, this, &PlayAreaManager::onPositionChanged);
-    connect(mMainPlayer, &PlayerWidget::keyPressSignals, this, &PlayAreaManager::keyPressSignals);
+    connectPlayerWidget(mMainPlayer);
+}
+
+// What both player widgets report, whichever is main.
+void PlayAreaManager::connectPlayerWidget(PlayerWidget *widget)
+{
+    connect(widget, &PlayerWidget::keyPressSignals, this, &PlayAreaManager::keyPressSignals);
+    connect(widget, &PlayerWidget::stillSaved, this, &PlayAreaManager::stillSaved);
+    connect(widget, &PlayerWidget::stillFailed, this, &PlayAreaManager::stillFailed);
+    connect(widget, &PlayerWidget::stillFolderReplaced, this, &PlayAreaManager::stillFolderReplaced);
+    connect(widget, &PlayerWidget::mediaFailed, this, [this, widget](const QString &reason) {
+        const PlaylistRow *row = widget == mMainPlayer ? mMainRow : mSecondRow;
+        if (row)
+            emit mediaFailed(row->id, reason);
+    });
+    widget->setScreenshotFolders(mScreenshotFolder, mFallbackFolder);
+}
+
+void PlayAreaManager::setScreenshotFolders(const QString &folder, const QString &fallback)
+{
+    mScreenshotFolder = folder;
+    mFallbackFolder = fallback;
+    for (PlayerWidget *widget : players())
+        widget->setScreenshotFolders(folder, fallback);
 }
 
 void PlayAreaManager::setPlayMode(int mode)
@@ -49,9 +72,9 @@ void PlayAreaManager::setPlayMode(int mode)
 void PlayAreaManager::createSecondPlayer()
 {
     if (!mSecondPlayer) {
-        // Only the main player's notifications are reported.
+        // Of the second player only stills and failures are reported.
         mSecondPlayer = new PlayerWidget(this);
-        connect(mSecondPlayer, &PlayerWidget::keyPressSignals, this, &PlayAreaManager::keyPressSignals);
+        connectPlayerWidget(mSecondPlayer);
     }
     if (mPlayerLayout->indexOf(mSecondPlayer) < 0)
         mPlayerLayout->insertWidget(mPlayerLayout->indexOf(mMainPlayer) + 1, mSecondPlayer);
@@ -73,14 +96,15 @@ void PlayAreaManager::removeSecondPlayer()
 
 void PlayAreaManager::setMedia(PlaylistRow *mainRow, PlaylistRow *secondRow)
 {
+    // Known first: a media player may fail on the file while it loads it.
+    mMainRow = mainRow;
+    mSecondRow = secondRow;
     mMainPlayer->player()->setMedia(mainRow ? QMediaContent(mainRow->url) : QMediaContent());
     if (mSecondPlayer) {
         // Without a second row the second player stays empty rather than
         // showing some earlier file.
         mSecondPlayer->player()->setMedia(secondRow ? QMediaContent(secondRow->url) : QMediaContent());
     }
-    mMainRow = mainRow;
-    mSecondRow = secondRow;
 }
 
 QMediaPlayer::State PlayAreaManager::state() const

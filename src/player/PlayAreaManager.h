@@ -38,6 +38,9 @@ public:
     // text ends in mp4, mov or avi (any case, no dot needed).
     static bool passesDropTest(const QUrl &url);
 
+    // Where stills go: `folder`, or `fallback` when it is empty or unusable.
+    void setScreenshotFolders(const QString &folder, const QString &fallback);
+
     PlayerWidget *mainPlayer() const;
     // Present only in two-player mode.
     PlayerWidget *secondPlayer() const;
@@ -51,6 +54,12 @@ signals:
     // Valid only during the emission.
     void keyPressSignals(QKeyEvent *event);
     void dropFile(QString filePath);
+    // Each still of either player: saved, not saved, or saved elsewhere.
+    void stillSaved(const QString &filePath);
+    void stillFailed(const QString &folder, const QString &reason);
+    void stillFolderReplaced(const QString &folder, const QString &reason, const QString &fallback);
+    // The row's file, loaded in either player, cannot be played.
+    void mediaFailed(int rowId, const QString &reason);
 
 public slots:
     void play();
@@ -72,6 +81,7 @@ protected:
     void dropEvent(QDropEvent *event) override;
 
 private:
+    void connectPlayerWidget(PlayerWidget *widget);
     void createSecondPlayer();
     void removeSecondPlayer();
     QList<PlayerWidget *> players() const;
@@ -83,4 +93,6 @@ private:
     PlayerWidget *mSecondPlayer = nullptr;
     PlaylistRow *mMainRow = nullptr;
     PlaylistRow *mSecondRow = nullptr;
+    QString mScreenshotFolder;
+    QString mFallbackFolder;
 };

@@ -4,6 +4,7 @@
 
 #include <QDebug>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QPalette>
 
@@ -23,6 +24,17 @@ PlayerWidget::PlayerWidget(QWidget *parent)
     connect(&mPlayer, &QMediaPlayer::stateChanged, this, &PlayerWidget::onStateChanged);
     connect(&mPlayer, QOverload<QMediaPlayer::Error>::of(&QMediaPlayer::error),
             this, &PlayerWidget::onError);
+    connect(&mPlayer, &QMediaPlayer::mediaChanged, this, &PlayerWidget::onMediaChanged);
+
+    // Covers the picture while the file cannot be played. The video is drawn
+    // into a window of its own, and only a window of its own lies above it.
+    mFailure = new QLabel(this);
+    mFailure->setAttribute(Qt::WA_NativeWindow);
+    mFailure->setTextFormat(Qt::PlainText);
+    mFailure->setWordWrap(true);
+    mFailure->setAlignment(Qt::AlignCenter);
+    mFailure->setStyleSheet(QStringLiteral("QLabel{background-color: black; color: rgb(226, 150, 140); padding: 12px;}"));
+    mFailure->hide();
     setUpdatesEnabled(true);
 }
 
@@ -51,6 +63,17 @@ CaptureThread *PlayerWidget::captureThread() const
     return mCaptureThread;
 }
 
+void PlayerWidget::setScreenshotFolders(const QString &folder, const QString &fallback)
+{
+    mScreenshotFolder = folder;
+    mFallbackFolder = fallback;
+}
+
+QString PlayerWidget::failureText() const
+{
+    return mFailure->isVisible() ? mFailure->text() : QString();
+}
+
 void PlayerWidget::screenshot(qint64 position)
 {
     const QMediaPlayer::State state = mPlayer.state();
@@ -59,8 +82,12 @@ void PlayerWidget::screenshot(qint64 position)
     const bool newWorker = !mCaptureThread;
     if (newWorker) {
         mCaptureThread = new CaptureThread;
+        connect(mCaptureThread, &CaptureThread::captured, this, &PlayerWidget::stillSaved);
+        connect(mCaptureThread, &CaptureThread::captureFailed, this, &PlayerWidget::stillFailed);
+        connect(mCaptureThread, &CaptureThread::folderReplaced, this, &PlayerWidget::stillFolderReplaced);
         connect(mCaptureThread, &QThread::finished, this, &PlayerWidget::onCaptureThreadFinished);
     }
+    mCaptureThread->setFolders(mScreenshotFolder, mFallbackFolder);
     const QUrl url = mPlayer.currentMedia().request().url();
     mCaptureThread->addTask(url.path(QUrl::FullyDecoded), position);
     // A running worker takes the task from its queue; one that has already
@@ -84,8 +111,29 @@ void PlayerWidget::onStateChanged(QMediaPlayer::State newState)
 void PlayerWidget::onError(QMediaPlayer::Error error)
 {
     qDebug() << "onError" << error << mPlayer.errorString();
-    if (error != QMediaPlayer::NoError)
-        setUpdatesEnabled(true);
+    if (error == QMediaPlayer::NoError)
+        return;
+    setUpdatesEnabled(true);
+    const QString reason = mPlayer.errorString().isEmpty() ? tr("unknown media error") : mPlayer.errorString();
+    const QString name = mPlayer.currentMedia().request().url().fileName(QUrl::FullyDecoded);
+    mFailure->setText(tr("%1 cannot be played:\n%2").arg(name, reason));
+    mFailure->setGeometry(rect());
+    mFailure->show();
+    mFailure->raise();
+    emit mediaFailed(reason);
+}
+
+// Another file (or none) is loaded: the old failure is no longer this one's.
+void PlayerWidget::onMediaChanged()
+{
+    mFailure->hide();
+    mFailure->clear();
+}
+
+void PlayerWidget::resizeEvent(QResizeEvent *event)
+{
+    mFailure->setGeometry(rect());
+    QVideoWidget::resizeEvent(event);
 }
 
 void PlayerWidget::onCaptureThreadFinished()

@@ -5,12 +5,14 @@
 
 class CaptureThread;
 class QKeyEvent;
+class QLabel;
 class QMouseEvent;
 
 // The video surface of one player: owns its media player, switches between
 // its place in the play area and full screen, hands Left, Right and Space to
 // the play area while full screen, and queues screenshots of the playing file
-// on a worker of its own.
+// on a worker of its own. A file the media player cannot play shows why in
+// place of the picture.
 class PlayerWidget : public QVideoWidget
 {
     Q_OBJECT
@@ -23,10 +25,19 @@ public:
     const QMediaPlayer *player() const;
     // The screenshot worker while captures are queued, otherwise none.
     CaptureThread *captureThread() const;
+    // Where stills go: `folder`, or `fallback` when it is empty or unusable.
+    void setScreenshotFolders(const QString &folder, const QString &fallback);
+    // What is shown in place of the picture, empty while nothing failed.
+    QString failureText() const;
 
 signals:
     // Valid only during the emission.
     void keyPressSignals(QKeyEvent *event);
+    void stillSaved(const QString &filePath);
+    void stillFailed(const QString &folder, const QString &reason);
+    void stillFolderReplaced(const QString &folder, const QString &reason, const QString &fallback);
+    // The loaded file cannot be played, for `reason`.
+    void mediaFailed(const QString &reason);
 
 public slots:
     void screenshot(qint64 position);
@@ -35,10 +46,12 @@ private slots:
     void onStateChanged(QMediaPlayer::State newState);
     void onError(QMediaPlayer::Error error);
     void onCaptureThreadFinished();
+    void onMediaChanged();
 
 protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void keyPressInFullScreen(QKeyEvent *event);
@@ -46,4 +59,7 @@ private:
 
     QMediaPlayer mPlayer;
     CaptureThread *mCaptureThread = nullptr;
+    QString mScreenshotFolder;
+    QString mFallbackFolder;
+    QLabel *mFailure = nullptr;
 };

@@ -10,6 +10,7 @@
 #include "MainWindows.h"
 #include "MapWebView.h"
 #include "Mp4Sample.h"
+#include "NoticeBar.h"
 #include "PlayAreaManager.h"
 #include "PlayerWidget.h"
 #include "PlaylistModel.h"
@@ -333,6 +334,55 @@ private slots:
         }
     }
 
+    // A file that cannot be played: marked in the table with its reason, the reason where the video would be,
+    // and none of the previous file's play time left on screen.
+    void unplayableFileIsMarked()
+    {
+        QTemporaryDir dir;
+        QFile notes(dir.filePath("notes.MP4"));
+        QVERIFY(notes.open(QIODevice::WriteOnly) && notes.write(QByteArray("a shopping list\n").repeated(200)) > 0);
+        notes.close();
+        open({front1});
+        QVERIFY(waitUntilPlaying());
+        area()->seek(30);
+        QTRY_VERIFY_WITH_TIMEOUT(text("lbl_PlayTime").startsWith(QLatin1String("00:3")), 15000);
+        mWindow->openFiles({QUrl::fromLocalFile(notes.fileName())});
+        QTRY_COMPARE_WITH_TIMEOUT(area()->mainRowId(), 1, 15000);
+        const QModelIndex resolution = model()->index(1, PlaylistModel::ResolutionColumn);
+        QTRY_COMPARE_WITH_TIMEOUT(model()->data(resolution).toString(), QStringLiteral("Cannot play"), 15000);
+        QVERIFY(!model()->data(resolution, Qt::ToolTipRole).toString().isEmpty());
+        QTRY_VERIFY_WITH_TIMEOUT(area()->mainPlayer()->failureText().startsWith(QLatin1String("notes.MP4 cannot be played:")), 15000);
+        QTRY_COMPARE(text("lbl_PlayTime"), QStringLiteral("00:00/00:00"));
+    }
+
+    // One press with a pair playing: two stills, each announced by its name; a failed one names folder and reason.
+    void stillsAreAnnounced()
+    {
+        QTemporaryDir shots, fakeDir;
+        Configuration::instance()->setScreenshotSavePath(shots.path());
+        open({front1, rear1});
+        QVERIFY(waitUntilPlaying());
+        auto *notices = child<NoticeBar>("wgt_Notices");
+        emit panel()->screenshot();
+        QTRY_COMPARE_WITH_TIMEOUT(notices->texts().size(), 2, 60000);
+        QStringList said = notices->texts();
+        said.sort();
+        QVERIFY2(said[0].startsWith("Saved ScreenShot_20261206_101500F__") && said[1].startsWith("Saved ScreenShot_20261206_101500R__"), qPrintable(said.join('\n')));
+        QCOMPARE(QDir(shots.path()).entryList(QDir::Files).size(), 2);
+        // An ffmpeg that fails as on a full disk.
+        QFile fake(fakeDir.filePath("ffmpeg"));
+        QVERIFY(fake.open(QIODevice::WriteOnly) && fake.write("#!/bin/sh\necho 'No space left on device' >&2\nexit 1\n") > 0);
+        fake.close();
+        fake.setPermissions(fake.permissions() | QFileDevice::ExeOwner);
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", QFile::encodeName(fakeDir.path()) + ':' + path);
+        emit panel()->screenshot();
+        const QString failure = QStringLiteral("Could not save the still image into %1: No space left on device").arg(shots.path());
+        QTRY_VERIFY_WITH_TIMEOUT(notices->texts().contains(failure), 60000);
+        qputenv("PATH", path);
+        QCOMPARE(QDir(shots.path()).entryList(QDir::Files).size(), 2);
+    }
+
     // The window has no system frame; dragging its header moves it.
     void frameIsDraggable()
     {
@@ -368,8 +418,14 @@ private slots:
     // Files handed over on the command line are opened as if dropped; the first plays beside its companion.
     void launchFilesPlay()
     {
-        const QStringList arguments{demoUrl(rear1).toString(), front1, "missing.MP4"};
+        const QStringList arguments{demoUrl(rear1).toString(), "missing.MP4", front1, "gone/b.mov"};
         mWindow->openLaunchFiles(CommandLineFiles::videoUrls(arguments, QStringLiteral(VANTREL_DEMO_DIR)));
+        mWindow->reportMissingFiles(CommandLineFiles::missingFiles(arguments, QStringLiteral(VANTREL_DEMO_DIR)));
+        // The missing ones are named together in one notice over the video, no dialog.
+        auto *notices = child<NoticeBar>("wgt_Notices");
+        QCOMPARE(notices->texts(), QStringList{"Not found: missing.MP4, gone/b.mov"});
+        QVERIFY(notices->isVisible() && !QApplication::activeModalWidget());
+        QVERIFY(QRect(area()->mapTo(mWindow.data(), QPoint(0, 0)), area()->size()).contains(notices->geometry()));
         QVERIFY(waitUntilPlaying());
         QCOMPARE(model()->rowCount(), 2);
         QCOMPARE(playedUrl(), demoUrl(rear1));

@@ -147,13 +147,17 @@ private slots:
     {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QStringList>("expected"); // names in the files folder
+        QTest::addColumn<QStringList>("missing");  // as given
         const QString absolute = mFiles.filePath("b.mov");
-        QTest::newRow("relative and absolute, in order") << QStringList{"c.AVI", absolute, "a.MP4"} << QStringList{"c.AVI", "b.mov", "a.MP4"};
+        QTest::newRow("relative and absolute, in order") << QStringList{"c.AVI", absolute, "a.MP4"} << QStringList{"c.AVI", "b.mov", "a.MP4"} << QStringList();
         QTest::newRow("file URL with escapes")
-            << QStringList{QUrl::fromLocalFile(mFiles.filePath("with space.mp4")).toString(QUrl::FullyEncoded)} << QStringList{"with space.mp4"};
-        QTest::newRow("not a recording") << QStringList{"notes.txt", "folder.mp4", "missing.mp4", "http://example.invalid/a.mp4"} << QStringList{};
+            << QStringList{QUrl::fromLocalFile(mFiles.filePath("with space.mp4")).toString(QUrl::FullyEncoded)} << QStringList{"with space.mp4"} << QStringList();
+        QTest::newRow("not a recording") << QStringList{"notes.txt", "folder.mp4", "http://example.invalid/a.mp4"} << QStringList{} << QStringList();
         QTest::newRow("a folder: its own recordings by name")
-            << QStringList{"card", "a.MP4"} << QStringList{"card/20261206_101500F.MP4", "card/20261206_101500R.mov", "a.MP4"};
+            << QStringList{"card", "a.MP4"} << QStringList{"card/20261206_101500F.MP4", "card/20261206_101500R.mov", "a.MP4"} << QStringList();
+        const QString gone = mFiles.filePath("gone/x.MOV");
+        QTest::newRow("missing ones") << QStringList{"missing.mp4", "a.MP4", gone, "no video.txt", "file:///nowhere/y.avi"}
+                                      << QStringList{"a.MP4"} << QStringList{"missing.mp4", gone, "no video.txt", "file:///nowhere/y.avi"};
     }
 
     void launchArguments()
@@ -167,6 +171,7 @@ private slots:
         for (const QString &name : expected)
             wanted << QUrl::fromLocalFile(files.filePath(name));
         QCOMPARE(CommandLineFiles::videoUrls(arguments, files.path()), wanted);
+        QTEST(CommandLineFiles::missingFiles(arguments, files.path()), "missing");
     }
 
     void recordingFolders_data()

@@ -1,5 +1,4 @@
 #include "CaptureThread.h"
-#include "Configuration.h"
 #include "PlayAreaManager.h"
 #include "PlayerWidget.h"
 #include "PlaylistModel.h"
@@ -20,16 +19,20 @@ struct KeyRecorder : QObject {
     bool eventFilter(QObject *, QEvent *e) override { return e->type() == QEvent::KeyPress && (keys << static_cast<QKeyEvent *>(e)->key(), false); }
 };
 
-// A stand-in `ffmpeg`, first in PATH while it lives: each run logs "<pid> <start time> <input>" and sleeps
-// without writing an image; exec keeps the logged pid, so killing it ends the sleep.
+// A stand-in `ffmpeg`, first in PATH while it lives: each run logs "<pid> <start time> <input>", then runs
+// `body` with $out set to the output file. Sleeping: exec keeps the logged pid, so killing it ends the sleep.
+// A null body leaves no ffmpeg on the PATH at all.
 struct FakeFfmpeg {
-    explicit FakeFfmpeg(int sleepSeconds)
+    explicit FakeFfmpeg(int sleepSeconds) : FakeFfmpeg(QStringLiteral("exec sleep %1").arg(sleepSeconds)) {}
+    explicit FakeFfmpeg(const QString &body)
     {
+        qputenv("PATH", QFile::encodeName(mDir.path()) + (body.isNull() ? QByteArray() : ':' + mOldPath));
+        if (body.isNull())
+            return;
         QFile script(mDir.filePath(QStringLiteral("ffmpeg")));
         script.open(QIODevice::WriteOnly);
-        script.write(QStringLiteral("#!/bin/sh\necho $$ $2 $4 >> '%1'\nexec sleep %2\n").arg(mLog).arg(sleepSeconds).toUtf8());
+        script.write(QStringLiteral("#!/bin/sh\necho $$ $2 $4 >> '%1'\nfor out; do :; done\n%2\n").arg(mLog, body).toUtf8());
         script.setPermissions(script.permissions() | QFileDevice::ExeOwner);
-        qputenv("PATH", QFile::encodeName(mDir.path()) + ':' + mOldPath);
     }
     ~FakeFfmpeg() { qputenv("PATH", mOldPath); }
     QStringList runs() const { QFile log(mLog); return log.open(QIODevice::ReadOnly) ? QString::fromUtf8(log.readAll()).split('\n', Qt::SkipEmptyParts) : QStringList(); }
@@ -57,9 +60,9 @@ private slots:
     void init()
     {
         mShots.reset(new QTemporaryDir);
-        Configuration::instance()->setScreenshotSavePath(mShots->path());
         mModel.reset(new PlaylistModel);
         mArea.reset(new PlayAreaManager);
+        mArea->setScreenshotFolders(mShots->path(), QString());
         mArea->resize(640, 180);
         mArea->show();
         QVERIFY(QTest::qWaitForWindowExposed(mArea.data()));
@@ -102,9 +105,8 @@ private slots:
         QFETCH(bool, folderUsable);
         QFile blocker(mShots->filePath(QStringLiteral("a file"))); // stands where the folder should be made
         QVERIFY(folderUsable || blocker.open(QIODevice::WriteOnly));
-        if (!folderUsable)
-            Configuration::instance()->setScreenshotSavePath(blocker.fileName() + QStringLiteral("/shots"));
         CaptureThread worker;
+        worker.setFolders(folderUsable ? mShots->path() : blocker.fileName() + QStringLiteral("/shots"), QString());
         for (int i = 0; i < files.size(); ++i)
             worker.addTask(files.at(i), 3600000 + 1001 * (i + 1));
         worker.start();
@@ -131,11 +133,11 @@ private slots:
     {
         QFETCH(QMediaPlayer::State, state);
         QFETCH(QList<qint64>, positions);
-        const QString copy = mShots->filePath(QString::fromUtf8("it's 100%20 #1 ü&|.x.MP4")); // beside the folder
+        const QString copy = mShots->filePath(QString::fromUtf8("it's 100%20 100%dx #1 ü&|.x.MP4")); // beside the folder
         QVERIFY(QFile::copy(mFront->url.toLocalFile(), copy));
         PlaylistRow *row = mModel->rowAt(mModel->addFile(QUrl::fromLocalFile(copy)));
         const QString folder = mShots->filePath(QString::fromUtf8("it's \"my\" shots; $(x) `y` ü 写真"));
-        Configuration::instance()->setScreenshotSavePath(folder);
+        mArea->setScreenshotFolders(folder, QString());
         mArea->setMedia(row, nullptr);
         if (state == QMediaPlayer::PlayingState)
             mainPlayer()->play();
@@ -150,14 +152,152 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!mArea->mainPlayer()->captureThread(), 120000);
         const QStringList shots = screenshotsIn(folder);
         QCOMPARE(shots.size(), state == QMediaPlayer::StoppedState ? 0 : positions.size());
+        // The name keeps all but the extension; '%' is no frame number pattern.
         const QRegularExpression pattern(QStringLiteral("^ScreenShot_%1__\\d{6}-\\d{6}_\\d{3}\\.jpeg$")
-                                             .arg(QRegularExpression::escape(QFileInfo(row->fileName).baseName())));
+                                             .arg(QRegularExpression::escape(QString::fromUtf8("it's 100%20 100%dx #1 ü&|.x"))));
         for (const QString &shot : shots) {
             QVERIFY2(pattern.match(shot).hasMatch(), qPrintable(shot));
             QCOMPARE(jpegSize(folder + '/' + shot), QSize(1280, 720));
         }
         if (shots.size() == 2)
             QVERIFY(QImage(folder + '/' + shots.at(0)) != QImage(folder + '/' + shots.at(1)));
+    }
+
+    // Names keep all of the video's name but its extension, so two cameras never share one; a name already
+    // taken gets a number. The chosen name is held by an empty file at once.
+    void stillNames_data()
+    {
+        QTest::addColumn<QString>("video");
+        QTest::addColumn<QStringList>("taken");
+        QTest::addColumn<QString>("expected");
+        const QString time = QStringLiteral("200221-142530_123");
+        QTest::newRow("front camera") << "/v/2026.12.06_F.MP4" << QStringList() << "ScreenShot_2026.12.06_F__200221-142530_123.jpeg";
+        QTest::newRow("rear camera") << "/v/2026.12.06_R.MP4" << QStringList() << "ScreenShot_2026.12.06_R__200221-142530_123.jpeg";
+        QTest::newRow("dots kept") << "/v/clip.part2.mp4" << QStringList() << "ScreenShot_clip.part2__200221-142530_123.jpeg";
+        QTest::newRow("taken once") << "/v/A.MP4" << QStringList{"ScreenShot_A__200221-142530_123.jpeg"} << "ScreenShot_A__200221-142530_123_2.jpeg";
+        QTest::newRow("taken twice") << "/v/A.MP4" << QStringList{"ScreenShot_A__200221-142530_123.jpeg", "ScreenShot_A__200221-142530_123_2.jpeg"}
+                                     << "ScreenShot_A__200221-142530_123_3.jpeg";
+    }
+    void stillNames()
+    {
+        QFETCH(QString, video);
+        QFETCH(QStringList, taken);
+        QFETCH(QString, expected);
+        for (const QString &name : taken)
+            QVERIFY(QFile(mShots->filePath(name)).open(QIODevice::WriteOnly));
+        QString reason;
+        const QString path = CaptureThread::reserveOutputFile(mShots->path(), video, QStringLiteral("200221-142530_123"), &reason);
+        QCOMPARE(path, mShots->filePath(expected));
+        QVERIFY(QFileInfo(path).isFile() && QFileInfo(path).size() == 0 && reason.isEmpty());
+        QVERIFY(QFile(mShots->filePath("a file")).open(QIODevice::WriteOnly));
+        QVERIFY(CaptureThread::reserveOutputFile(mShots->filePath("a file"), video, QStringLiteral("1"), &reason).isEmpty());
+        QCOMPARE(reason, QStringLiteral("Not a directory"));
+    }
+
+    // What the worker reports for one request, and what it leaves behind. Folders are under the test's root,
+    // where "a file" is a file; reported paths are shown relative to the root.
+    void stillOutcomes_data()
+    {
+        QTest::addColumn<QString>("ffmpeg"); // the stand-in's body; null: no ffmpeg at all
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QString>("fallback");
+        QTest::addColumn<QStringList>("reports"); // each report starts with its line here
+        QTest::addColumn<QStringList>("stills");  // folders holding one .jpeg each; none elsewhere
+        const QString writes = QStringLiteral("printf 'image' > \"$out\"");
+        const QString diskFull = QStringLiteral("printf 'half an im' > \"$out\"; echo 'frame written' >&2; "
+                                                "echo 'av_interleaved_write_frame(): No space left on device' >&2; exit 1");
+        QTest::newRow("saved") << writes << "shots" << "default" << QStringList{"saved shots/ScreenShot_a__"} << QStringList{"shots"};
+        QTest::newRow("disk full: half an image removed")
+            << diskFull << "shots" << "default" << QStringList{"failed shots: av_interleaved_write_frame(): No space left on device"} << QStringList();
+        QTest::newRow("killed by a signal") << "kill -9 $$" << "shots" << "default" << QStringList{"failed shots: ffmpeg failed with exit status"} << QStringList();
+        QTest::newRow("success without an image") << "exit 0" << "shots" << "default" << QStringList{"failed shots: ffmpeg wrote no image"} << QStringList();
+        QTest::newRow("no ffmpeg") << QString() << "shots" << "default" << QStringList{"failed shots: ffmpeg cannot be started: "} << QStringList();
+        QTest::newRow("folder through a file: the default instead")
+            << writes << "a file/shots" << "default" << QStringList{"replaced a file/shots (Not a directory) by default", "saved default/ScreenShot_a__"}
+            << QStringList{"default"};
+        QTest::newRow("no folder chosen: the default") << writes << "" << "default" << QStringList{"saved default/ScreenShot_a__"} << QStringList{"default"};
+        QTest::newRow("blank folder: the default") << writes << "  " << "default" << QStringList{"saved default/ScreenShot_a__"} << QStringList{"default"};
+        QTest::newRow("neither usable") << writes << "a file/shots" << "a file/default" << QStringList{"failed a file/shots: Not a directory"} << QStringList();
+    }
+    void stillOutcomes()
+    {
+        QFETCH(QString, ffmpeg);
+        QFETCH(QString, folder);
+        QFETCH(QString, fallback);
+        QFETCH(QStringList, reports);
+        QFETCH(QStringList, stills);
+        FakeFfmpeg fake(ffmpeg);
+        QDir root(mShots->path());
+        QVERIFY(QFile(root.filePath("a file")).open(QIODevice::WriteOnly));
+        CaptureThread worker;
+        worker.setFolders(folder.trimmed().isEmpty() ? folder : root.filePath(folder), root.filePath(fallback));
+        QStringList heard;
+        connect(&worker, &CaptureThread::captured, this, [&](const QString &path) { heard << "saved " + root.relativeFilePath(path); });
+        connect(&worker, &CaptureThread::captureFailed, this, [&](const QString &at, const QString &reason) { heard << QStringLiteral("failed %1: %2").arg(root.relativeFilePath(at), reason); });
+        connect(&worker, &CaptureThread::folderReplaced, this, [&](const QString &at, const QString &reason, const QString &by) {
+            heard << QStringLiteral("replaced %1 (%2) by %3").arg(root.relativeFilePath(at), reason, root.relativeFilePath(by));
+        });
+        worker.addTask(QStringLiteral("/v/a.mp4"), 1000);
+        worker.start();
+        QVERIFY(worker.wait(60000));
+        QTRY_COMPARE(heard.size(), reports.size());
+        for (int i = 0; i < reports.size(); ++i)
+            QVERIFY2(heard.at(i).startsWith(reports.at(i)), qPrintable(heard.join('\n')));
+        QStringList holding;
+        for (QDirIterator it(root.path(), {"*.jpeg"}, QDir::Files, QDirIterator::Subdirectories); it.hasNext();)
+            holding << root.relativeFilePath(QFileInfo(it.next()).path());
+        QCOMPARE(holding, stills);
+    }
+
+    // A real ffmpeg on a real, nearly full file system: the cut-off image goes, the user hears why.
+    void stillOnFullDisk()
+    {
+        const QString mountPoint = mShots->filePath("tiny");
+        QVERIFY(QDir().mkpath(mountPoint));
+        if (QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=16k", "tmpfs", mountPoint}) != 0)
+            QSKIP("no right to mount a small file system here");
+        const auto unmount = qScopeGuard([&] { QProcess::execute("umount", {mountPoint}); });
+        QString reason;
+        PlayerWidget *widget = mArea->mainPlayer();
+        mArea->setScreenshotFolders(mountPoint, mShots->filePath("unused default"));
+        QSignalSpy failed(widget, &PlayerWidget::stillFailed);
+        mArea->setMedia(mFront, nullptr);
+        mArea->play();
+        QTRY_COMPARE_WITH_TIMEOUT(mainPlayer()->state(), QMediaPlayer::PlayingState, 30000);
+        widget->screenshot(5000);
+        QTRY_VERIFY_WITH_TIMEOUT(!widget->captureThread(), 120000);
+        QCOMPARE(failed.size(), 1);
+        QCOMPARE(failed.at(0).at(0).toString(), mountPoint);
+        QVERIFY2(failed.at(0).at(1).toString().contains("No space left on device"), qPrintable(failed.at(0).at(1).toString()));
+        QCOMPARE(QDir(mountPoint).entryList(QDir::Files | QDir::Hidden), QStringList());
+        QVERIFY(!QFileInfo::exists(mShots->filePath("unused default")));
+    }
+
+    // A file the media player cannot play: its reason where its picture would be, the failure reported for its
+    // row; the next file clears it.
+    void unplayableFile()
+    {
+        QFile text(mShots->filePath("notes.mp4"));
+        QVERIFY(text.open(QIODevice::WriteOnly) && text.write(QByteArray("shopping list\n").repeated(100)) > 0);
+        text.close();
+        PlaylistRow *row = mModel->rowAt(mModel->addFile(QUrl::fromLocalFile(text.fileName())));
+        QSignalSpy failed(mArea.data(), &PlayAreaManager::mediaFailed);
+        mArea->setPlayMode(2);
+        mArea->setMedia(mFront, row); // the second camera's file is the broken one
+        mArea->play();
+        QTRY_VERIFY_WITH_TIMEOUT(!failed.isEmpty(), 30000);
+        QCOMPARE(failed.first().at(0).toInt(), row->id);
+        QVERIFY(!failed.first().at(1).toString().isEmpty());
+        const QString shown = mArea->secondPlayer()->failureText();
+        QVERIFY2(shown.startsWith(QLatin1String("notes.mp4 cannot be played:\n")) && shown.endsWith(failed.first().at(1).toString()), qPrintable(shown));
+        QVERIFY(mArea->mainPlayer()->failureText().isEmpty());
+        mArea->setMedia(row, nullptr);
+        mArea->play();
+        QTRY_COMPARE_WITH_TIMEOUT(failed.size(), 2, 30000);
+        QCOMPARE(failed.last().at(0).toInt(), row->id);
+        QVERIFY(mArea->mainPlayer()->failureText().startsWith(QLatin1String("notes.mp4")));
+        mArea->setMedia(mFront, mRear);
+        QVERIFY(mArea->mainPlayer()->failureText().isEmpty() && mArea->secondPlayer()->failureText().isEmpty());
     }
 
     // The rear player follows the main one muted; the play area reports the main

@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN" sourcelanguage="en_US">
 <context>
+    <name>CaptureThread</name>
+    <message>
+        <source>too many stills of the same moment</source>
+        <translation>同一时刻的截图过多</translation>
+    </message>
+    <message>
+        <source>ffmpeg wrote no image</source>
+        <translation>ffmpeg 未写入图像</translation>
+    </message>
+    <message>
+        <source>ffmpeg cannot be started: %1</source>
+        <translation>无法启动 ffmpeg：%1</translation>
+    </message>
+    <message>
+        <source>ffmpeg took too long</source>
+        <translation>ffmpeg 耗时过长</translation>
+    </message>
+    <message>
+        <source>ffmpeg failed with exit status %1</source>
+        <translation>ffmpeg 失败，退出状态 %1</translation>
+    </message>
+</context>
+<context>
     <name>Configuration</name>
     <message>
         <source>The settings file %1 was too large or damaged. It has been kept as %2, and the default settings are used.</source>
@@ -120,6 +143,35 @@
         <source>Restore Down</source>
         <translation>还原</translation>
     </message>
+    <message>
+        <source>Not found: %1</source>
+        <translation>未找到：%1</translation>
+    </message>
+    <message>
+        <source>Saved %1</source>
+        <translation>已保存 %1</translation>
+    </message>
+    <message>
+        <source>Could not save the still image into %1: %2</source>
+        <translation>无法将截图保存到 %1：%2</translation>
+    </message>
+    <message>
+        <source>Cannot use the still image folder %1 (%2); saving into %3 instead</source>
+        <translation>无法使用截图文件夹 %1（%2）；改为保存到 %3</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerWidget</name>
+    <message>
+        <source>unknown media error</source>
+        <translation>未知的媒体错误</translation>
+    </message>
+    <message>
+        <source>%1 cannot be played:
+%2</source>
+        <translation>无法播放 %1：
+%2</translation>
+    </message>
 </context>
 <context>
     <name>PlaylistModel</name>
@@ -142,6 +194,22 @@
     <message>
         <source>Resolution</source>
         <translation>分辨率</translation>
+    </message>
+    <message>
+        <source>Cannot play</source>
+        <translation>无法播放</translation>
+    </message>
+    <message>
+        <source>This file cannot be read: %1</source>
+        <translation>无法读取此文件：%1</translation>
+    </message>
+    <message>
+        <source>No video found in this file: it is damaged, cut short or not a video</source>
+        <translation>此文件中未找到视频：文件已损坏、被截断或不是视频</translation>
+    </message>
+    <message>
+        <source>This file cannot be played: %1</source>
+        <translation>无法播放此文件：%1</translation>
     </message>
 </context>
 <context>

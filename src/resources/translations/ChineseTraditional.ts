@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_TW" sourcelanguage="en_US">
 <context>
+    <name>CaptureThread</name>
+    <message>
+        <source>too many stills of the same moment</source>
+        <translation>同一時刻的截圖過多</translation>
+    </message>
+    <message>
+        <source>ffmpeg wrote no image</source>
+        <translation>ffmpeg 未寫入影像</translation>
+    </message>
+    <message>
+        <source>ffmpeg cannot be started: %1</source>
+        <translation>無法啟動 ffmpeg：%1</translation>
+    </message>
+    <message>
+        <source>ffmpeg took too long</source>
+        <translation>ffmpeg 耗時過長</translation>
+    </message>
+    <message>
+        <source>ffmpeg failed with exit status %1</source>
+        <translation>ffmpeg 失敗，結束狀態 %1</translation>
+    </message>
+</context>
+<context>
     <name>Configuration</name>
     <message>
         <source>The settings file %1 was too large or damaged. It has been kept as %2, and the default settings are used.</source>
@@ -120,6 +143,35 @@
         <source>Restore Down</source>
         <translation>還原</translation>
     </message>
+    <message>
+        <source>Not found: %1</source>
+        <translation>找不到：%1</translation>
+    </message>
+    <message>
+        <source>Saved %1</source>
+        <translation>已儲存 %1</translation>
+    </message>
+    <message>
+        <source>Could not save the still image into %1: %2</source>
+        <translation>無法將截圖儲存到 %1：%2</translation>
+    </message>
+    <message>
+        <source>Cannot use the still image folder %1 (%2); saving into %3 instead</source>
+        <translation>無法使用截圖資料夾 %1（%2）；改為儲存到 %3</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerWidget</name>
+    <message>
+        <source>unknown media error</source>
+        <translation>未知的媒體錯誤</translation>
+    </message>
+    <message>
+        <source>%1 cannot be played:
+%2</source>
+        <translation>無法播放 %1：
+%2</translation>
+    </message>
 </context>
 <context>
     <name>PlaylistModel</name>
@@ -142,6 +194,22 @@
     <message>
         <source>Resolution</source>
         <translation>解析度</translation>
+    </message>
+    <message>
+        <source>Cannot play</source>
+        <translation>無法播放</translation>
+    </message>
+    <message>
+        <source>This file cannot be read: %1</source>
+        <translation>無法讀取此檔案：%1</translation>
+    </message>
+    <message>
+        <source>No video found in this file: it is damaged, cut short or not a video</source>
+        <translation>此檔案中找不到視訊：檔案已損毀、被截斷或不是視訊</translation>
+    </message>
+    <message>
+        <source>This file cannot be played: %1</source>
+        <translation>無法播放此檔案：%1</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR" sourcelanguage="en_US">
 <context>
+    <name>CaptureThread</name>
+    <message>
+        <source>too many stills of the same moment</source>
+        <translation>trop d&apos;images fixes du même instant</translation>
+    </message>
+    <message>
+        <source>ffmpeg wrote no image</source>
+        <translation>ffmpeg n&apos;a écrit aucune image</translation>
+    </message>
+    <message>
+        <source>ffmpeg cannot be started: %1</source>
+        <translation>impossible de lancer ffmpeg : %1</translation>
+    </message>
+    <message>
+        <source>ffmpeg took too long</source>
+        <translation>ffmpeg a mis trop de temps</translation>
+    </message>
+    <message>
+        <source>ffmpeg failed with exit status %1</source>
+        <translation>ffmpeg a échoué avec le code de sortie %1</translation>
+    </message>
+</context>
+<context>
     <name>Configuration</name>
     <message>
         <source>The settings file %1 was too large or damaged. It has been kept as %2, and the default settings are used.</source>
@@ -120,6 +143,35 @@
         <source>Restore Down</source>
         <translation>Restaurer</translation>
     </message>
+    <message>
+        <source>Not found: %1</source>
+        <translation>Introuvable : %1</translation>
+    </message>
+    <message>
+        <source>Saved %1</source>
+        <translation>Enregistré : %1</translation>
+    </message>
+    <message>
+        <source>Could not save the still image into %1: %2</source>
+        <translation>Impossible d&apos;enregistrer l&apos;image fixe dans %1 : %2</translation>
+    </message>
+    <message>
+        <source>Cannot use the still image folder %1 (%2); saving into %3 instead</source>
+        <translation>Impossible d&apos;utiliser le dossier des images fixes %1 (%2) ; enregistrement dans %3 à la place</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerWidget</name>
+    <message>
+        <source>unknown media error</source>
+        <translation>erreur multimédia inconnue</translation>
+    </message>
+    <message>
+        <source>%1 cannot be played:
+%2</source>
+        <translation>%1 ne peut pas être lu :
+%2</translation>
+    </message>
 </context>
 <context>
     <name>PlaylistModel</name>
@@ -142,6 +194,22 @@
     <message>
         <source>Resolution</source>
         <translation>Résolution</translation>
+    </message>
+    <message>
+        <source>Cannot play</source>
+        <translation>Illisible</translation>
+    </message>
+    <message>
+        <source>This file cannot be read: %1</source>
+        <translation>Impossible de lire ce fichier : %1</translation>
+    </message>
+    <message>
+        <source>No video found in this file: it is damaged, cut short or not a video</source>
+        <translation>Aucune vidéo trouvée dans ce fichier : il est endommagé, tronqué ou n&apos;est pas une vidéo</translation>
+    </message>
+    <message>
+        <source>This file cannot be played: %1</source>
+        <translation>Impossible de lire cette vidéo : %1</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE" sourcelanguage="en_US">
 <context>
+    <name>CaptureThread</name>
+    <message>
+        <source>too many stills of the same moment</source>
+        <translation>zu viele Standbilder desselben Moments</translation>
+    </message>
+    <message>
+        <source>ffmpeg wrote no image</source>
+        <translation>ffmpeg hat kein Bild geschrieben</translation>
+    </message>
+    <message>
+        <source>ffmpeg cannot be started: %1</source>
+        <translation>ffmpeg kann nicht gestartet werden: %1</translation>
+    </message>
+    <message>
+        <source>ffmpeg took too long</source>
+        <translation>ffmpeg hat zu lange gebraucht</translation>
+    </message>
+    <message>
+        <source>ffmpeg failed with exit status %1</source>
+        <translation>ffmpeg ist mit dem Exit-Status %1 fehlgeschlagen</translation>
+    </message>
+</context>
+<context>
     <name>Configuration</name>
     <message>
         <source>The settings file %1 was too large or damaged. It has been kept as %2, and the default settings are used.</source>
@@ -120,6 +143,35 @@
         <source>Restore Down</source>
         <translation>Verkleinern</translation>
     </message>
+    <message>
+        <source>Not found: %1</source>
+        <translation>Nicht gefunden: %1</translation>
+    </message>
+    <message>
+        <source>Saved %1</source>
+        <translation>Gespeichert: %1</translation>
+    </message>
+    <message>
+        <source>Could not save the still image into %1: %2</source>
+        <translation>Das Standbild konnte nicht in %1 gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot use the still image folder %1 (%2); saving into %3 instead</source>
+        <translation>Der Standbildordner %1 ist nicht verwendbar (%2); stattdessen wird in %3 gespeichert</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerWidget</name>
+    <message>
+        <source>unknown media error</source>
+        <translation>unbekannter Medienfehler</translation>
+    </message>
+    <message>
+        <source>%1 cannot be played:
+%2</source>
+        <translation>%1 kann nicht abgespielt werden:
+%2</translation>
+    </message>
 </context>
 <context>
     <name>PlaylistModel</name>
@@ -142,6 +194,22 @@
     <message>
         <source>Resolution</source>
         <translation>Auflösung</translation>
+    </message>
+    <message>
+        <source>Cannot play</source>
+        <translation>Nicht abspielbar</translation>
+    </message>
+    <message>
+        <source>This file cannot be read: %1</source>
+        <translation>Diese Datei kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>No video found in this file: it is damaged, cut short or not a video</source>
+        <translation>In dieser Datei wurde kein Video gefunden: Sie ist beschädigt, abgeschnitten oder kein Video</translation>
+    </message>
+    <message>
+        <source>This file cannot be played: %1</source>
+        <translation>Diese Datei kann nicht abgespielt werden: %1</translation>
     </message>
 </context>
 <context>

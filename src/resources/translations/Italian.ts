@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it_IT" sourcelanguage="en_US">
 <context>
+    <name>CaptureThread</name>
+    <message>
+        <source>too many stills of the same moment</source>
+        <translation>troppi fotogrammi dello stesso istante</translation>
+    </message>
+    <message>
+        <source>ffmpeg wrote no image</source>
+        <translation>ffmpeg non ha scritto alcuna immagine</translation>
+    </message>
+    <message>
+        <source>ffmpeg cannot be started: %1</source>
+        <translation>impossibile avviare ffmpeg: %1</translation>
+    </message>
+    <message>
+        <source>ffmpeg took too long</source>
+        <translation>ffmpeg ha impiegato troppo tempo</translation>
+    </message>
+    <message>
+        <source>ffmpeg failed with exit status %1</source>
+        <translation>ffmpeg non è riuscito, codice di uscita %1</translation>
+    </message>
+</context>
+<context>
     <name>Configuration</name>
     <message>
         <source>The settings file %1 was too large or damaged. It has been kept as %2, and the default settings are used.</source>
@@ -120,6 +143,35 @@
         <source>Restore Down</source>
         <translation>Ripristina</translation>
     </message>
+    <message>
+        <source>Not found: %1</source>
+        <translation>Non trovato: %1</translation>
+    </message>
+    <message>
+        <source>Saved %1</source>
+        <translation>Salvato: %1</translation>
+    </message>
+    <message>
+        <source>Could not save the still image into %1: %2</source>
+        <translation>Impossibile salvare il fotogramma in %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot use the still image folder %1 (%2); saving into %3 instead</source>
+        <translation>Impossibile usare la cartella dei fotogrammi %1 (%2); salvataggio in %3</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerWidget</name>
+    <message>
+        <source>unknown media error</source>
+        <translation>errore multimediale sconosciuto</translation>
+    </message>
+    <message>
+        <source>%1 cannot be played:
+%2</source>
+        <translation>%1 non può essere riprodotto:
+%2</translation>
+    </message>
 </context>
 <context>
     <name>PlaylistModel</name>
@@ -142,6 +194,22 @@
     <message>
         <source>Resolution</source>
         <translation>Risoluzione</translation>
+    </message>
+    <message>
+        <source>Cannot play</source>
+        <translation>Non riproducibile</translation>
+    </message>
+    <message>
+        <source>This file cannot be read: %1</source>
+        <translation>Impossibile leggere questo file: %1</translation>
+    </message>
+    <message>
+        <source>No video found in this file: it is damaged, cut short or not a video</source>
+        <translation>Nessun video trovato in questo file: è danneggiato, troncato o non è un video</translation>
+    </message>
+    <message>
+        <source>This file cannot be played: %1</source>
+        <translation>Impossibile riprodurre questo file: %1</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja_JP" sourcelanguage="en_US">
 <context>
+    <name>CaptureThread</name>
+    <message>
+        <source>too many stills of the same moment</source>
+        <translation>同じ瞬間の静止画が多すぎます</translation>
+    </message>
+    <message>
+        <source>ffmpeg wrote no image</source>
+        <translation>ffmpeg は画像を書き出しませんでした</translation>
+    </message>
+    <message>
+        <source>ffmpeg cannot be started: %1</source>
+        <translation>ffmpeg を起動できません: %1</translation>
+    </message>
+    <message>
+        <source>ffmpeg took too long</source>
+        <translation>ffmpeg の処理に時間がかかりすぎました</translation>
+    </message>
+    <message>
+        <source>ffmpeg failed with exit status %1</source>
+        <translation>ffmpeg が終了コード %1 で失敗しました</translation>
+    </message>
+</context>
+<context>
     <name>Configuration</name>
     <message>
         <source>The settings file %1 was too large or damaged. It has been kept as %2, and the default settings are used.</source>
@@ -120,6 +143,35 @@
         <source>Restore Down</source>
         <translation>元に戻す</translation>
     </message>
+    <message>
+        <source>Not found: %1</source>
+        <translation>見つかりません: %1</translation>
+    </message>
+    <message>
+        <source>Saved %1</source>
+        <translation>%1 を保存しました</translation>
+    </message>
+    <message>
+        <source>Could not save the still image into %1: %2</source>
+        <translation>静止画を %1 に保存できませんでした: %2</translation>
+    </message>
+    <message>
+        <source>Cannot use the still image folder %1 (%2); saving into %3 instead</source>
+        <translation>静止画フォルダー %1 を使用できません (%2)。代わりに %3 に保存します</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerWidget</name>
+    <message>
+        <source>unknown media error</source>
+        <translation>不明なメディア エラー</translation>
+    </message>
+    <message>
+        <source>%1 cannot be played:
+%2</source>
+        <translation>%1 を再生できません:
+%2</translation>
+    </message>
 </context>
 <context>
     <name>PlaylistModel</name>
@@ -142,6 +194,22 @@
     <message>
         <source>Resolution</source>
         <translation>解像度</translation>
+    </message>
+    <message>
+        <source>Cannot play</source>
+        <translation>再生不可</translation>
+    </message>
+    <message>
+        <source>This file cannot be read: %1</source>
+        <translation>このファイルを読み込めません: %1</translation>
+    </message>
+    <message>
+        <source>No video found in this file: it is damaged, cut short or not a video</source>
+        <translation>このファイルに動画が見つかりません: 破損しているか、途中で切れているか、動画ではありません</translation>
+    </message>
+    <message>
+        <source>This file cannot be played: %1</source>
+        <translation>このファイルを再生できません: %1</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ko_KR" sourcelanguage="en_US">
 <context>
+    <name>CaptureThread</name>
+    <message>
+        <source>too many stills of the same moment</source>
+        <translation>같은 순간의 정지 이미지가 너무 많습니다</translation>
+    </message>
+    <message>
+        <source>ffmpeg wrote no image</source>
+        <translation>ffmpeg가 이미지를 쓰지 않았습니다</translation>
+    </message>
+    <message>
+        <source>ffmpeg cannot be started: %1</source>
+        <translation>ffmpeg를 시작할 수 없습니다: %1</translation>
+    </message>
+    <message>
+        <source>ffmpeg took too long</source>
+        <translation>ffmpeg 처리 시간이 너무 오래 걸렸습니다</translation>
+    </message>
+    <message>
+        <source>ffmpeg failed with exit status %1</source>
+        <translation>ffmpeg 실패, 종료 상태 %1</translation>
+    </message>
+</context>
+<context>
     <name>Configuration</name>
     <message>
         <source>The settings file %1 was too large or damaged. It has been kept as %2, and the default settings are used.</source>
@@ -120,6 +143,35 @@
         <source>Restore Down</source>
         <translation>이전 크기로 복원</translation>
     </message>
+    <message>
+        <source>Not found: %1</source>
+        <translation>찾을 수 없음: %1</translation>
+    </message>
+    <message>
+        <source>Saved %1</source>
+        <translation>%1 저장됨</translation>
+    </message>
+    <message>
+        <source>Could not save the still image into %1: %2</source>
+        <translation>정지 이미지를 %1에 저장할 수 없습니다: %2</translation>
+    </message>
+    <message>
+        <source>Cannot use the still image folder %1 (%2); saving into %3 instead</source>
+        <translation>정지 이미지 폴더 %1을(를) 사용할 수 없습니다(%2). 대신 %3에 저장합니다</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerWidget</name>
+    <message>
+        <source>unknown media error</source>
+        <translation>알 수 없는 미디어 오류</translation>
+    </message>
+    <message>
+        <source>%1 cannot be played:
+%2</source>
+        <translation>%1을(를) 재생할 수 없습니다:
+%2</translation>
+    </message>
 </context>
 <context>
     <name>PlaylistModel</name>
@@ -142,6 +194,22 @@
     <message>
         <source>Resolution</source>
         <translation>해상도</translation>
+    </message>
+    <message>
+        <source>Cannot play</source>
+        <translation>재생 불가</translation>
+    </message>
+    <message>
+        <source>This file cannot be read: %1</source>
+        <translation>이 파일을 읽을 수 없습니다: %1</translation>
+    </message>
+    <message>
+        <source>No video found in this file: it is damaged, cut short or not a video</source>
+        <translation>이 파일에서 동영상을 찾을 수 없습니다: 손상되었거나 잘렸거나 동영상이 아닙니다</translation>
+    </message>
+    <message>
+        <source>This file cannot be played: %1</source>
+        <translation>이 파일을 재생할 수 없습니다: %1</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl_PL" sourcelanguage="en_US">
 <context>
+    <name>CaptureThread</name>
+    <message>
+        <source>too many stills of the same moment</source>
+        <translation>zbyt wiele zdjęć z tej samej chwili</translation>
+    </message>
+    <message>
+        <source>ffmpeg wrote no image</source>
+        <translation>ffmpeg nie zapisał żadnego obrazu</translation>
+    </message>
+    <message>
+        <source>ffmpeg cannot be started: %1</source>
+        <translation>nie można uruchomić ffmpeg: %1</translation>
+    </message>
+    <message>
+        <source>ffmpeg took too long</source>
+        <translation>ffmpeg działał zbyt długo</translation>
+    </message>
+    <message>
+        <source>ffmpeg failed with exit status %1</source>
+        <translation>ffmpeg zakończył się błędem, kod wyjścia %1</translation>
+    </message>
+</context>
+<context>
     <name>Configuration</name>
     <message>
         <source>The settings file %1 was too large or damaged. It has been kept as %2, and the default settings are used.</source>
@@ -120,6 +143,35 @@
         <source>Restore Down</source>
         <translation>Przywróć</translation>
     </message>
+    <message>
+        <source>Not found: %1</source>
+        <translation>Nie znaleziono: %1</translation>
+    </message>
+    <message>
+        <source>Saved %1</source>
+        <translation>Zapisano: %1</translation>
+    </message>
+    <message>
+        <source>Could not save the still image into %1: %2</source>
+        <translation>Nie można zapisać zdjęcia w %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot use the still image folder %1 (%2); saving into %3 instead</source>
+        <translation>Nie można użyć folderu zdjęć %1 (%2); zapis do %3</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerWidget</name>
+    <message>
+        <source>unknown media error</source>
+        <translation>nieznany błąd multimediów</translation>
+    </message>
+    <message>
+        <source>%1 cannot be played:
+%2</source>
+        <translation>Nie można odtworzyć %1:
+%2</translation>
+    </message>
 </context>
 <context>
     <name>PlaylistModel</name>
@@ -142,6 +194,22 @@
     <message>
         <source>Resolution</source>
         <translation>Rozdzielczość</translation>
+    </message>
+    <message>
+        <source>Cannot play</source>
+        <translation>Nie do odtworzenia</translation>
+    </message>
+    <message>
+        <source>This file cannot be read: %1</source>
+        <translation>Nie można odczytać tego pliku: %1</translation>
+    </message>
+    <message>
+        <source>No video found in this file: it is damaged, cut short or not a video</source>
+        <translation>Nie znaleziono obrazu wideo w tym pliku: jest uszkodzony, ucięty lub nie jest filmem</translation>
+    </message>
+    <message>
+        <source>This file cannot be played: %1</source>
+        <translation>Nie można odtworzyć tego pliku: %1</translation>
     </message>
 </context>
 <context>

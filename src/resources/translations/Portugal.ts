@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_PT" sourcelanguage="en_US">
 <context>
+    <name>CaptureThread</name>
+    <message>
+        <source>too many stills of the same moment</source>
+        <translation>demasiadas imagens fixas do mesmo instante</translation>
+    </message>
+    <message>
+        <source>ffmpeg wrote no image</source>
+        <translation>o ffmpeg não escreveu nenhuma imagem</translation>
+    </message>
+    <message>
+        <source>ffmpeg cannot be started: %1</source>
+        <translation>não é possível iniciar o ffmpeg: %1</translation>
+    </message>
+    <message>
+        <source>ffmpeg took too long</source>
+        <translation>o ffmpeg demorou demasiado</translation>
+    </message>
+    <message>
+        <source>ffmpeg failed with exit status %1</source>
+        <translation>o ffmpeg falhou com o código de saída %1</translation>
+    </message>
+</context>
+<context>
     <name>Configuration</name>
     <message>
         <source>The settings file %1 was too large or damaged. It has been kept as %2, and the default settings are used.</source>
@@ -120,6 +143,35 @@
         <source>Restore Down</source>
         <translation>Restaurar</translation>
     </message>
+    <message>
+        <source>Not found: %1</source>
+        <translation>Não encontrado: %1</translation>
+    </message>
+    <message>
+        <source>Saved %1</source>
+        <translation>Guardado: %1</translation>
+    </message>
+    <message>
+        <source>Could not save the still image into %1: %2</source>
+        <translation>Não foi possível guardar a imagem fixa em %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot use the still image folder %1 (%2); saving into %3 instead</source>
+        <translation>Não é possível usar a pasta de imagens fixas %1 (%2); a guardar em %3</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerWidget</name>
+    <message>
+        <source>unknown media error</source>
+        <translation>erro multimédia desconhecido</translation>
+    </message>
+    <message>
+        <source>%1 cannot be played:
+%2</source>
+        <translation>%1 não pode ser reproduzido:
+%2</translation>
+    </message>
 </context>
 <context>
     <name>PlaylistModel</name>
@@ -142,6 +194,22 @@
     <message>
         <source>Resolution</source>
         <translation>Resolução</translation>
+    </message>
+    <message>
+        <source>Cannot play</source>
+        <translation>Não reproduzível</translation>
+    </message>
+    <message>
+        <source>This file cannot be read: %1</source>
+        <translation>Não é possível ler este ficheiro: %1</translation>
+    </message>
+    <message>
+        <source>No video found in this file: it is damaged, cut short or not a video</source>
+        <translation>Nenhum vídeo encontrado neste ficheiro: está danificado, cortado ou não é um vídeo</translation>
+    </message>
+    <message>
+        <source>This file cannot be played: %1</source>
+        <translation>Não é possível reproduzir este ficheiro: %1</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru_RU" sourcelanguage="en_US">
 <context>
+    <name>CaptureThread</name>
+    <message>
+        <source>too many stills of the same moment</source>
+        <translation>слишком много снимков одного и того же момента</translation>
+    </message>
+    <message>
+        <source>ffmpeg wrote no image</source>
+        <translation>ffmpeg не записал изображение</translation>
+    </message>
+    <message>
+        <source>ffmpeg cannot be started: %1</source>
+        <translation>не удаётся запустить ffmpeg: %1</translation>
+    </message>
+    <message>
+        <source>ffmpeg took too long</source>
+        <translation>ffmpeg работал слишком долго</translation>
+    </message>
+    <message>
+        <source>ffmpeg failed with exit status %1</source>
+        <translation>ffmpeg завершился с ошибкой, код выхода %1</translation>
+    </message>
+</context>
+<context>
     <name>Configuration</name>
     <message>
         <source>The settings file %1 was too large or damaged. It has been kept as %2, and the default settings are used.</source>
@@ -120,6 +143,35 @@
         <source>Restore Down</source>
         <translation>Восстановить</translation>
     </message>
+    <message>
+        <source>Not found: %1</source>
+        <translation>Не найдено: %1</translation>
+    </message>
+    <message>
+        <source>Saved %1</source>
+        <translation>Сохранено: %1</translation>
+    </message>
+    <message>
+        <source>Could not save the still image into %1: %2</source>
+        <translation>Не удалось сохранить снимок в %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot use the still image folder %1 (%2); saving into %3 instead</source>
+        <translation>Папку для снимков %1 использовать нельзя (%2); снимки сохраняются в %3</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerWidget</name>
+    <message>
+        <source>unknown media error</source>
+        <translation>неизвестная ошибка мультимедиа</translation>
+    </message>
+    <message>
+        <source>%1 cannot be played:
+%2</source>
+        <translation>%1 не удаётся воспроизвести:
+%2</translation>
+    </message>
 </context>
 <context>
     <name>PlaylistModel</name>
@@ -142,6 +194,22 @@
     <message>
         <source>Resolution</source>
         <translation>Разрешение</translation>
+    </message>
+    <message>
+        <source>Cannot play</source>
+        <translation>Не воспроизводится</translation>
+    </message>
+    <message>
+        <source>This file cannot be read: %1</source>
+        <translation>Не удаётся прочитать этот файл: %1</translation>
+    </message>
+    <message>
+        <source>No video found in this file: it is damaged, cut short or not a video</source>
+        <translation>В этом файле не найдено видео: он повреждён, обрезан или не является видео</translation>
+    </message>
+    <message>
+        <source>This file cannot be played: %1</source>
+        <translation>Не удаётся воспроизвести этот файл: %1</translation>
     </message>
 </context>
 <context>
