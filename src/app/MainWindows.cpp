@@ -231,6 +231,9 @@ void MainWindows::showMapPage()
 void MainWindows::connectFailureReports()
 {
     PlayAreaManager *playArea = ui->wgt_PlayArea;
+    connect(mOpener, &BatchOpener::fileRefused, this, [this](const QString &path, const QString &reason) {
+        mNotices->showNotice(tr("Cannot open %1: %2").arg(path, reason), NoticeBar::Problem);
+    });
     connect(playArea, &PlayAreaManager::stillSaved, this, [this](const QString &filePath) {
         mNotices->showNotice(tr("Saved %1").arg(QFileInfo(filePath).fileName()));
     });

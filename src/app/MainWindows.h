@@ -75,7 +75,7 @@ private:
     void fitColumns();
     void setUpSplitter();
     void connectComponents();
-    // What the play area reports on stills and failed files.
+    // Stills saved or not, files that cannot be opened or played.
     void connectFailureReports();
     void setTitle(const QString &text);
     void setFileName(const QString &text);

@@ -30,6 +30,8 @@
 #include <QtCharts/QLineSeries>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 static QUrl demoUrl(const QString &name) { return QUrl::fromLocalFile(QStringLiteral(VANTREL_DEMO_DIR "/") + name); }
 static const QString front1("20261206_101500F.MP4"), rear1("20261206_101500R.MP4"), front2("20261206_101600F.MP4"),
     mov("drive-mov-layout.MOV");
@@ -353,6 +355,12 @@ private slots:
         QVERIFY(!model()->data(resolution, Qt::ToolTipRole).toString().isEmpty());
         QTRY_VERIFY_WITH_TIMEOUT(area()->mainPlayer()->failureText().startsWith(QLatin1String("notes.MP4 cannot be played:")), 15000);
         QTRY_COMPARE(text("lbl_PlayTime"), QStringLiteral("00:00/00:00"));
+        // A named pipe is not listed, and the user hears why.
+        const QString pipe = dir.filePath("pipe.MP4");
+        QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+        mWindow->openFiles({QUrl::fromLocalFile(pipe)});
+        QTRY_VERIFY(child<NoticeBar>("wgt_Notices")->texts().contains("Cannot open " + pipe + ": not a regular file (a named pipe, device or socket)"));
+        QCOMPARE(model()->rowCount(), 2);
     }
 
     // One press with a pair playing: two stills, each announced by its name; a failed one names folder and reason.

@@ -159,6 +159,10 @@
         <source>Cannot use the still image folder %1 (%2); saving into %3 instead</source>
         <translation>无法使用截图文件夹 %1（%2）；改为保存到 %3</translation>
     </message>
+    <message>
+        <source>Cannot open %1: %2</source>
+        <translation>无法打开 %1：%2</translation>
+    </message>
 </context>
 <context>
     <name>PlayerWidget</name>

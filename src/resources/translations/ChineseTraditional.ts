@@ -159,6 +159,10 @@
         <source>Cannot use the still image folder %1 (%2); saving into %3 instead</source>
         <translation>無法使用截圖資料夾 %1（%2）；改為儲存到 %3</translation>
     </message>
+    <message>
+        <source>Cannot open %1: %2</source>
+        <translation>無法開啟 %1：%2</translation>
+    </message>
 </context>
 <context>
     <name>PlayerWidget</name>

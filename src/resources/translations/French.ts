@@ -159,6 +159,10 @@
         <source>Cannot use the still image folder %1 (%2); saving into %3 instead</source>
         <translation>Impossible d&apos;utiliser le dossier des images fixes %1 (%2) ; enregistrement dans %3 à la place</translation>
     </message>
+    <message>
+        <source>Cannot open %1: %2</source>
+        <translation>Impossible d&apos;ouvrir %1 : %2</translation>
+    </message>
 </context>
 <context>
     <name>PlayerWidget</name>

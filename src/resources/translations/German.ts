@@ -159,6 +159,10 @@
         <source>Cannot use the still image folder %1 (%2); saving into %3 instead</source>
         <translation>Der Standbildordner %1 ist nicht verwendbar (%2); stattdessen wird in %3 gespeichert</translation>
     </message>
+    <message>
+        <source>Cannot open %1: %2</source>
+        <translation>%1 kann nicht geöffnet werden: %2</translation>
+    </message>
 </context>
 <context>
     <name>PlayerWidget</name>

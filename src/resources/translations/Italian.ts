@@ -159,6 +159,10 @@
         <source>Cannot use the still image folder %1 (%2); saving into %3 instead</source>
         <translation>Impossibile usare la cartella dei fotogrammi %1 (%2); salvataggio in %3</translation>
     </message>
+    <message>
+        <source>Cannot open %1: %2</source>
+        <translation>Impossibile aprire %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>PlayerWidget</name>

@@ -159,6 +159,10 @@
         <source>Cannot use the still image folder %1 (%2); saving into %3 instead</source>
         <translation>静止画フォルダー %1 を使用できません (%2)。代わりに %3 に保存します</translation>
     </message>
+    <message>
+        <source>Cannot open %1: %2</source>
+        <translation>%1 を開けません: %2</translation>
+    </message>
 </context>
 <context>
     <name>PlayerWidget</name>

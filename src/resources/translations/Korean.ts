@@ -159,6 +159,10 @@
         <source>Cannot use the still image folder %1 (%2); saving into %3 instead</source>
         <translation>정지 이미지 폴더 %1을(를) 사용할 수 없습니다(%2). 대신 %3에 저장합니다</translation>
     </message>
+    <message>
+        <source>Cannot open %1: %2</source>
+        <translation>%1을(를) 열 수 없습니다: %2</translation>
+    </message>
 </context>
 <context>
     <name>PlayerWidget</name>

@@ -159,6 +159,10 @@
         <source>Cannot use the still image folder %1 (%2); saving into %3 instead</source>
         <translation>Nie można użyć folderu zdjęć %1 (%2); zapis do %3</translation>
     </message>
+    <message>
+        <source>Cannot open %1: %2</source>
+        <translation>Nie można otworzyć %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>PlayerWidget</name>

@@ -159,6 +159,10 @@
         <source>Cannot use the still image folder %1 (%2); saving into %3 instead</source>
         <translation>Não é possível usar a pasta de imagens fixas %1 (%2); a guardar em %3</translation>
     </message>
+    <message>
+        <source>Cannot open %1: %2</source>
+        <translation>Não é possível abrir %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>PlayerWidget</name>

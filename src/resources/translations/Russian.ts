@@ -159,6 +159,10 @@
         <source>Cannot use the still image folder %1 (%2); saving into %3 instead</source>
         <translation>Папку для снимков %1 использовать нельзя (%2); снимки сохраняются в %3</translation>
     </message>
+    <message>
+        <source>Cannot open %1: %2</source>
+        <translation>Не удаётся открыть %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>PlayerWidget</name>

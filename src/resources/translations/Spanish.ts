@@ -159,6 +159,10 @@
         <source>Cannot use the still image folder %1 (%2); saving into %3 instead</source>
         <translation>No se puede usar la carpeta de imágenes fijas %1 (%2); se guarda en %3</translation>
     </message>
+    <message>
+        <source>Cannot open %1: %2</source>
+        <translation>No se puede abrir %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>PlayerWidget</name>
