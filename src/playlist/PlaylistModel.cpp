@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QEvent>
 #include <QFileInfo>
+#include <QStringList>
 #include <QTime>
 
 #include <limits>
@@ -32,8 +33,10 @@ const char *const headerTexts[PlaylistModel::ColumnCount] = {
 // CAM0101R.MOV share "CAM01").
 constexpr int cameraSuffixLength = 7;
 
-// Rows that failed stand out from the table's grey text.
+// Rows that failed, or hold less than they should, stand out from the
+// table's grey text.
 const QColor failedRowColour(236, 112, 99);
+const QColor truncatedRowColour(230, 180, 80);
 
 } // namespace
 
@@ -92,15 +95,15 @@ QVariant PlaylistModel::data(const QModelIndex &index, int role) const
     // The column cuts long names short; the tool tip has them whole, and
     // what is wrong with the file if anything is.
     if (role == Qt::ToolTipRole && index.column() == FileNameColumn) {
-        const QString note = failureText(row);
+        const QString note = noteText(row);
         return note.isEmpty() ? row.fileName : row.fileName + QLatin1Char('\n') + note;
     }
-    if (row.failure == PlaylistRow::NoFailure)
+    if (row.failure == PlaylistRow::NoFailure && !row.truncated)
         return {};
     if (role == Qt::ToolTipRole)
-        return failureText(row);
+        return noteText(row);
     if (role == Qt::ForegroundRole)
-        return failedRowColour;
+        return row.failure != PlaylistRow::NoFailure ? failedRowColour : truncatedRowColour;
     return {};
 }
 
@@ -259,7 +262,31 @@ void PlaylistModel::onVideoInfoChanged(int mId, VideoInfo info)
     } else if (row.failure == PlaylistRow::NoFailure && (info.width <= 0 || info.height <= 0)) {
         row.failure = PlaylistRow::NoVideo;
     }
+    row.truncated = info.truncated;
+    row.telemetryRecovered = info.recovered;
+    row.readableSeconds = int(qMin<quint32>(info.readableRecords, std::numeric_limits<int>::max()));
     noteChangedRow(mId);
+}
+
+QString PlaylistModel::noteText(const PlaylistRow &row)
+{
+    QStringList notes{failureText(row), truncationText(row)};
+    notes.removeAll(QString());
+    return notes.join(QLatin1Char('\n'));
+}
+
+QString PlaylistModel::truncationText(const PlaylistRow &row)
+{
+    // Text or junk named like a video reads as cut short too; there is
+    // nothing to tell about it but that it is no video.
+    if (!row.truncated || (row.readableSeconds == 0 && row.resolution.isEmpty()))
+        return {};
+    // Without a duration, or with records found by a scan, there is no
+    // whole to count against.
+    if (row.telemetryRecovered || row.duration <= 0)
+        return tr("The file is cut short: %1 seconds of telemetry could be recovered").arg(row.readableSeconds);
+    return tr("The file is cut short: %1 of %2 seconds of telemetry can be read")
+        .arg(qMin(row.readableSeconds, row.duration)).arg(row.duration);
 }
 
 QString PlaylistModel::failureText(const PlaylistRow &row)

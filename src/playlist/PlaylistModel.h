@@ -16,7 +16,7 @@ class QFileInfo;
 
 // The playlist table: one row per opened video file with its name, duration,
 // creation date, size and resolution; a row whose file cannot be read or
-// played says so in its colour, its duration and its tool tip. Each row owns a parse worker; the model
+// played, or was cut short, says so in its colour and its tool tip. Each row owns a parse worker; the model
 // stores the video information a worker reports and passes its telemetry on,
 // tagged with the row's number. Rows are only ever appended, so a row's
 // number is its position and a row pointer stays valid for the model's life.
@@ -67,6 +67,8 @@ private:
     void reportChangedRows();
     QVariant displayText(const PlaylistRow &row, int column) const;
     static QString failureText(const PlaylistRow &row);
+    static QString truncationText(const PlaylistRow &row);
+    static QString noteText(const PlaylistRow &row);
     PlaylistRow *neighbourOf(const QUrl &url, int step) const;
 
     std::vector<std::unique_ptr<PlaylistRow>> mRows;

@@ -23,6 +23,11 @@ struct PlaylistRow
     enum Failure { NoFailure, CannotOpen, NoVideo, CannotPlay };
     Failure failure = NoFailure;
     QString failureDetail;
+    // The file was cut short (a card pulled while the camera wrote); so many
+    // seconds of its telemetry can be read, some perhaps found by a scan.
+    bool truncated = false;
+    bool telemetryRecovered = false;
+    int readableSeconds = 0;
     VideoParser parser;      // the row's own parse worker, lives and dies with it
     QUrl url;                // as added, unchanged
 };

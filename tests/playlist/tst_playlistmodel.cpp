@@ -66,7 +66,8 @@ private slots:
     // A file that cannot be read or played says so in its row: duration column, tool tip and colour.
     void failedRows_data()
     {
-        QTest::addColumn<QString>("file");      // "clip": a readable recording; "text": a text file; else left missing
+        QTest::addColumn<QString>("file"); // "clip": a readable recording; "cut": one cut in its third record;
+                                           // "lost": its moov cut; "text": a text file; else left missing
         QTest::addColumn<QString>("playError"); // reported by the player: null none; before or after the row's report
         QTest::addColumn<bool>("errorFirst");
         QTest::addColumn<QString>("duration");
@@ -80,6 +81,11 @@ private slots:
                                      << "This file cannot be played: Internal data stream error.";
         QTest::newRow("play failed before the walk ended") << "clip" << "Could not decode." << true << "" << "Cannot play"
                                                            << "This file cannot be played: Could not decode.";
+        QTest::newRow("cut short, plays") << "cut" << QString() << false << "00:01:00" << "1920 x 1080"
+                                          << "The file is cut short: 3 of 60 seconds of telemetry can be read";
+        QTest::newRow("cut short, index lost") << "lost" << QString() << false << "" << "Cannot play"
+                                               << "No video found in this file: it is damaged, cut short or not a video\n"
+                                                  "The file is cut short: 5 seconds of telemetry could be recovered";
     }
     void failedRows()
     {
@@ -89,6 +95,13 @@ private slots:
         QFETCH(QString, toolTip);
         const QString path = mDir.filePath("failed/" + file + ".MP4");
         QVERIFY(file != "clip" || !writeMp4("failed/clip.MP4", 10).isEmpty());
+        QDir().mkpath(mDir.filePath("failed"));
+        const auto video = [] { return Mp4Sample().movie(1000, 60000).videoTrack(1920, 1080); };
+        const QByteArray cut = video().gps0(straightDrive(5)).bytes(), lost = video().gpsBox(straightDrive(5)).bytes();
+        QFile cutFile(path);
+        QVERIFY(file != "cut" || (cutFile.open(QIODevice::WriteOnly) && cutFile.write(cut.left(cut.size() - 311 - 200)) > 0));
+        QVERIFY(file != "lost" || (cutFile.open(QIODevice::WriteOnly) && cutFile.write(lost.left(lost.indexOf("moov") + 40)) > 0));
+        cutFile.close();
         QFile text(mDir.filePath("failed/text.MP4"));
         QVERIFY(file != "text" || (text.open(QIODevice::WriteOnly) && text.write("not a video\n") > 0));
         text.close();

@@ -215,6 +215,14 @@
         <source>This file cannot be played: %1</source>
         <translation>无法播放此文件：%1</translation>
     </message>
+    <message>
+        <source>The file is cut short: %1 of %2 seconds of telemetry can be read</source>
+        <translation>文件被截断：可读取 %2 秒中的 %1 秒遥测数据</translation>
+    </message>
+    <message>
+        <source>The file is cut short: %1 seconds of telemetry could be recovered</source>
+        <translation>文件被截断：已恢复 %1 秒遥测数据</translation>
+    </message>
 </context>
 <context>
     <name>QInstaller</name>

@@ -215,6 +215,14 @@
         <source>This file cannot be played: %1</source>
         <translation>無法播放此檔案：%1</translation>
     </message>
+    <message>
+        <source>The file is cut short: %1 of %2 seconds of telemetry can be read</source>
+        <translation>檔案被截斷：可讀取 %2 秒中的 %1 秒遙測資料</translation>
+    </message>
+    <message>
+        <source>The file is cut short: %1 seconds of telemetry could be recovered</source>
+        <translation>檔案被截斷：已復原 %1 秒遙測資料</translation>
+    </message>
 </context>
 <context>
     <name>QInstaller</name>

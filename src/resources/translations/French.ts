@@ -215,6 +215,14 @@
         <source>This file cannot be played: %1</source>
         <translation>Impossible de lire cette vidéo : %1</translation>
     </message>
+    <message>
+        <source>The file is cut short: %1 of %2 seconds of telemetry can be read</source>
+        <translation>Le fichier est tronqué : %1 secondes de télémétrie sur %2 sont lisibles</translation>
+    </message>
+    <message>
+        <source>The file is cut short: %1 seconds of telemetry could be recovered</source>
+        <translation>Le fichier est tronqué : %1 secondes de télémétrie ont pu être récupérées</translation>
+    </message>
 </context>
 <context>
     <name>QInstaller</name>

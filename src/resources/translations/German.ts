@@ -215,6 +215,14 @@
         <source>This file cannot be played: %1</source>
         <translation>Diese Datei kann nicht abgespielt werden: %1</translation>
     </message>
+    <message>
+        <source>The file is cut short: %1 of %2 seconds of telemetry can be read</source>
+        <translation>Die Datei ist abgeschnitten: %1 von %2 Sekunden Telemetrie sind lesbar</translation>
+    </message>
+    <message>
+        <source>The file is cut short: %1 seconds of telemetry could be recovered</source>
+        <translation>Die Datei ist abgeschnitten: %1 Sekunden Telemetrie konnten wiederhergestellt werden</translation>
+    </message>
 </context>
 <context>
     <name>QInstaller</name>

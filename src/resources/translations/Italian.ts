@@ -215,6 +215,14 @@
         <source>This file cannot be played: %1</source>
         <translation>Impossibile riprodurre questo file: %1</translation>
     </message>
+    <message>
+        <source>The file is cut short: %1 of %2 seconds of telemetry can be read</source>
+        <translation>Il file è troncato: sono leggibili %1 di %2 secondi di telemetria</translation>
+    </message>
+    <message>
+        <source>The file is cut short: %1 seconds of telemetry could be recovered</source>
+        <translation>Il file è troncato: è stato possibile recuperare %1 secondi di telemetria</translation>
+    </message>
 </context>
 <context>
     <name>QInstaller</name>

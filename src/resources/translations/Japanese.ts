@@ -215,6 +215,14 @@
         <source>This file cannot be played: %1</source>
         <translation>このファイルを再生できません: %1</translation>
     </message>
+    <message>
+        <source>The file is cut short: %1 of %2 seconds of telemetry can be read</source>
+        <translation>ファイルが途中で切れています: テレメトリ %2 秒中 %1 秒を読み取れます</translation>
+    </message>
+    <message>
+        <source>The file is cut short: %1 seconds of telemetry could be recovered</source>
+        <translation>ファイルが途中で切れています: テレメトリ %1 秒分を復元できました</translation>
+    </message>
 </context>
 <context>
     <name>QInstaller</name>

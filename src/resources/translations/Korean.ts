@@ -215,6 +215,14 @@
         <source>This file cannot be played: %1</source>
         <translation>이 파일을 재생할 수 없습니다: %1</translation>
     </message>
+    <message>
+        <source>The file is cut short: %1 of %2 seconds of telemetry can be read</source>
+        <translation>파일이 잘렸습니다: 텔레메트리 %2초 중 %1초를 읽을 수 있습니다</translation>
+    </message>
+    <message>
+        <source>The file is cut short: %1 seconds of telemetry could be recovered</source>
+        <translation>파일이 잘렸습니다: 텔레메트리 %1초를 복구했습니다</translation>
+    </message>
 </context>
 <context>
     <name>QInstaller</name>

@@ -215,6 +215,14 @@
         <source>This file cannot be played: %1</source>
         <translation>Nie można odtworzyć tego pliku: %1</translation>
     </message>
+    <message>
+        <source>The file is cut short: %1 of %2 seconds of telemetry can be read</source>
+        <translation>Plik jest ucięty: można odczytać %1 z %2 sekund telemetrii</translation>
+    </message>
+    <message>
+        <source>The file is cut short: %1 seconds of telemetry could be recovered</source>
+        <translation>Plik jest ucięty: udało się odzyskać %1 s telemetrii</translation>
+    </message>
 </context>
 <context>
     <name>QInstaller</name>

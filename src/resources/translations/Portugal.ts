@@ -215,6 +215,14 @@
         <source>This file cannot be played: %1</source>
         <translation>Não é possível reproduzir este ficheiro: %1</translation>
     </message>
+    <message>
+        <source>The file is cut short: %1 of %2 seconds of telemetry can be read</source>
+        <translation>O ficheiro está cortado: %1 de %2 segundos de telemetria podem ser lidos</translation>
+    </message>
+    <message>
+        <source>The file is cut short: %1 seconds of telemetry could be recovered</source>
+        <translation>O ficheiro está cortado: foi possível recuperar %1 segundos de telemetria</translation>
+    </message>
 </context>
 <context>
     <name>QInstaller</name>

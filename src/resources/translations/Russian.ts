@@ -215,6 +215,14 @@
         <source>This file cannot be played: %1</source>
         <translation>Не удаётся воспроизвести этот файл: %1</translation>
     </message>
+    <message>
+        <source>The file is cut short: %1 of %2 seconds of telemetry can be read</source>
+        <translation>Файл обрезан: читается %1 из %2 секунд телеметрии</translation>
+    </message>
+    <message>
+        <source>The file is cut short: %1 seconds of telemetry could be recovered</source>
+        <translation>Файл обрезан: удалось восстановить %1 с телеметрии</translation>
+    </message>
 </context>
 <context>
     <name>QInstaller</name>

@@ -215,6 +215,14 @@
         <source>This file cannot be played: %1</source>
         <translation>No se puede reproducir este archivo: %1</translation>
     </message>
+    <message>
+        <source>The file is cut short: %1 of %2 seconds of telemetry can be read</source>
+        <translation>El archivo está cortado: se pueden leer %1 de %2 segundos de telemetría</translation>
+    </message>
+    <message>
+        <source>The file is cut short: %1 seconds of telemetry could be recovered</source>
+        <translation>El archivo está cortado: se pudieron recuperar %1 segundos de telemetría</translation>
+    </message>
 </context>
 <context>
     <name>QInstaller</name>
