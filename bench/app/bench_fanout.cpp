@@ -11,6 +11,7 @@
 #include "MainWindows.h"
 #include "MapWebView.h"
 #include "PlayAreaManager.h"
+#include "PlaybackController.h"
 
 #include <QApplication>
 #include <QDir>
@@ -163,7 +164,7 @@ int main(int argc, char *argv[])
     for (int second = 0; second < samples; ++second) {
         const GpsData data = sampleAt(second);
         clock.start();
-        QMetaObject::invokeMethod(&window, "onGpsDataChanged", Qt::DirectConnection, Q_ARG(int, row), Q_ARG(GpsData, data));
+        window.playback()->onSample(row, data);
         callUs.push_back(double(clock.nsecsElapsed()) / 1000.0);
         clock.start();
         QCoreApplication::processEvents();

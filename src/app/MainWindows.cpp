@@ -13,6 +13,8 @@
 #include "MoveFilter.h"
 #include "NoticeBar.h"
 #include "PlayAreaManager.h"
+#include "PlaybackController.h"
+#include "PlaybackKeys.h"
 #include "PlaylistModel.h"
 #include "PlaylistRow.h"
 #include "Setting.h"
@@ -94,10 +96,10 @@ MainWindows::MainWindows(QWidget *parent)
     mNotices->setObjectName(QStringLiteral("wgt_Notices"));
     mNotices->setAnchor(ui->wgt_PlayArea);
     mOpener = new BatchOpener(mPlaylistModel, this);
-    connect(mOpener, &BatchOpener::arrangeFor, this, &MainWindows::arrangePlayArea);
-    connect(mOpener, &BatchOpener::playRow, this, &MainWindows::playTableRow);
+    mPlayback = new PlaybackController(mPlaylistModel, ui->wgt_PlayArea, this);
+    mKeys = new PlaybackKeys(this);
 
-    ui->wgt_PlayCtrl->setState(ui->wgt_PlayArea->state());
+    ui->wgt_PlayCtrl->setState(mPlayback->state());
     ui->wgt_PlayCtrl->setVolume(ui->wgt_PlayArea->volume());
 
     ui->lbl_Title->installEventFilter(this);
@@ -105,6 +107,7 @@ MainWindows::MainWindows(QWidget *parent)
     setTitle(ApplicationIdentity::title());
 
     connectComponents();
+    connectPlayback();
     // What went wrong with the settings file before the window existed,
     // told once the window is on screen to place the message over it.
     QTimer::singleShot(0, this, &MainWindows::showSettingsNotices);
@@ -113,17 +116,17 @@ MainWindows::MainWindows(QWidget *parent)
 MainWindows::~MainWindows()
 {
     // Nothing may list a file or start one while the model goes: the batch
-    // still being listed is dropped, and the components are cut off from the
-    // window's slots, which would reach the model being destroyed.
+    // still being listed is dropped, the controller (which asks the model
+    // about rows) goes, and the components are cut off from the window's
+    // slots, which would reach the model being destroyed.
     delete mOpener;
     mOpener = nullptr;
+    delete mPlayback;
+    mPlayback = nullptr;
     for (QObject *sender : std::initializer_list<QObject *>{
              ui->wgt_PlayArea, ui->wgt_PlayCtrl, ui->tbl_PlayListView, mPlaylistModel, Configuration::instance()})
         sender->disconnect(this);
-    // The play area keeps pointers to the rows it plays; it lets go of them
-    // before the model (and with it every row and parse worker) goes.
     ui->wgt_PlayArea->stop();
-    ui->wgt_PlayArea->setMedia(nullptr, nullptr);
     delete mPlaylistModel;
     mPlaylistModel = nullptr;
     delete ui;
@@ -188,7 +191,6 @@ void MainWindows::connectComponents()
 {
     ControlPanel *panel = ui->wgt_PlayCtrl;
     PlayAreaManager *playArea = ui->wgt_PlayArea;
-    connect(panel, &ControlPanel::pause, playArea, &PlayAreaManager::pause);
     connect(panel, &ControlPanel::changeVolume, playArea, &PlayAreaManager::setVolume);
     connect(panel, &ControlPanel::changeMuting, playArea, &PlayAreaManager::setMuted);
     connect(panel, &ControlPanel::changeRate, playArea, &PlayAreaManager::setPlaybackRate);
@@ -198,25 +200,14 @@ void MainWindows::connectComponents()
                                        Configuration::defaultScreenshotSavePath());
         playArea->screenshot();
     });
-    connect(panel, &ControlPanel::sliderMoved, playArea, &PlayAreaManager::seek);
     connect(panel, &ControlPanel::sliderStatusChanged, playArea, &PlayAreaManager::onSliderStatusChanged);
-    connect(panel, &ControlPanel::stop, this, &MainWindows::onStop);
     connect(panel, &ControlPanel::openFile, this, &MainWindows::openFile);
-    connect(panel, &ControlPanel::play, this, &MainWindows::playClicked);
-    connect(panel, &ControlPanel::previous, this, &MainWindows::previousClicked);
-    connect(panel, &ControlPanel::next, this, &MainWindows::nextClicked);
-    connect(playArea, &PlayAreaManager::stateChanged, panel, &ControlPanel::setState);
     connect(playArea, &PlayAreaManager::volumeChanged, panel, &ControlPanel::setVolume);
     connect(playArea, &PlayAreaManager::mutedChanged, panel, &ControlPanel::setMuted);
-    connect(playArea, &PlayAreaManager::durationChanged, this, &MainWindows::durationChanged);
-    connect(playArea, &PlayAreaManager::positionChanged, this, &MainWindows::positionChanged);
     connect(playArea, &PlayAreaManager::keyPressSignals, this, &MainWindows::onKeyPressEvent);
     connect(playArea, &PlayAreaManager::dropFile, this, &MainWindows::onDropFile);
-    connect(ui->tbl_PlayListView, &QTableView::doubleClicked, this, &MainWindows::onTableDoubleClicked);
     connect(Configuration::instance(), &Configuration::updateLanguage, this, &MainWindows::onUpdateLanguage);
     connect(Configuration::instance(), &Configuration::noticesPending, this, &MainWindows::showSettingsNotices);
-
-    connect(mPlaylistModel, &PlaylistModel::gpsDataChanged, this, &MainWindows::onGpsDataChanged);
     connectFailureReports();
     connect(Configuration::instance(), &Configuration::mapsChanged, this, &MainWindows::showMapPage);
     showMapPage();
@@ -253,6 +244,43 @@ void MainWindows::connectFailureReports()
             ui->wgt_PlayCtrl->setPosition(0);
         }
     });
+// Every user action on playback goes to the controller, every report of the
+// players comes through it, and the views show what it announces.
+void MainWindows::connectPlayback()
+{
+    ControlPanel *panel = ui->wgt_PlayCtrl;
+    PlayAreaManager *playArea = ui->wgt_PlayArea;
+    PlaybackController *playback = mPlayback;
+    connect(panel, &ControlPanel::play, playback, [this] { mPlayback->playOrResume(selectedRow()); });
+    connect(panel, &ControlPanel::pause, playback, &PlaybackController::pause);
+    connect(panel, &ControlPanel::stop, playback, &PlaybackController::stop);
+    connect(panel, &ControlPanel::previous, playback, &PlaybackController::previous);
+    connect(panel, &ControlPanel::next, playback, &PlaybackController::next);
+    connect(panel, &ControlPanel::sliderMoved, playback, &PlaybackController::seek);
+    connect(mKeys, &PlaybackKeys::togglePlay, playback, [this] { mPlayback->togglePlay(selectedRow()); });
+    connect(mKeys, &PlaybackKeys::seekBy, playback, &PlaybackController::seekBy);
+    connect(mKeys, &PlaybackKeys::toggleFullScreen, playArea, &PlayAreaManager::toggleFullScreen);
+    connect(ui->tbl_PlayListView, &QTableView::doubleClicked, playback, [this](const QModelIndex &index) {
+        if (index.isValid())
+            mPlayback->playRow(index.row());
+    });
+    connect(mOpener, &BatchOpener::arrangeFor, playback, &PlaybackController::arrangeFor);
+    connect(mOpener, &BatchOpener::playRow, playback, &PlaybackController::playRow);
+
+    connect(playArea, &PlayAreaManager::stateChanged, playback, &PlaybackController::onPlayerStateChanged);
+    connect(playArea, &PlayAreaManager::mediaStatusChanged, playback, &PlaybackController::onMediaStatusChanged);
+    connect(playArea, &PlayAreaManager::positionChanged, playback, &PlaybackController::onPositionChanged);
+    connect(playArea, &PlayAreaManager::durationChanged, playback, &PlaybackController::onDurationChanged);
+    connect(mPlaylistModel, &PlaylistModel::gpsDataChanged, playback, &PlaybackController::onSample);
+    connect(mPlaylistModel, &PlaylistModel::dataChanged, playback, &PlaybackController::onRowsChanged);
+
+    connect(playback, &PlaybackController::stateChanged, panel, &ControlPanel::setState);
+    connect(playback, &PlaybackController::durationChanged, panel, &ControlPanel::setDuration);
+    connect(playback, &PlaybackController::positionChanged, panel, &ControlPanel::setPosition);
+    connect(playback, &PlaybackController::telemetryMissing, panel, &ControlPanel::showNoTelemetry);
+    connect(playback, &PlaybackController::rowStarted, this, &MainWindows::onRowStarted);
+    connect(playback, &PlaybackController::stopped, this, &MainWindows::onStopped);
+    connect(playback, &PlaybackController::sampleShown, this, &MainWindows::showSample);
 }
 
 void MainWindows::onUpdateLanguage()
@@ -319,85 +347,35 @@ void MainWindows::onDropFile(QString filePath)
     mOpener->open({QUrl(filePath, QUrl::TolerantMode)});
 }
 
-// One or two players, as playing the row will need; the window lays itself
-// out again before the media framework starts the file.
-void MainWindows::arrangePlayArea(int row)
+PlaybackController *MainWindows::playback() const
 {
-    PlaylistRow *playRow = mPlaylistModel->rowAt(row);
-    if (playRow)
-        ui->wgt_PlayArea->setPlayMode(mPlaylistModel->companionRow(playRow) ? 2 : 1);
+    return mPlayback;
 }
 
-void MainWindows::playTableRow(int row)
+int MainWindows::selectedRow() const
 {
-    ui->tbl_PlayListView->selectRow(row);
-    const QModelIndex current = ui->tbl_PlayListView->currentIndex();
-    if (current.isValid())
-        playRow(mPlaylistModel->rowAt(current.row()));
+    const QModelIndexList selected = ui->tbl_PlayListView->selectionModel()->selectedRows(0);
+    return selected.isEmpty() ? -1 : selected.first().row();
 }
 
-void MainWindows::playRow(PlaylistRow *row)
+// Nothing of the previous file stays on screen; the heading gauge keeps its
+// last heading until the new file's first sample.
+void MainWindows::onRowStarted(int rowId)
 {
-    if (!row || !row->url.isValid())
-        return;
-    ui->tbl_PlayListView->selectRow(row->id);
-    PlayAreaManager *playArea = ui->wgt_PlayArea;
-    playArea->stop();
-    PlaylistRow *companion = mPlaylistModel->companionRow(row);
-    playArea->setPlayMode(companion ? 2 : 1);
-    playArea->setMedia(row, companion);
-    playArea->play();
-    setFileName(row->url.fileName(QUrl::FullyDecoded));
-    // The heading gauge keeps its last heading until the new file's first sample.
+    ui->tbl_PlayListView->selectRow(rowId);
+    const PlaylistRow *row = mPlaylistModel->rowAt(rowId);
+    setFileName(row ? row->url.fileName(QUrl::FullyDecoded) : QString());
+    ui->wgt_PlayCtrl->clearTelemetry();
     ui->wgt_Speed->setSpeed(0);
     ui->gView_GyroChart->clearSamples();
     ui->wgt_MapView->clearAll();
 }
 
-void MainWindows::onStop()
+void MainWindows::onStopped()
 {
     ui->wgt_Speed->setSpeed(0);
-    ui->wgt_PlayArea->stop();
     ui->wgt_PlayCtrl->resetInfo();
     setFileName(QString());
-}
-
-void MainWindows::playClicked()
-{
-    if (ui->wgt_PlayCtrl->state() == QMediaPlayer::PausedState) {
-        ui->wgt_PlayArea->play();
-        return;
-    }
-    const QModelIndexList selected = ui->tbl_PlayListView->selectionModel()->selectedRows(0);
-    if (!selected.isEmpty() && selected.first().isValid())
-        playRow(mPlaylistModel->rowAt(selected.first().row()));
-}
-
-void MainWindows::previousClicked()
-{
-    const QUrl playing = ui->wgt_PlayArea->media().request().url();
-    if (PlaylistRow *row = mPlaylistModel->previousRow(playing))
-        playRow(row);
-}
-
-void MainWindows::nextClicked()
-{
-    const QUrl playing = ui->wgt_PlayArea->media().request().url();
-    if (PlaylistRow *row = mPlaylistModel->nextRow(playing))
-        playRow(row);
-    else
-        ui->wgt_PlayCtrl->stopAndRewind();
-}
-
-void MainWindows::durationChanged(qint64 duration)
-{
-    ui->wgt_PlayCtrl->setDuration(int(duration / 1000));
-}
-
-void MainWindows::positionChanged(qint64 second, int rowId)
-{
-    ui->wgt_PlayCtrl->setPosition(int(second));
-    mPlaylistModel->setCurrentSecond(rowId, int(second));
 }
 
 void MainWindows::on_pBtn_Step_clicked()
@@ -447,18 +425,9 @@ void MainWindows::closeEvent(QCloseEvent *event)
     QGuiApplication::sync();
 }
 
-void MainWindows::onTableDoubleClicked(QModelIndex index)
-{
-    if (index.isValid())
-        playRow(mPlaylistModel->rowAt(index.row()));
-}
-
-void MainWindows::onGpsDataChanged(int rowId, GpsData data)
+void MainWindows::showSample(const GpsData &data)
 {
     ControlPanel *panel = ui->wgt_PlayCtrl;
-    // Samples still on their way after a stop or a change of file are stale.
-    if (panel->state() == QMediaPlayer::StoppedState || rowId != ui->wgt_PlayArea->mainRowId())
-        return;
     panel->setLongitudeAndLatitude(coordinateText(data.latHemisphere, data.latitude),
                                    coordinateText(data.lonHemisphere, data.longitude));
     panel->setGpsDateTime(cameraDateTime(data));
@@ -475,8 +444,6 @@ void MainWindows::onGpsDataChanged(int rowId, GpsData data)
 void MainWindows::keyPressEvent(QKeyEvent *e)
 {
     qDebug() << "MainWindows::keyPressEvent" << e->key();
-    if (handlePlaybackKey(e))
-        return;
     if (e->key() == Qt::Key_Escape) {
         // A dialog would close on Escape; the player's window stays.
         e->accept();
@@ -485,29 +452,11 @@ void MainWindows::keyPressEvent(QKeyEvent *e)
     QDialog::keyPressEvent(e);
 }
 
+// Keys of a full-screen video, which is a window of its own.
 void MainWindows::onKeyPressEvent(QKeyEvent *e)
 {
-    handlePlaybackKey(e);
-}
-
-bool MainWindows::handlePlaybackKey(QKeyEvent *e)
-{
-    ControlPanel *panel = ui->wgt_PlayCtrl;
-    switch (e->key()) {
-    case Qt::Key_Left:
-        panel->seekBy(-1);
-        break;
-    case Qt::Key_Right:
-        panel->seekBy(1);
-        break;
-    case Qt::Key_Space:
-        panel->playClicked();
-        break;
-    default:
-        return false;
-    }
-    e->accept();
-    return true;
+    if (mKeys->handle(e))
+        e->accept();
 }
 
 void MainWindows::setTitle(const QString &text)

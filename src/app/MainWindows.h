@@ -12,8 +12,11 @@ class BatchOpener;
 class NoticeBar;
 class PlaylistModel;
 class QCloseEvent;
+class PlaybackController;
+class PlaybackKeys;
 class QKeyEvent;
 struct PlaylistRow;
+class BatchOpener;
 
 namespace Ui {
 class MainWindows;
@@ -42,6 +45,8 @@ public:
     void openHandedOverFiles(const QList<QUrl> &urls);
     // Files named at launch that do not exist: one notice lists them all.
     void reportMissingFiles(const QStringList &paths);
+    // What plays; the window only shows what it announces.
+    PlaybackController *playback() const;
 
 protected:
     void keyPressEvent(QKeyEvent *e) override;
@@ -52,18 +57,13 @@ private slots:
     void onUpdateLanguage();
     void openFile();
     void onDropFile(QString filePath);
-    void onStop();
-    void playClicked();
-    void previousClicked();
-    void nextClicked();
-    void durationChanged(qint64 duration);
-    void positionChanged(qint64 second, int rowId);
+    void onRowStarted(int rowId);
+    void onStopped();
     void on_pBtn_Step_clicked();
     void on_pBtn_Minimize_clicked();
     void on_pBtn_Maximize_clicked();
     void on_pBtn_Close_clicked();
-    void onTableDoubleClicked(QModelIndex index);
-    void onGpsDataChanged(int rowId, GpsData data);
+    void showSample(const GpsData &data);
     void onKeyPressEvent(QKeyEvent *e);
     void showSettingsNotices();
 
@@ -77,17 +77,14 @@ private:
     void connectComponents();
     // Stills saved or not, files that cannot be opened or played.
     void connectFailureReports();
+    void connectPlayback();
     void setTitle(const QString &text);
     void setFileName(const QString &text);
     void showMaximizeState();
     // The map page of the configured service, in the interface language.
     void showMapPage();
-    // One or two players, as playing the row will need.
-    void arrangePlayArea(int row);
-    // Selects the table row and plays what the table then has as current.
-    void playTableRow(int row);
-    void playRow(PlaylistRow *row);
-    bool handlePlaybackKey(QKeyEvent *e);
+    // The row the user picked in the table, or -1.
+    int selectedRow() const;
 
     Ui::MainWindows *ui;
     PlaylistModel *mPlaylistModel = nullptr;
@@ -97,4 +94,6 @@ private:
     BatchOpener *mOpener = nullptr;
     // Short messages over the video area; anything may feed it.
     NoticeBar *mNotices = nullptr;
+    PlaybackController *mPlayback = nullptr;
+    PlaybackKeys *mKeys = nullptr;
 };

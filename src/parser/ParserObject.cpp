@@ -117,6 +117,9 @@ VideoInfo ParserObject::videoInfo() const
     info.readableRecords = mReadableRecords;
     info.recovered = mRecovered;
     info.openError = mOpenError;
+    // Entry 0 of the stored list is never shown (see getGpsData).
+    const quint32 readable = qMin(recordCount, mReadableRecords);
+    info.telemetrySeconds = readable > 1 ? readable - 1 : 0;
     return info;
 }
 

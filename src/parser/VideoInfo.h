@@ -23,6 +23,7 @@ struct VideoInfo
     // found by scanning the file for them.
     bool recovered = false;
     QString openError;      // why the file could not be opened; empty when it was
+    quint32 telemetrySeconds = 0; // seconds that have a readable telemetry record; 0: none
 };
 
 Q_DECLARE_METATYPE(VideoInfo)

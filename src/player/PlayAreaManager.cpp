@@ -1,7 +1,6 @@
 #include "PlayAreaManager.h"
 
 #include "PlayerWidget.h"
-#include "PlaylistRow.h"
 #include "VideoFile.h"
 
 #include <QDebug>
@@ -32,6 +31,7 @@ PlayAreaManager::PlayAreaManager(QWidget *parent)
     connect(player, &QMediaPlayer::volumeChanged, this, &PlayAreaManager::volumeChanged);
     connect(player, &QMediaPlayer::mutedChanged, this, &PlayAreaManager::mutedChanged);
     connect(player, &QMediaPlayer::durationChanged, this, &PlayAreaManager::durationChanged);
+    connect(player, &QMediaPlayer::mediaStatusChanged, this, &PlayAreaManager::mediaStatusChanged);
     connect(player, &QMediaPlayer::positionChanged, this, &PlayAreaManager::onPositionChanged);
     connectPlayerWidget(mMainPlayer);
 }
@@ -44,9 +44,9 @@ void PlayAreaManager::connectPlayerWidget(PlayerWidget *widget)
     connect(widget, &PlayerWidget::stillFailed, this, &PlayAreaManager::stillFailed);
     connect(widget, &PlayerWidget::stillFolderReplaced, this, &PlayAreaManager::stillFolderReplaced);
     connect(widget, &PlayerWidget::mediaFailed, this, [this, widget](const QString &reason) {
-        const PlaylistRow *row = widget == mMainPlayer ? mMainRow : mSecondRow;
-        if (row)
-            emit mediaFailed(row->id, reason);
+        const int rowId = widget == mMainPlayer ? mMainRowId : mSecondRowId;
+        if (rowId >= 0)
+            emit mediaFailed(rowId, reason);
     });
     widget->setScreenshotFolders(mScreenshotFolder, mFallbackFolder);
 }
@@ -94,17 +94,17 @@ void PlayAreaManager::removeSecondPlayer()
     mSecondPlayer = nullptr;
 }
 
-void PlayAreaManager::setMedia(PlaylistRow *mainRow, PlaylistRow *secondRow)
+void PlayAreaManager::load(int rowId, const QUrl &mainUrl, int secondRowId, const QUrl &secondUrl)
 {
+    stop();
+    mSecondLoaded = secondUrl.isValid();
+    setPlayMode(mSecondLoaded ? 2 : 1);
     // Known first: a media player may fail on the file while it loads it.
-    mMainRow = mainRow;
-    mSecondRow = secondRow;
-    mMainPlayer->player()->setMedia(mainRow ? QMediaContent(mainRow->url) : QMediaContent());
-    if (mSecondPlayer) {
-        // Without a second row the second player stays empty rather than
-        // showing some earlier file.
-        mSecondPlayer->player()->setMedia(secondRow ? QMediaContent(secondRow->url) : QMediaContent());
-    }
+    mMainRowId = rowId;
+    mSecondRowId = mSecondLoaded ? secondRowId : -1;
+    mMainPlayer->player()->setMedia(QMediaContent(mainUrl));
+    if (mSecondPlayer)
+        mSecondPlayer->player()->setMedia(QMediaContent(secondUrl));
 }
 
 QMediaPlayer::State PlayAreaManager::state() const
@@ -124,7 +124,7 @@ QMediaContent PlayAreaManager::media() const
 
 int PlayAreaManager::mainRowId() const
 {
-    return mMainRow ? mMainRow->id : -1;
+    return mMainRowId;
 }
 
 PlayerWidget *PlayAreaManager::mainPlayer() const
@@ -199,12 +199,12 @@ void PlayAreaManager::setPlaybackRate(double rate)
 
 void PlayAreaManager::screenshot()
 {
-    if (!mMainRow)
+    if (mMainRowId < 0)
         return;
     const qint64 mainPosition = mMainPlayer->player()->position();
     const qint64 secondPosition = mSecondPlayer ? mSecondPlayer->player()->position() : 0;
     mMainPlayer->screenshot(mainPosition);
-    if (mSecondPlayer && mSecondRow)
+    if (mSecondPlayer && mSecondLoaded)
         mSecondPlayer->screenshot(secondPosition);
 }
 
@@ -212,6 +212,11 @@ void PlayAreaManager::update()
 {
     for (PlayerWidget *widget : players())
         widget->update();
+}
+
+void PlayAreaManager::toggleFullScreen()
+{
+    mMainPlayer->setFullScreen(!mMainPlayer->isFullScreen());
 }
 
 void PlayAreaManager::onSliderStatusChanged(bool isSliderDown, int seconds)
@@ -235,8 +240,8 @@ void PlayAreaManager::resumeAt(QMediaPlayer *player, int seconds)
 
 void PlayAreaManager::onPositionChanged(qint64 position)
 {
-    if (mMainRow)
-        emit positionChanged(position / 1000, mMainRow->id);
+    if (mMainRowId >= 0)
+        emit positionChanged(position / 1000, mMainRowId);
 }
 
 bool PlayAreaManager::passesDropTest(const QUrl &url)

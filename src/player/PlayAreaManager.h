@@ -1,5 +1,7 @@
 #pragma once
 
+#include "PlaybackOutput.h"
+
 #include <QMediaContent>
 #include <QMediaPlayer>
 #include <QWidget>
@@ -10,24 +12,22 @@ class QDropEvent;
 class QHBoxLayout;
 class QKeyEvent;
 class QMimeData;
-struct PlaylistRow;
 
 // The video area: one player, or two side by side when a recording's
 // second-camera file plays muted beside the main one. It drives both players
 // together, reports the main player's state, volume, mute, duration and
 // position (in whole seconds, tagged with the playing row), passes on the key
 // presses that full-screen players hand over, and accepts dropped video files.
-class PlayAreaManager : public QWidget
+class PlayAreaManager : public QWidget, public PlaybackOutput
 {
     Q_OBJECT
 public:
     explicit PlayAreaManager(QWidget *parent = nullptr);
 
     // 1: one player; 2: the main player and a second one to its right.
-    void setPlayMode(int mode);
-    // Loads the rows' files without starting playback. The second row is
-    // used only while a second player exists.
-    void setMedia(PlaylistRow *mainRow, PlaylistRow *secondRow);
+    void setPlayMode(int mode) override;
+    // One player, or two when `secondUrl` is valid; loading does not play.
+    void load(int rowId, const QUrl &mainUrl, int secondRowId, const QUrl &secondUrl) override;
 
     QMediaPlayer::State state() const;
     int volume() const;
@@ -50,6 +50,7 @@ signals:
     void volumeChanged(int volume);
     void mutedChanged(bool muted);
     void durationChanged(qint64 duration);
+    void mediaStatusChanged(QMediaPlayer::MediaStatus status);
     void positionChanged(qint64 second, int rowId);
     // Valid only during the emission.
     void keyPressSignals(QKeyEvent *event);
@@ -62,15 +63,17 @@ signals:
     void mediaFailed(int rowId, const QString &reason);
 
 public slots:
-    void play();
-    void pause();
-    void stop();
-    void seek(int seconds);
+    void play() override;
+    void pause() override;
+    void stop() override;
+    void seek(int seconds) override;
     void setVolume(int volume);
     void setMuted(bool muted);
     void setPlaybackRate(double rate);
     void screenshot();
     void update();
+    // The main video to full screen, or back into its place.
+    void toggleFullScreen();
     void onSliderStatusChanged(bool isSliderDown, int seconds);
 
 private slots:
@@ -91,8 +94,9 @@ private:
     QHBoxLayout *mPlayerLayout = nullptr;
     PlayerWidget *mMainPlayer = nullptr;
     PlayerWidget *mSecondPlayer = nullptr;
-    PlaylistRow *mMainRow = nullptr;
-    PlaylistRow *mSecondRow = nullptr;
+    int mMainRowId = -1;
+    int mSecondRowId = -1;
+    bool mSecondLoaded = false;
     QString mScreenshotFolder;
     QString mFallbackFolder;
 };

@@ -181,6 +181,8 @@ void PlayerWidget::keyPressInFullScreen(QKeyEvent *event)
     case Qt::Key_Left:
     case Qt::Key_Right:
     case Qt::Key_Space:
+    case Qt::Key_Enter:
+    case Qt::Key_Return:
         emit keyPressSignals(event);
         break;
     default:

@@ -9,10 +9,10 @@ class QLabel;
 class QMouseEvent;
 
 // The video surface of one player: owns its media player, switches between
-// its place in the play area and full screen, hands Left, Right and Space to
-// the play area while full screen, and queues screenshots of the playing file
-// on a worker of its own. A file the media player cannot play shows why in
-// place of the picture.
+// its place in the play area and full screen, hands Left, Right, Space and
+// Enter to the play area while full screen, and queues screenshots of the
+// playing file on a worker of its own. A file the media player cannot play
+// shows why in place of the picture.
 class PlayerWidget : public QVideoWidget
 {
     Q_OBJECT

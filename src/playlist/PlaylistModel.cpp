@@ -1,5 +1,6 @@
 #include "PlaylistModel.h"
 
+#include "CameraFileName.h"
 #include "FileNameCodec.h"
 #include "HumanReadableSize.h"
 #include "VideoFile.h"
@@ -28,11 +29,6 @@ const char *const headerTexts[PlaylistModel::ColumnCount] = {
     QT_TRANSLATE_NOOP("PlaylistModel", "Resolution"),
 };
 
-// A recording's files differ at most in their last seven characters: the
-// clip number's tail, the camera letter and the extension (CAM0101F.MOV and
-// CAM0101R.MOV share "CAM01").
-constexpr int cameraSuffixLength = 7;
-
 // Rows that failed, or hold less than they should, stand out from the
 // table's grey text.
 const QColor failedRowColour(236, 112, 99);
@@ -51,6 +47,7 @@ PlaylistModel::~PlaylistModel()
     std::vector<std::unique_ptr<PlaylistRow>> rows;
     rows.swap(mRows);
     mRowIdByFile.clear();
+    mRowIdsByRecording.clear();
     // Each worker's destructor processes events while it waits, so cut every
     // worker off from this model and drop the reports already queued before
     // the first row goes; the model looks empty to anything that still asks.
@@ -155,6 +152,9 @@ int PlaylistModel::addFile(const QUrl &url)
     mRows.push_back(createRow(id, url, file));
     mRowIdByFile.insert(identity, id);
     PlaylistRow &row = *mRows.back();
+    const QString recording = CameraFileName::recordingKey(row.fileName);
+    if (!recording.isEmpty())
+        mRowIdsByRecording[recording].append(id);
     connectWorker(row);
     row.parser.startParsing(url, id);
     endInsertRows();
@@ -204,40 +204,46 @@ PlaylistRow *PlaylistModel::rowAt(int row) const
     return isRowNumber(row) ? mRows[row].get() : nullptr;
 }
 
-PlaylistRow *PlaylistModel::nextRow(const QUrl &url) const
+int PlaylistModel::companionOf(int rowId) const
 {
-    return neighbourOf(url, 1);
-}
-
-PlaylistRow *PlaylistModel::previousRow(const QUrl &url) const
-{
-    return neighbourOf(url, -1);
-}
-
-PlaylistRow *PlaylistModel::neighbourOf(const QUrl &url, int step) const
-{
-    for (int row = 0; row < rowCount(); ++row) {
-        if (mRows[row]->url == url && isRowNumber(row + step))
-            return mRows[row + step].get();
+    if (!isRowNumber(rowId))
+        return -1;
+    const QString &name = mRows[rowId]->fileName;
+    for (int candidate : mRowIdsByRecording.value(CameraFileName::recordingKey(name))) {
+        if (candidate != rowId && CameraFileName::areCompanions(name, mRows[candidate]->fileName))
+            return candidate;
     }
-    return nullptr;
+    return -1;
 }
 
-// The first other row whose name starts like this one's. A file of the very
-// same name (from another card) is the same camera's clip, never the partner.
-PlaylistRow *PlaylistModel::companionRow(const PlaylistRow *row) const
+int PlaylistModel::nextRecording(int rowId) const
 {
-    if (!row || row->fileName.size() <= cameraSuffixLength)
-        return nullptr;
-    const QString &name = row->fileName;
-    const QString prefix = name.left(name.size() - cameraSuffixLength);
-    for (const auto &candidate : mRows) {
-        if (candidate->id != row->id
-            && candidate->fileName.startsWith(prefix, Qt::CaseInsensitive)
-            && candidate->fileName.compare(name, Qt::CaseInsensitive) != 0)
-            return candidate.get();
+    return neighbourRecording(rowId, 1);
+}
+
+int PlaylistModel::previousRecording(int rowId) const
+{
+    return neighbourRecording(rowId, -1);
+}
+
+int PlaylistModel::neighbourRecording(int rowId, int step) const
+{
+    if (!isRowNumber(rowId))
+        return -1;
+    const int companion = companionOf(rowId);
+    for (int row = rowId + step; isRowNumber(row); row += step) {
+        if (row != companion && !isShownBesideEarlierRow(row))
+            return row;
     }
-    return nullptr;
+    return -1;
+}
+
+// A rear file listed after its front file plays beside it; stepping through
+// the list must not play that minute a second time.
+bool PlaylistModel::isShownBesideEarlierRow(int rowId) const
+{
+    const int companion = companionOf(rowId);
+    return companion >= 0 && companion < rowId && companionOf(companion) == rowId;
 }
 
 void PlaylistModel::setCurrentSecond(int rowId, int second)
@@ -253,6 +259,7 @@ void PlaylistModel::onVideoInfoChanged(int mId, VideoInfo info)
     PlaylistRow &row = *mRows[mId];
     row.duration = int(qMin<quint32>(info.duration, std::numeric_limits<int>::max()));
     row.resolution = QSize(info.width, info.height);
+    row.telemetrySeconds = int(qMin<quint32>(info.telemetrySeconds, std::numeric_limits<int>::max()));
     qDebug() << "row->resolution" << row.resolution;
     // A file that cannot be opened, or holds no picture the walk could find,
     // will not play either; a failed play reported first stays as it was.

@@ -8,6 +8,7 @@
 #include <QHash>
 #include <QString>
 #include <QUrl>
+#include <QVector>
 
 #include <memory>
 #include <vector>
@@ -43,10 +44,14 @@ public:
     // that already holds this very file (whatever path spelling reaches it).
     int addFile(const QUrl &url);
     PlaylistRow *rowAt(int row) const;
-    PlaylistRow *nextRow(const QUrl &url) const;
-    PlaylistRow *previousRow(const QUrl &url) const;
-    // The row holding the same recording's other-camera file, if any.
-    PlaylistRow *companionRow(const PlaylistRow *row) const;
+    // The first row, in list order, that holds the same recording's file of
+    // another camera (see CameraFileName), or -1.
+    int companionOf(int rowId) const;
+    // The recording after or before the row's: the nearest row that is
+    // neither the row's companion nor a file already shown beside an earlier
+    // row of its recording; -1 at either end of the list.
+    int nextRecording(int rowId) const;
+    int previousRecording(int rowId) const;
     // Hands the playback second to the row's worker; ignored for unknown rows.
     void setCurrentSecond(int rowId, int second);
     // The media player could not play the row's file, for `reason`.
@@ -69,10 +74,12 @@ private:
     static QString failureText(const PlaylistRow &row);
     static QString truncationText(const PlaylistRow &row);
     static QString noteText(const PlaylistRow &row);
-    PlaylistRow *neighbourOf(const QUrl &url, int step) const;
+    int neighbourRecording(int rowId, int step) const;
+    bool isShownBesideEarlierRow(int rowId) const;
 
     std::vector<std::unique_ptr<PlaylistRow>> mRows;
     QHash<QString, int> mRowIdByFile;  // canonical path -> row number
+    QHash<QString, QVector<int>> mRowIdsByRecording; // recording key -> row numbers, in order
     int mFirstChangedRow = -1;         // rows changed since the views last heard
     int mLastChangedRow = -1;
 };

@@ -28,6 +28,7 @@ struct PlaylistRow
     bool truncated = false;
     bool telemetryRecovered = false;
     int readableSeconds = 0;
+    int telemetrySeconds = -1; // seconds with a telemetry record; -1 until the VideoInfo arrives
     VideoParser parser;      // the row's own parse worker, lives and dies with it
     QUrl url;                // as added, unchanged
 };

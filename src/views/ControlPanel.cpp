@@ -121,8 +121,6 @@ void ControlPanel::setPosition(int seconds)
     if (seconds > 0 || mDuration != 0) {
         const bool withHours = mDuration > longClipSeconds;
         text = clockText(seconds, withHours) + QLatin1Char('/') + clockText(mDuration, withHours);
-        if (seconds == mDuration && mDuration != 0)
-            emit next();
     }
     showLiveText(ui->lbl_PlayTime, text);
 }
@@ -147,6 +145,7 @@ void ControlPanel::setSpeed(int speed)
 
 void ControlPanel::setLongitudeAndLatitude(const QString &latitude, const QString &longitude)
 {
+    mNoTelemetry = false;
     showLiveText(ui->lbl_LongitudeAndLatitude, QStringLiteral("%1,%2").arg(latitude, longitude));
 }
 
@@ -160,25 +159,31 @@ QMediaPlayer::State ControlPanel::state() const
     return mState;
 }
 
-void ControlPanel::seekBy(int delta)
+void ControlPanel::resetInfo()
 {
-    const int target = ui->hSlider_Seek->sliderPosition() + delta;
-    if (mState != QMediaPlayer::StoppedState && target >= 0 && target <= ui->hSlider_Seek->maximum())
-        emit sliderMoved(target);
-}
-
-void ControlPanel::stopAndRewind()
-{
-    emit stop();
+    clearTelemetry();
     setPosition(0);
 }
 
-void ControlPanel::resetInfo()
+void ControlPanel::clearTelemetry()
 {
     setLongitudeAndLatitude(QStringLiteral("00.000000"), QStringLiteral("000.000000"));
     setGpsDateTime(QDateTime::currentDateTime());
     setSpeed(0);
-    setPosition(0);
+}
+
+void ControlPanel::showNoTelemetry()
+{
+    clearTelemetry();
+    // Kept through a language change as the source text, translated on show.
+    mNoTelemetry = true;
+    showNoTelemetryText();
+}
+
+void ControlPanel::showNoTelemetryText()
+{
+    ui->lbl_LongitudeAndLatitude->setText(tr("No GPS"));
+    mLiveTexts.remove(ui->lbl_LongitudeAndLatitude);
 }
 
 void ControlPanel::setState(QMediaPlayer::State state)
@@ -273,6 +278,8 @@ void ControlPanel::onUpdateLanguage()
     ui->retranslateUi(this);
     for (auto text = mLiveTexts.cbegin(); text != mLiveTexts.cend(); ++text)
         text.key()->setText(text.value());
+    if (mNoTelemetry)
+        showNoTelemetryText();
     setSpeed(mSpeed);
 }
 

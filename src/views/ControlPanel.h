@@ -24,19 +24,19 @@ public:
 
     // Length of the current file; the seek slider runs from 0 to it.
     void setDuration(int seconds);
-    // Moves the seek slider (unless the user holds it) and writes the play
-    // time; reaching a known duration asks for the next file.
+    // Moves the seek slider (unless the user holds it) and writes the play time.
     void setPosition(int seconds);
     void setGpsDateTime(const QDateTime &time);
     void setSpeed(int speed);
     void setLongitudeAndLatitude(const QString &latitude, const QString &longitude);
     bool isMuted() const;
     QMediaPlayer::State state() const;
-    // Arrow-key seeking by `delta` seconds, only while a file is loaded.
-    void seekBy(int delta);
-    void stopAndRewind();
     // The texts shown while nothing plays.
     void resetInfo();
+    // The telemetry texts of a file whose first sample has not arrived.
+    void clearTelemetry();
+    // A file that holds no telemetry at all says so.
+    void showNoTelemetry();
 
 signals:
     void openFile();
@@ -72,6 +72,7 @@ private:
     void fillRates();
     void showPlayingLook();
     void showLiveText(QLabel *label, const QString &text);
+    void showNoTelemetryText();
 
     Ui::ControlPanel *ui;
     QMediaPlayer::State mState = QMediaPlayer::StoppedState;
@@ -81,4 +82,5 @@ private:
     // so that the form's placeholders do not replace live values.
     int mSpeed = 0;
     QHash<QLabel *, QString> mLiveTexts;
+    bool mNoTelemetry = false;
 };

@@ -12,6 +12,7 @@
 #include "Mp4Sample.h"
 #include "NoticeBar.h"
 #include "PlayAreaManager.h"
+#include "PlaybackController.h"
 #include "PlayerWidget.h"
 #include "PlaylistModel.h"
 #include "PlaylistRow.h"
@@ -105,7 +106,7 @@ private slots:
         // The rear file's samples are not shown.
         GpsData sample{};
         sample.latHemisphere = 'S';
-        QMetaObject::invokeMethod(mWindow.data(), "onGpsDataChanged", Q_ARG(int, 1), Q_ARG(GpsData, sample));
+        mWindow->playback()->onSample(1, sample);
         QVERIFY(text("lbl_LongitudeAndLatitude").startsWith(QLatin1String("N40.")));
         // Space pauses; keys from a full-screen player come through the play area.
         QTest::keyClick(mWindow.data(), Qt::Key_Space);
@@ -119,8 +120,7 @@ private slots:
         QVERIFY(mWindow->isVisible() && mWindow->result() == 0);
         emit panel()->previous();
         QCOMPARE(area()->mainRowId(), 0);
-        emit panel()->next();
-        emit panel()->next();
+        emit panel()->next(); // past the rear file, which played beside the front one
         QCOMPARE(area()->mainRowId(), 2);
         QCOMPARE(selectedRow(), 2);
         QVERIFY(!area()->secondPlayer());

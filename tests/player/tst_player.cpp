@@ -138,7 +138,7 @@ private slots:
         PlaylistRow *row = mModel->rowAt(mModel->addFile(QUrl::fromLocalFile(copy)));
         const QString folder = mShots->filePath(QString::fromUtf8("it's \"my\" shots; $(x) `y` ü 写真"));
         mArea->setScreenshotFolders(folder, QString());
-        mArea->setMedia(row, nullptr);
+        mArea->load(row->id, row->url, -1, QUrl());
         if (state == QMediaPlayer::PlayingState)
             mainPlayer()->play();
         QTRY_COMPARE_WITH_TIMEOUT(mainPlayer()->state(), state, 30000);
@@ -309,9 +309,8 @@ private slots:
         mArea->setPlayMode(2); // already there: still one second player
         QCOMPARE(mArea->secondPlayer(), second.data());
         QCOMPARE(playerCount(), 2);
-        mArea->setMedia(mFront, nullptr); // a caller's slip must not crash the area
-        QVERIFY(mArea->secondPlayer()->player()->media().isNull());
-        mArea->setMedia(mFront, mRear);
+        mArea->load(mFront->id, mFront->url, mRear->id, mRear->url);
+        QCOMPARE(mArea->secondPlayer(), second.data());
         QCOMPARE(mArea->mainRowId(), mFront->id);
         QMediaPlayer *rear = mArea->secondPlayer()->player();
         QCOMPARE(rear->media().request().url(), mRear->url);
@@ -401,6 +400,7 @@ private slots:
         QTest::newRow("Alt+keypad Enter") << false << Qt::Key_Enter << (alt | keypad) << false << false << true;
         QTest::newRow("Escape leaves full screen") << true << Qt::Key_Escape << none << false << false << false;
         QTest::newRow("Left handed over") << true << Qt::Key_Left << none << true << false << true;
+        QTest::newRow("keypad Enter handed over") << true << Qt::Key_Enter << keypad << true << false << true;
         QTest::newRow("other keys swallowed") << true << Qt::Key_A << none << false << false << true;
     }
     // Either player, in place or in full screen (a double click switches); keys

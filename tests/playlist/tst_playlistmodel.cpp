@@ -130,7 +130,9 @@ private slots:
     }
 
     // One file, one row, whatever the spelling; cameras restart their numbering on
-    // every card, so the same name elsewhere is another file. Companions: F and R.
+    // every card, so the same name elsewhere is another file. A recording's files
+    // differ only in the camera letter before the extension; stepping through the
+    // list passes over the file that plays beside the current one.
     void rows_data()
     {
         using Rows = QList<int>;
@@ -139,13 +141,25 @@ private slots:
         QTest::addColumn<int>("row");
         QTest::addColumn<Rows>("expected"); // its companion, next, previous; -1: none
         const QString clip = "a/CLIP0001.MP4";
+        const QString f1 = "20261206_101500F.MP4", r1 = "20261206_101500R.MP4", f2 = "20261206_101600F.MP4", r2 = "20261206_101600R.MP4";
         QTest::newRow("other spelling") << QStringList{clip, "b/../a/./CLIP0001.MP4", clip} << Rows{0, 0, 0} << 0 << Rows{-1, -1, -1};
         QTest::newRow("symlink") << QStringList{clip, "link.MP4"} << Rows{0, 0} << 0 << Rows{-1, -1, -1};
         QTest::newRow("same name, other card") << QStringList{clip, "b/CLIP0001.MP4", clip} << Rows{0, 1, 0} << 1 << Rows{-1, -1, 0};
         QTest::newRow("missing file twice") << QStringList{"gone/X.MP4", "gone/../gone/X.MP4"} << Rows{0, 0} << 0 << Rows{-1, -1, -1};
-        QTest::newRow("rear finds front, case ignored") << QStringList{"CAM0101F.MOV", "cam0101r.mov"} << Rows{0, 1} << 1 << Rows{0, -1, 0};
-        QTest::newRow("earliest match") << QStringList{"CAM0102F.MOV", "CAM0101F.MOV", "CAM0101R.MOV"} << Rows{0, 1, 2} << 2 << Rows{0, -1, 1};
+        QTest::newRow("rear finds front, case ignored") << QStringList{"CAM0101F.MOV", "cam0101r.mov"} << Rows{0, 1} << 1 << Rows{0, -1, -1};
+        QTest::newRow("other clip number is no pair") << QStringList{"CAM0102F.MOV", "CAM0101F.MOV", "CAM0101R.MOV"} << Rows{0, 1, 2} << 2 << Rows{1, -1, 0};
+        QTest::newRow("eighth character from the end") << QStringList{f1, "20261206_101600R.MP4"} << Rows{0, 1} << 0 << Rows{-1, 1, -1};
+        QTest::newRow("only the eighth character from the end") << QStringList{f1, f2} << Rows{0, 1} << 1 << Rows{-1, -1, 0};
+        QTest::newRow("other second is no pair") << QStringList{f1, "20261206_101501R.MP4"} << Rows{0, 1} << 1 << Rows{-1, -1, 0};
+        QTest::newRow("one camera's numbered clips") << QStringList{"clip_001_A.MP4", "clip_002_A.MP4"} << Rows{0, 1} << 0 << Rows{-1, 1, -1};
+        QTest::newRow("a digit is no camera letter") << QStringList{"clip_001.MP4", "clip_002.MP4", "clip_00A.MP4"} << Rows{0, 1, 2} << 0 << Rows{-1, 1, -1};
+        QTest::newRow("underscore before the letter") << QStringList{"2026_1015_F.MP4", "2026_1015_R.MP4"} << Rows{0, 1} << 0 << Rows{1, -1, -1};
+        QTest::newRow("a letter alone") << QStringList{"F.MP4", "R.MP4"} << Rows{0, 1} << 0 << Rows{-1, 1, -1};
         QTest::newRow("seven characters") << QStringList{"ABC.MP4", "ABC1.MP4"} << Rows{0, 1} << 0 << Rows{-1, 1, -1};
+        QTest::newRow("next passes the own rear") << QStringList{f1, r1, f2, r2} << Rows{0, 1, 2, 3} << 0 << Rows{1, 2, -1};
+        QTest::newRow("previous passes the earlier rear") << QStringList{f1, r1, f2, r2} << Rows{0, 1, 2, 3} << 2 << Rows{3, -1, 0};
+        QTest::newRow("fronts listed before rears") << QStringList{f1, f2, r1, r2} << Rows{0, 1, 2, 3} << 1 << Rows{3, -1, 0};
+        QTest::newRow("rear played, front beside it") << QStringList{f1, r1, f2} << Rows{0, 1, 2} << 1 << Rows{0, 2, -1};
         QTest::newRow("front finds rear, same name on another card skipped")
             << QStringList{"a/CAM0101F.MOV", "b/cam0101f.mov", "a/CAM0101R.MOV"} << Rows{0, 1, 2} << 0 << Rows{2, 1, -1};
     }
@@ -162,11 +176,9 @@ private slots:
         for (const QString &file : files)
             ids << model.addFile(urlOf(file));
         QTEST(ids, "ids");
-        const QUrl url = model.rowAt(row)->url;
-        QCOMPARE(model.companionRow(model.rowAt(row)), model.rowAt(expected.at(0)));
-        QCOMPARE(model.nextRow(url), model.rowAt(expected.at(1)));
-        QCOMPARE(model.previousRow(url), model.rowAt(expected.at(2)));
-        QVERIFY(!model.nextRow(urlOf("elsewhere.MP4")) && !model.companionRow(nullptr));
+        QCOMPARE(QList<int>({model.companionOf(row), model.nextRecording(row), model.previousRecording(row)}), expected);
+        for (int unknown : {-1, int(files.size())})
+            QCOMPARE(QList<int>({model.companionOf(unknown), model.nextRecording(unknown), model.previousRecording(unknown)}), QList<int>({-1, -1, -1}));
     }
 
     void teardownDeliversNothing_data()

@@ -97,6 +97,10 @@
         <source>%1 MPH</source>
         <translation>%1 mph</translation>
     </message>
+    <message>
+        <source>No GPS</source>
+        <translation>無 GPS</translation>
+    </message>
 </context>
 <context>
     <name>FComboBox</name>

@@ -97,6 +97,10 @@
         <source>%1 MPH</source>
         <translation>%1 mi/h</translation>
     </message>
+    <message>
+        <source>No GPS</source>
+        <translation>Pas de GPS</translation>
+    </message>
 </context>
 <context>
     <name>FComboBox</name>

@@ -97,6 +97,10 @@
         <source>%1 MPH</source>
         <translation>%1 миль/ч</translation>
     </message>
+    <message>
+        <source>No GPS</source>
+        <translation>Нет GPS</translation>
+    </message>
 </context>
 <context>
     <name>FComboBox</name>

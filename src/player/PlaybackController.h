@@ -1,0 +1,100 @@
+#pragma once
+
+#include "GpsData.h"
+
+#include <QMediaPlayer>
+#include <QObject>
+
+class PlaybackOutput;
+class PlaylistModel;
+
+// Owns what plays: which playlist row (with its other camera's file beside
+// it), whether it plays, is paused or stopped, stepping to the next or
+// previous recording, the next recording at the end of a file, seeking, and
+// which telemetry samples belong on screen. It drives the players through a
+// PlaybackOutput and learns from the main player's reports; the views only
+// show what it announces.
+class PlaybackController : public QObject
+{
+    Q_OBJECT
+public:
+    PlaybackController(PlaylistModel *model, PlaybackOutput *output, QObject *parent = nullptr);
+
+    QMediaPlayer::State state() const;
+    // The row in the main player, kept after a stop so that next and
+    // previous still step from it; -1 before the first file.
+    int currentRow() const;
+    // The other camera's row playing beside it, or -1.
+    int companionRow() const;
+    int position() const;
+    int duration() const;
+
+public slots:
+    // Plays the row from its start, with its companion beside it.
+    void playRow(int rowId);
+    // The play button: resumes a paused file, otherwise plays `cuedRow`
+    // (the row the user picked) from its start.
+    void playOrResume(int cuedRow);
+    // The space bar: pauses a playing file, otherwise as playOrResume.
+    void togglePlay(int cuedRow);
+    void pause();
+    void stop();
+    // Next stops after the last recording; previous on the first does nothing.
+    void next();
+    void previous();
+    // Only while a file is loaded and within it.
+    void seek(int second);
+    void seekBy(int delta);
+    // Lays out one or two players for the row before it is played.
+    void arrangeFor(int rowId);
+
+    // Reports of the main player, in whatever order the media framework
+    // sends them.
+    void onPlayerStateChanged(QMediaPlayer::State state);
+    void onMediaStatusChanged(QMediaPlayer::MediaStatus status);
+    void onPositionChanged(qint64 second, int rowId);
+    void onDurationChanged(qint64 milliseconds);
+    // Every decoded sample of every row; only the playing row's pass.
+    void onSample(int rowId, const GpsData &data);
+    // The playlist's rows changed (their video information arrived).
+    void onRowsChanged();
+
+signals:
+    void stateChanged(QMediaPlayer::State state);
+    // A row started from its beginning: what showed the previous file's
+    // telemetry starts afresh.
+    void rowStarted(int rowId, int companionRowId);
+    // Playback stopped by the user or after the last file.
+    void stopped();
+    void positionChanged(int second);
+    void durationChanged(int seconds);
+    // A sample of the playing file, in playback order.
+    void sampleShown(const GpsData &data);
+    // The playing file has no telemetry at all.
+    void telemetryMissing();
+
+private:
+    void setState(QMediaPlayer::State state);
+    void setPosition(int second);
+    // On the turn after the main player stopped or reached the end.
+    void settle(int load);
+    void checkTelemetry();
+    template<class Command> void command(Command &&run);
+
+    PlaylistModel *mModel;
+    PlaybackOutput *mOutput;
+    QMediaPlayer::State mState = QMediaPlayer::StoppedState; // what the window shows
+    QMediaPlayer::State mPlayerState = QMediaPlayer::StoppedState; // last reported
+    int mRow = -1;
+    int mCompanion = -1;
+    int mPosition = 0;
+    int mDuration = 0;
+    // Counts loads and stops; a report handled on a later turn acts only if
+    // nothing was loaded or stopped in between.
+    int mLoad = 0;
+    bool mEnded = false;          // the main player reported the end of this load's file
+    bool mPlayed = false;         // this load's file was seen playing: only then can it end
+    bool mStoppedByUser = false;
+    bool mTelemetryKnown = false; // telemetryMissing was decided for this load
+    bool mCommanding = false;     // reports sent while the players obey a command are not news
+};

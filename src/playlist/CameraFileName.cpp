@@ -1,0 +1,41 @@
+#include "CameraFileName.h"
+
+namespace {
+
+// The name without its extension; a name without a dot is all stem.
+QStringRef stemOf(const QString &fileName)
+{
+    const int dot = fileName.lastIndexOf(QLatin1Char('.'));
+    return dot < 0 ? QStringRef(&fileName) : fileName.leftRef(dot);
+}
+
+// The camera letter, folded to one case, or a null character when the stem
+// does not end in a letter or is nothing but the letter.
+QChar cameraLetter(const QString &fileName)
+{
+    const QStringRef stem = stemOf(fileName);
+    if (stem.size() < 2 || !stem.back().isLetter())
+        return QChar();
+    return stem.back().toCaseFolded();
+}
+
+} // namespace
+
+namespace CameraFileName {
+
+QString recordingKey(const QString &fileName)
+{
+    if (cameraLetter(fileName).isNull())
+        return {};
+    const QStringRef stem = stemOf(fileName);
+    return stem.left(stem.size() - 1).toString().toCaseFolded();
+}
+
+bool areCompanions(const QString &fileName, const QString &otherFileName)
+{
+    const QString key = recordingKey(fileName);
+    return !key.isEmpty() && key == recordingKey(otherFileName)
+           && cameraLetter(fileName) != cameraLetter(otherFileName);
+}
+
+} // namespace CameraFileName

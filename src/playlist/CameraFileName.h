@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+// How a dashcam names the files of one recording: the same name for every
+// camera but for one letter, the camera's, just before the extension
+// (20261206_101500F.MP4 and 20261206_101500R.MP4, or CLIP_0042_F.MP4 and
+// CLIP_0042_R.MP4). Names that differ anywhere else, or whose last character
+// before the extension is not a letter, belong to other recordings.
+namespace CameraFileName {
+
+// The part of a file name that the files of one recording share, folded to
+// one case; empty when the name carries no camera letter.
+QString recordingKey(const QString &fileName);
+
+// Whether the two names are one recording's files of two different cameras.
+bool areCompanions(const QString &fileName, const QString &otherFileName);
+
+} // namespace CameraFileName

@@ -1,0 +1,304 @@
+#include "Configuration.h"
+#include "ControlPanel.h"
+#include "ImageResources.h"
+#include "LanguageList.h"
+#include "MainWindows.h"
+#include "MapWebView.h"
+#include "PlayAreaManager.h"
+#include "PlaybackController.h"
+#include "PlayerWidget.h"
+
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QSlider>
+#include <QTableView>
+#include <QtTest>
+
+namespace {
+
+QUrl demoUrl(const QString &name) { return QUrl::fromLocalFile(QStringLiteral(VANTREL_DEMO_DIR "/") + name); }
+
+// Keys and clicks through the X server, as a user's: Qt routes them to
+// whatever has the focus.
+bool xdotool(const QStringList &arguments) { return QProcess::execute(QStringLiteral("xdotool"), arguments) == 0; }
+bool pressKey(const QString &key) { return xdotool({"key", key}); }
+bool clickAt(const QPoint &global)
+{
+    return xdotool({"mousemove", QString::number(global.x()), QString::number(global.y()), "click", "1"});
+}
+
+// Debian's small window manager on the test's display, for as long as it lives.
+struct WindowManager {
+    WindowManager()
+    {
+        mProcess.start(QStringLiteral("openbox"), {QStringLiteral("--sm-disable")});
+        running = mProcess.waitForStarted() && QTest::qWaitFor([] {
+            QProcess xprop;
+            xprop.start(QStringLiteral("xprop"), {"-root", "_NET_SUPPORTING_WM_CHECK"});
+            return xprop.waitForFinished() && xprop.readAll().contains("window id");
+        }, 10000);
+    }
+    ~WindowManager()
+    {
+        mProcess.terminate();
+        mProcess.waitForFinished();
+    }
+    QProcess mProcess;
+    bool running = false;
+};
+
+} // namespace
+
+// The real window on an X server: the end of a clip, stepping between
+// recordings, the playback keys wherever the focus is, and the telemetry
+// texts of each new file.
+class TestPlayback : public QObject
+{
+    Q_OBJECT
+    template<class T = QLabel> T *child(const char *name) const { return mWindow->findChild<T *>(name); }
+    QString text(const char *label) const { return child(label)->text(); }
+    PlayAreaManager *area() const { return child<PlayAreaManager>("wgt_PlayArea"); }
+    PlaybackController *playback() const { return mWindow->playback(); }
+    QUrl clip(const QString &name) const { return QUrl::fromLocalFile(mClips.filePath(name)); }
+    bool waitUntilPlaying() const
+    {
+        return QTest::qWaitFor([this] { return area()->mainPlayer()->player()->state() == QMediaPlayer::PlayingState; }, 15000);
+    }
+    void showWindow()
+    {
+        mWindow.reset(new MainWindows);
+        mWindow->show();
+        QVERIFY(QTest::qWaitForWindowExposed(mWindow.data()));
+        mWindow->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(mWindow.data()));
+    }
+
+    QTemporaryDir mClips;
+    QScopedPointer<MainWindows> mWindow;
+
+private slots:
+    void initTestCase()
+    {
+        if (!QFileInfo::exists(demoUrl("20261206_101500F.MP4").toLocalFile()))
+            QSKIP("demo recordings not built");
+        ImageResources::initialise();
+        // Three-second clips without telemetry, named as cards name them.
+        const QString first = mClips.filePath("first.MP4");
+        QCOMPARE(QProcess::execute("ffmpeg", {"-v", "error", "-f", "lavfi", "-i", "testsrc=duration=3:size=320x180:rate=25",
+                                              "-c:v", "libx264", "-preset", "ultrafast", "-pix_fmt", "yuv420p", first}), 0);
+        for (const char *name : {"20261206_101500F.MP4", "20261206_101500R.MP4", "20261206_101600F.MP4", "20261206_101600R.MP4",
+                                 "20261206_101700F.MP4", "clip_001_A.MP4", "clip_002_A.MP4", "clip_003_A.MP4"})
+            QVERIFY(QFile::copy(first, mClips.filePath(name)));
+    }
+
+    void init()
+    {
+        Configuration::instance()->setLanguage(LanguageList::english);
+        showWindow();
+    }
+
+    void cleanup() { mWindow.reset(); }
+
+    // At the end of each clip the next recording plays from its start with
+    // its other camera's file beside it; after the last one nothing plays on
+    // and the play time and the slider both stand at the start.
+    void endOfClipPlaysTheNextRecording_data()
+    {
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<QStringList>("played"); // main row:companion row, in order
+        QTest::newRow("one camera's clips") << QStringList{"clip_001_A.MP4", "clip_002_A.MP4", "clip_003_A.MP4"}
+                                            << QStringList{"0:-1", "1:-1", "2:-1"};
+        QTest::newRow("front and rear, a front alone last")
+            << QStringList{"20261206_101500F.MP4", "20261206_101500R.MP4", "20261206_101600F.MP4", "20261206_101600R.MP4", "20261206_101700F.MP4"}
+            << QStringList{"0:1", "2:3", "4:-1"};
+        QTest::newRow("front and rear to the end")
+            << QStringList{"20261206_101500F.MP4", "20261206_101500R.MP4", "20261206_101600F.MP4", "20261206_101600R.MP4"}
+            << QStringList{"0:1", "2:3"};
+    }
+    void endOfClipPlaysTheNextRecording()
+    {
+        QFETCH(QStringList, files);
+        QStringList started, seenPlaying;
+        connect(playback(), &PlaybackController::rowStarted, this,
+                [&](int row, int companion) { started << QStringLiteral("%1:%2").arg(row).arg(companion); });
+        // A file counts as played once its player has run past its first second.
+        QTimer watch;
+        connect(&watch, &QTimer::timeout, this, [&] {
+            QList<PlayerWidget *> players{area()->mainPlayer(), area()->secondPlayer()};
+            for (PlayerWidget *widget : players) {
+                const QMediaPlayer *player = widget ? widget->player() : nullptr;
+                const QString name = player ? player->media().request().url().fileName() : QString();
+                if (player && player->state() == QMediaPlayer::PlayingState && player->position() > 1200 && !seenPlaying.contains(name))
+                    seenPlaying << name;
+            }
+        });
+        watch.start(50);
+        QList<QUrl> urls;
+        for (const QString &name : files)
+            urls << clip(name);
+        mWindow->openFiles(urls);
+        QFETCH(QStringList, played);
+        QTRY_VERIFY_WITH_TIMEOUT(started.size() == played.size() && playback()->state() == QMediaPlayer::StoppedState, 60000);
+        QCOMPARE(started, played);
+        seenPlaying.sort();
+        files.sort();
+        QCOMPARE(seenPlaying, files);
+        // Nothing goes on playing while the window says stopped.
+        QTest::qWait(500);
+        PlayerWidget *second = area()->secondPlayer();
+        QCOMPARE(area()->mainPlayer()->player()->state(), QMediaPlayer::StoppedState);
+        QVERIFY(!second || second->player()->state() == QMediaPlayer::StoppedState);
+        QCOMPARE(text("lbl_PlayTime"), QStringLiteral("00:00/00:03"));
+        QCOMPARE(child<QSlider>("hSlider_Seek")->value(), 0);
+    }
+
+    // The next and previous buttons step over the file that played beside.
+    void buttonsPassTheCompanion()
+    {
+        mWindow->openFiles({clip("20261206_101500F.MP4"), clip("20261206_101500R.MP4"), clip("20261206_101600F.MP4"), clip("20261206_101600R.MP4")});
+        QTRY_COMPARE(area()->mainRowId(), 0);
+        QTest::mouseClick(child<QPushButton>("btn_Next"), Qt::LeftButton);
+        QCOMPARE(area()->mainRowId(), 2);
+        QCOMPARE(area()->secondPlayer()->player()->media().request().url(), clip("20261206_101600R.MP4"));
+        QTest::mouseClick(child<QPushButton>("btn_Previous"), Qt::LeftButton);
+        QCOMPARE(area()->mainRowId(), 0);
+        QCOMPARE(area()->secondPlayer()->player()->media().request().url(), clip("20261206_101500R.MP4"));
+    }
+
+    // Space, Left, Right and Alt+Enter reach playback wherever the focus is in
+    // the window, but not while the user types in a text field or a dialog is
+    // open. Keys and clicks go through the X server, as a user's do.
+    void keysWhereverTheFocusIs_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<bool>("windowManager");
+        QTest::addColumn<bool>("playbackKeys"); // whether the keys reach playback
+        QTest::newRow("map") << "wgt_MapView" << false << true;
+        QTest::newRow("table") << "tbl_PlayListView" << false << true;
+        QTest::newRow("rate box") << "fcbox_Rate" << false << true;
+        QTest::newRow("video") << "wgt_PlayArea" << false << true;
+        QTest::newRow("map, under openbox") << "wgt_MapView" << true << true;
+        QTest::newRow("text field") << "text field" << false << false;
+        QTest::newRow("dialog") << "dialog" << false << false;
+    }
+    void keysWhereverTheFocusIs()
+    {
+        QFETCH(QString, target);
+        QFETCH(bool, windowManager);
+        QFETCH(bool, playbackKeys);
+        QScopedPointer<WindowManager> manager;
+        if (windowManager) {
+            manager.reset(new WindowManager);
+            QVERIFY2(manager->running, "openbox did not start");
+            showWindow();
+        }
+        mWindow->openFiles({demoUrl("20261206_101600F.MP4")});
+        QVERIFY(waitUntilPlaying());
+        QTRY_VERIFY_WITH_TIMEOUT(child<MapWebView>("wgt_MapView")->page()->url().isValid(), 10000);
+        QScopedPointer<QWidget> extra; // a text field in the window, or a dialog over it
+        QWidget *clicked = mWindow->findChild<QWidget *>(target);
+        if (target == QLatin1String("text field")) {
+            extra.reset(new QLineEdit(mWindow.data()));
+            extra->setGeometry(60, 50, 200, 30);
+            extra->show();
+            clicked = extra.data();
+        } else if (target == QLatin1String("dialog")) {
+            auto *dialog = new QDialog(mWindow.data());
+            dialog->setModal(true);
+            dialog->resize(300, 100);
+            dialog->show();
+            QVERIFY(QTest::qWaitForWindowExposed(dialog));
+            dialog->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(dialog));
+            extra.reset(dialog);
+            clicked = dialog;
+        }
+        QVERIFY(clicked);
+        QVERIFY(clickAt(clicked->mapToGlobal(clicked->rect().center())));
+        QTRY_VERIFY(QApplication::focusWidget() || QApplication::activeWindow());
+        if (target == QLatin1String("map")) // the page itself took the focus
+            QTRY_VERIFY(QApplication::focusWidget() && clicked->isAncestorOf(QApplication::focusWidget()));
+        QTRY_COMPARE(playback()->state(), QMediaPlayer::PlayingState); // a click on the video changes nothing
+
+        const QMediaPlayer::State paused = playbackKeys ? QMediaPlayer::PausedState : QMediaPlayer::PlayingState;
+        QVERIFY(pressKey("space"));
+        QTest::qWait(300);
+        QTRY_COMPARE(playback()->state(), paused);
+        QTest::qWait(300);
+        const int second = playback()->position();
+        QVERIFY(pressKey("Right") && pressKey("Right"));
+        QTRY_COMPARE(playback()->position() - second, playbackKeys ? 2 : 0);
+        QVERIFY(pressKey("Left"));
+        QTRY_COMPARE(playback()->position() - second, playbackKeys ? 1 : 0);
+        QVERIFY(pressKey("space"));
+        QTRY_COMPARE(playback()->state(), QMediaPlayer::PlayingState);
+        PlayerWidget *video = area()->mainPlayer();
+        QVERIFY(pressKey("alt+Return"));
+        QTRY_COMPARE(video->isFullScreen(), playbackKeys);
+        QTest::qWait(300);
+        QVERIFY(pressKey("KP_Enter")); // from the full-screen video, or from the window
+        QTRY_VERIFY(!video->isFullScreen());
+        if (!playbackKeys)
+            return;
+        // Stopped: the play time and the slider agree.
+        QTest::mouseClick(child<QPushButton>("btn_Stop"), Qt::LeftButton);
+        QTest::qWait(500);
+        QCOMPARE(text("lbl_PlayTime"), QStringLiteral("00:00/01:00"));
+        QCOMPARE(child<QSlider>("hSlider_Seek")->value(), 0);
+    }
+
+    // A new file's telemetry texts show nothing of the file before: the idle
+    // texts until its first sample, and "No GPS" for a file without any.
+    void telemetryTextsStartAfresh_data()
+    {
+        QTest::addColumn<QUrl>("next");
+        QTest::addColumn<bool>("hasTelemetry");
+        QTest::newRow("then a file without telemetry") << clip("clip_001_A.MP4") << false;
+        QTest::newRow("then another drive") << demoUrl("drive-mov-layout.MOV") << true;
+    }
+    void telemetryTextsStartAfresh()
+    {
+        const char *labels[] = {"lbl_GpsDateTime", "pBtn_SP", "lbl_LongitudeAndLatitude"};
+        mWindow->openFiles({demoUrl("20261206_101500F.MP4")});
+        QVERIFY(waitUntilPlaying());
+        playback()->seek(20); // where the car moves
+        QTRY_VERIFY_WITH_TIMEOUT(text("lbl_LongitudeAndLatitude").startsWith(QLatin1String("N40.")) && text("pBtn_SP") != QLatin1String("000 km/h"), 15000);
+        QStringList before, atStart;
+        for (const char *label : labels)
+            before << text(label);
+        connect(playback(), &PlaybackController::rowStarted, this, [&] {
+            for (const char *label : labels)
+                atStart << text(label);
+        });
+        QFETCH(QUrl, next);
+        QFETCH(bool, hasTelemetry);
+        mWindow->openFiles({next});
+        QTRY_COMPARE(atStart.size(), 3);
+        for (int label = 0; label < 3; ++label)
+            QVERIFY2(atStart[label] != before[label], labels[label]);
+        QCOMPARE(atStart[1], QStringLiteral("000 km/h"));
+        if (hasTelemetry) {
+            QTRY_VERIFY_WITH_TIMEOUT(text("lbl_LongitudeAndLatitude").contains(QRegularExpression("^[NS]\\d+\\.\\d{6},[EW]\\d+\\.\\d{6}$")), 15000);
+            QVERIFY(text("lbl_LongitudeAndLatitude") != before[2]);
+        } else {
+            QTRY_COMPARE(text("lbl_LongitudeAndLatitude"), QStringLiteral("No GPS"));
+            QTest::qWait(1500); // late samples of the file before stay away
+            QCOMPARE(text("lbl_LongitudeAndLatitude"), QStringLiteral("No GPS"));
+            QCOMPARE(text("pBtn_SP"), QStringLiteral("000 km/h"));
+            QVERIFY(text("lbl_GpsDateTime") != before[0]);
+        }
+    }
+};
+
+// As in the program, the map's web engine shares OpenGL contexts with the widgets.
+int main(int argc, char *argv[])
+{
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication application(argc, argv);
+    TestPlayback test;
+    return QTest::qExec(&test, argc, argv);
+}
+#include "tst_playback.moc"
