@@ -108,7 +108,10 @@ private slots:
         sample.latHemisphere = 'S';
         mWindow->playback()->onSample(1, sample);
         QVERIFY(text("lbl_LongitudeAndLatitude").startsWith(QLatin1String("N40.")));
-        // Space pauses; keys from a full-screen player come through the play area.
+        // Space pauses (a shortcut of the active window); keys from a full-screen
+        // player come through the play area.
+        mWindow->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(mWindow.data()));
         QTest::keyClick(mWindow.data(), Qt::Key_Space);
         QTRY_COMPARE(panel()->state(), QMediaPlayer::PausedState);
         QKeyEvent space(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier);
