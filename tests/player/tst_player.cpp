@@ -374,8 +374,7 @@ private slots:
     void everySecondIsReported()
     {
         QFETCH(double, rate);
-        mArea->setPlayMode(1);
-        mArea->setMedia(mFront, nullptr);
+        mArea->load(mFront->id, mFront->url, QUrl());
         mArea->setPlaybackRate(rate);
         QList<qint64> seconds;
         connect(mArea.data(), &PlayAreaManager::positionChanged, this, [&seconds](qint64 second) { seconds << second; });
