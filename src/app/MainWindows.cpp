@@ -244,6 +244,8 @@ void MainWindows::connectFailureReports()
             ui->wgt_PlayCtrl->setPosition(0);
         }
     });
+}
+
 // Every user action on playback goes to the controller, every report of the
 // players comes through it, and the views show what it announces.
 void MainWindows::connectPlayback()

@@ -261,7 +261,7 @@ private slots:
         PlayerWidget *widget = mArea->mainPlayer();
         mArea->setScreenshotFolders(mountPoint, mShots->filePath("unused default"));
         QSignalSpy failed(widget, &PlayerWidget::stillFailed);
-        mArea->setMedia(mFront, nullptr);
+        mArea->load(mFront->id, mFront->url, -1, QUrl());
         mArea->play();
         QTRY_COMPARE_WITH_TIMEOUT(mainPlayer()->state(), QMediaPlayer::PlayingState, 30000);
         widget->screenshot(5000);
@@ -283,7 +283,7 @@ private slots:
         PlaylistRow *row = mModel->rowAt(mModel->addFile(QUrl::fromLocalFile(text.fileName())));
         QSignalSpy failed(mArea.data(), &PlayAreaManager::mediaFailed);
         mArea->setPlayMode(2);
-        mArea->setMedia(mFront, row); // the second camera's file is the broken one
+        mArea->load(mFront->id, mFront->url, row->id, row->url); // the second camera's file is the broken one
         mArea->play();
         QTRY_VERIFY_WITH_TIMEOUT(!failed.isEmpty(), 30000);
         QCOMPARE(failed.first().at(0).toInt(), row->id);
@@ -291,12 +291,12 @@ private slots:
         const QString shown = mArea->secondPlayer()->failureText();
         QVERIFY2(shown.startsWith(QLatin1String("notes.mp4 cannot be played:\n")) && shown.endsWith(failed.first().at(1).toString()), qPrintable(shown));
         QVERIFY(mArea->mainPlayer()->failureText().isEmpty());
-        mArea->setMedia(row, nullptr);
+        mArea->load(row->id, row->url, -1, QUrl());
         mArea->play();
         QTRY_COMPARE_WITH_TIMEOUT(failed.size(), 2, 30000);
         QCOMPARE(failed.last().at(0).toInt(), row->id);
         QVERIFY(mArea->mainPlayer()->failureText().startsWith(QLatin1String("notes.mp4")));
-        mArea->setMedia(mFront, mRear);
+        mArea->load(mFront->id, mFront->url, mRear->id, mRear->url);
         QVERIFY(mArea->mainPlayer()->failureText().isEmpty() && mArea->secondPlayer()->failureText().isEmpty());
     }
 
@@ -374,7 +374,7 @@ private slots:
     void everySecondIsReported()
     {
         QFETCH(double, rate);
-        mArea->load(mFront->id, mFront->url, QUrl());
+        mArea->load(mFront->id, mFront->url, -1, QUrl());
         mArea->setPlaybackRate(rate);
         QList<qint64> seconds;
         connect(mArea.data(), &PlayAreaManager::positionChanged, this, [&seconds](qint64 second) { seconds << second; });
