@@ -215,5 +215,8 @@ void ParseWorkerPool::waitForWork(std::unique_lock<std::mutex> &lock)
                                        [](const SlotPtr &a, const SlotPtr &b) {
                                            return a->releaseAt < b->releaseAt;
                                        });
-    mWake.wait_until(lock, (*next)->releaseAt);
+    // A copy: while the lock is let go another thread may drop the slot,
+    // and the wait reads its deadline again when it wakes.
+    const auto due = (*next)->releaseAt;
+    mWake.wait_until(lock, due);
 }
