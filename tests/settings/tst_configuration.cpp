@@ -268,6 +268,18 @@ private slots:
     }
 
     // The open dialog starts in the last folder used while it exists, else at home.
+    // The views follow the unit through this signal: once per change.
+    void speedUnitAnnouncesChanges()
+    {
+        Configuration configuration(filePath());
+        QSignalSpy changes(&configuration, &Configuration::speedUnitChanged);
+        configuration.setSpeedUnit(0); // the default already
+        configuration.setSpeedUnit(1);
+        configuration.setSpeedUnit(1);
+        configuration.setSpeedUnit(0);
+        QCOMPARE(changes, (QList<QList<QVariant>>{{1}, {0}}));
+    }
+
     void videoFolder_data()
     {
         QTest::addColumn<QString>("stored"); // relative: inside the test folder

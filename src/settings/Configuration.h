@@ -78,6 +78,8 @@ public:
 signals:
     void updateLanguage();
     void mapsChanged(MapTypes map);
+    // The speed unit was set to another value.
+    void speedUnitChanged(int unit);
     // A notice is waiting for takeNotices().
     void noticesPending();
 

@@ -365,7 +365,10 @@ int Configuration::speedUnit()
 
 void Configuration::setSpeedUnit(int unit)
 {
+    const bool changed = unit != speedUnit();
     setValue(speedUnitKey, unit);
+    if (changed)
+        emit speedUnitChanged(unit);
 }
 
 QString Configuration::videoFilePath()
