@@ -206,11 +206,22 @@ void MainWindows::connectComponents()
     connect(playArea, &PlayAreaManager::mutedChanged, panel, &ControlPanel::setMuted);
     connect(playArea, &PlayAreaManager::keyPressSignals, this, &MainWindows::onKeyPressEvent);
     connect(playArea, &PlayAreaManager::dropFile, this, &MainWindows::onDropFile);
+    // The views get the settings' values from here, never from the store.
+    Configuration *configuration = Configuration::instance();
+    connect(configuration, &Configuration::updateLanguage, panel, &ControlPanel::retranslate);
+    connect(configuration, &Configuration::speedUnitChanged, this, &MainWindows::showSpeedUnit);
+    showSpeedUnit(configuration->speedUnit());
     connect(Configuration::instance(), &Configuration::updateLanguage, this, &MainWindows::onUpdateLanguage);
     connect(Configuration::instance(), &Configuration::noticesPending, this, &MainWindows::showSettingsNotices);
     connectFailureReports();
     connect(Configuration::instance(), &Configuration::mapsChanged, this, &MainWindows::showMapPage);
     showMapPage();
+}
+
+void MainWindows::showSpeedUnit(int unit)
+{
+    ui->wgt_PlayCtrl->setSpeedUnit(unit);
+    ui->wgt_Speed->setSpeedUnit(unit);
 }
 
 void MainWindows::showMapPage()

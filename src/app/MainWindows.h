@@ -83,6 +83,8 @@ private:
     void showMaximizeState();
     // The map page of the configured service, in the interface language.
     void showMapPage();
+    // Every speed shown from now on in `unit` (0 km/h, else mph).
+    void showSpeedUnit(int unit);
     // The row the user picked in the table, or -1.
     int selectedRow() const;
 

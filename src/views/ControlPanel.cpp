@@ -1,8 +1,6 @@
 #include "ControlPanel.h"
 #include "ui_ControlPanel.h"
 
-#include "Configuration.h"
-
 #include <QAudio>
 #include <QFont>
 #include <QSignalBlocker>
@@ -91,8 +89,6 @@ void ControlPanel::connectControls()
     });
     fillRates();
     connect(ui->fcbox_Rate, &FComboBox::activated, this, &ControlPanel::updateRate);
-    connect(Configuration::instance(), &Configuration::updateLanguage,
-            this, &ControlPanel::onUpdateLanguage);
 }
 
 // Selected before activated() is connected, so start-up reports no rate.
@@ -133,8 +129,7 @@ void ControlPanel::setGpsDateTime(const QDateTime &time)
 void ControlPanel::setSpeed(int speed)
 {
     mSpeed = speed;
-    // The unit is read on every call so that a change in the settings shows at once.
-    if (Configuration::instance()->speedUnit() == 0) {
+    if (mSpeedUnit == 0) {
         ui->pBtn_SP->setText(tr("%1 km/h").arg(speed, 3, 10, QLatin1Char('0')));
     } else {
         const int mph = static_cast<int>(speed / kilometresPerMile);
@@ -273,8 +268,16 @@ void ControlPanel::onVolumeSliderValueChanged()
     emit changeVolume(playerVolume(ui->hSlider_Volume->value()));
 }
 
-void ControlPanel::onUpdateLanguage()
+void ControlPanel::setSpeedUnit(int unit)
 {
+    mSpeedUnit = unit;
+    setSpeed(mSpeed);
+}
+
+void ControlPanel::retranslate()
+{
+    // The rate selector first: it reports its entry again, as before.
+    ui->fcbox_Rate->retranslate();
     ui->retranslateUi(this);
     for (auto text = mLiveTexts.cbegin(); text != mLiveTexts.cend(); ++text)
         text.key()->setText(text.value());

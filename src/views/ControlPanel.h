@@ -27,6 +27,7 @@ public:
     // Moves the seek slider (unless the user holds it) and writes the play time.
     void setPosition(int seconds);
     void setGpsDateTime(const QDateTime &time);
+    // `speed` in km/h, shown in the unit last set.
     void setSpeed(int speed);
     void setLongitudeAndLatitude(const QString &latitude, const QString &longitude);
     bool isMuted() const;
@@ -58,12 +59,16 @@ public slots:
     void setMuted(bool muted);
     void setPlaybackRate(float rate);
     void playClicked();
+    // 0: kilometres per hour; any other value: miles per hour.
+    void setSpeedUnit(int unit);
+    // Re-applies the texts in the interface language now installed; the
+    // values shown stay.
+    void retranslate();
 
 private slots:
     void muteClicked();
     void updateRate();
     void onVolumeSliderValueChanged();
-    void onUpdateLanguage();
     void onSliderStatusProcess();
 
 private:
@@ -81,6 +86,7 @@ private:
     // What the display calls last wrote, re-applied after a language change
     // so that the form's placeholders do not replace live values.
     int mSpeed = 0;
+    int mSpeedUnit = 0;
     QHash<QLabel *, QString> mLiveTexts;
     bool mNoTelemetry = false;
 };

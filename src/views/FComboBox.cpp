@@ -1,8 +1,6 @@
 #include "FComboBox.h"
 #include "ui_FComboBox.h"
 
-#include "Configuration.h"
-
 
 FComboBox::FComboBox(QWidget *parent)
     : QWidget(parent)
@@ -10,8 +8,6 @@ FComboBox::FComboBox(QWidget *parent)
 {
     ui->setupUi(this);
     updateStepButtons();
-    connect(Configuration::instance(), &Configuration::updateLanguage,
-            this, &FComboBox::onUpdateLanguage);
 }
 
 FComboBox::~FComboBox()
@@ -75,7 +71,7 @@ void FComboBox::step(int delta)
     emit activated(mCurrent);
 }
 
-void FComboBox::onUpdateLanguage()
+void FComboBox::retranslate()
 {
     ui->retranslateUi(this);
     // A selector without entries has nothing to show or report.

@@ -27,13 +27,17 @@ public:
     // An invalid QVariant for an index outside the list; the role is ignored.
     QVariant itemData(int index, int role = Qt::UserRole) const;
 
+public slots:
+    // Re-applies the texts in the interface language now installed and
+    // reports the current entry again.
+    void retranslate();
+
 signals:
     void activated(int index);
 
 private slots:
     void on_pBtn_Up_clicked();
     void on_pBtn_Down_clicked();
-    void onUpdateLanguage();
 
 private:
     void step(int delta);

@@ -1,6 +1,5 @@
 #include "SpeedTray.h"
 
-#include "Configuration.h"
 #include "GaugeFace.h"
 
 #include <QPainter>
@@ -25,16 +24,24 @@ SpeedTray::SpeedTray(QWidget *parent)
     update();
 }
 
-bool SpeedTray::usesMiles()
-{
-    return Configuration::instance()->speedUnit() != 0;
-}
-
 void SpeedTray::setSpeed(int speed)
 {
     // Taken as unsigned, a negative speed is out of range as well.
     if (static_cast<unsigned>(speed) > static_cast<unsigned>(fullScale))
         return;
+    mKmh = speed;
+    showSpeed();
+}
+
+void SpeedTray::setSpeedUnit(int unit)
+{
+    mSpeedUnit = unit;
+    showSpeed();
+}
+
+void SpeedTray::showSpeed()
+{
+    int speed = mKmh;
     if (usesMiles())
         speed = static_cast<int>(speed / kilometresPerMile);
     mValue = speed;

@@ -1,4 +1,3 @@
-#include "Configuration.h"
 #include "ControlPanel.h"
 #include "ImageResources.h"
 
@@ -186,26 +185,36 @@ private slots:
     {
         QFETCH(int, unit);
         QFETCH(int, speed);
-        Configuration::instance()->setSpeedUnit(unit);
+        mPanel->setSpeedUnit(unit);
         mPanel->setSpeed(speed);
         QTEST(text(*mPanel, "pBtn_SP"), "text");
+    }
+
+    // A change of unit rewrites the speed already shown.
+    void unitChange()
+    {
+        mPanel->setSpeed(161);
+        mPanel->setSpeedUnit(1);
+        QCOMPARE(text(*mPanel, "pBtn_SP"), QStringLiteral("100 MPH"));
+        mPanel->setSpeedUnit(0);
+        QCOMPARE(text(*mPanel, "pBtn_SP"), QStringLiteral("161 km/h"));
     }
 
     // Translated form texts come back; the values shown by the display calls
     // stay; the speed is rewritten in the translated text of the configured unit.
     void languageChange()
     {
-        Configuration::instance()->setSpeedUnit(0);
+        mPanel->setSpeedUnit(0);
         mPanel->setSpeed(5);
         QCOMPARE(text(*mPanel, "pBtn_SP"), QStringLiteral("005 km/h"));
-        Configuration::instance()->setSpeedUnit(7); // any other unit is mph, truncated
+        mPanel->setSpeedUnit(7); // any other unit is mph, truncated
         mPanel->setSpeed(100);
         mPanel->setDuration(180);
         mPanel->setPosition(65);
         QSignalSpy rate(mPanel.data(), &ControlPanel::changeRate);
         MarkingTranslator translator;
         QCoreApplication::installTranslator(&translator);
-        emit Configuration::instance()->updateLanguage();
+        mPanel->retranslate();
         QCoreApplication::removeTranslator(&translator);
         QCOMPARE(part(*mPanel, "btn_PlayOrPause")->toolTip(), QStringLiteral("[Play]"));
         QCOMPARE(text(*mPanel, "lbl_LongitudeAndLatitude"), QStringLiteral("[N00.000000,E000.000000]"));
@@ -218,20 +227,20 @@ private slots:
     // nothing of the file before; a sample of the next file replaces it.
     void noTelemetry()
     {
-        Configuration::instance()->setSpeedUnit(0);
+        mPanel->setSpeedUnit(0);
         mPanel->setLongitudeAndLatitude(QStringLiteral("N22.543210"), QStringLiteral("E113.912345"));
         mPanel->setGpsDateTime(QDateTime(QDate(2019, 5, 1), QTime(8, 30, 12)));
         mPanel->setSpeed(56);
         mPanel->showNoTelemetry();
         MarkingTranslator translator;
         QCoreApplication::installTranslator(&translator);
-        emit Configuration::instance()->updateLanguage();
+        mPanel->retranslate();
         QCOMPARE(text(*mPanel, "lbl_LongitudeAndLatitude"), QStringLiteral("[No GPS]"));
         QVERIFY(!text(*mPanel, "lbl_GpsDateTime").startsWith(QLatin1String("2019")));
         QCOMPARE(text(*mPanel, "pBtn_SP"), QStringLiteral("[000 km/h]"));
         QCoreApplication::removeTranslator(&translator);
         mPanel->setLongitudeAndLatitude(QStringLiteral("S1.000000"), QStringLiteral("W2.000000"));
-        emit Configuration::instance()->updateLanguage();
+        mPanel->retranslate();
         QCOMPARE(text(*mPanel, "lbl_LongitudeAndLatitude"), QStringLiteral("S1.000000,W2.000000"));
     }
 

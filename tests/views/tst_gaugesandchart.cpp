@@ -1,4 +1,3 @@
-#include "Configuration.h"
 #include "DirectionTray.h"
 #include "GyroChartView.h"
 #include "ImageResources.h"
@@ -73,7 +72,6 @@ class GaugesAndChartTest : public QObject
     Q_OBJECT
 private slots:
     void initTestCase() { ImageResources::initialise(); }
-    void cleanup() { Configuration::instance()->setSpeedUnit(0); }
 
     void speedMapping_data()
     {
@@ -92,12 +90,25 @@ private slots:
     {
         QFETCH(int, unit);
         QFETCH(int, speed);
-        Configuration::instance()->setSpeedUnit(unit);
         SpeedTray tray;
+        tray.setSpeedUnit(unit);
         tray.setSpeed(50);
         tray.setSpeed(speed);
         QTEST(tray.angle(), "angle");
         QTEST(tray.speedText(), "text"); // the number is the stored value
+    }
+
+    // A change of unit shows the speed already given in the new unit.
+    void unitChangeConvertsShownSpeed()
+    {
+        SpeedTray tray;
+        tray.setSpeed(161);
+        tray.setSpeedUnit(1);
+        QCOMPARE(tray.speedText(), QStringLiteral("100 MPH"));
+        QCOMPARE(tray.angle(), -13);
+        tray.setSpeedUnit(0);
+        QCOMPARE(tray.speedText(), QStringLiteral("161 km/h"));
+        QCOMPARE(tray.angle(), 62);
     }
 
     void needlePoints_data()
