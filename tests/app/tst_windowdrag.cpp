@@ -2,35 +2,16 @@
 #include "MoveFilter.h"
 #include "Setting.h"
 
-#include <QtTest>
+#include "WindowSuite.h"
 
 namespace {
-
-// Runs an X client to its end and returns what it printed.
-QString runX(const QString &program, const QStringList &arguments)
-{
-    QProcess process;
-    process.start(program, arguments);
-    if (!process.waitForFinished(10000))
-        return QString();
-    return QString::fromLocal8Bit(process.readAllStandardOutput());
-}
 
 // Where the X server really shows a window, asked of the server, not of Qt.
 QPoint screenPosition(const QWidget &window)
 {
     const QString info = runX(QStringLiteral("xwininfo"), {QStringLiteral("-id"), QString::number(window.winId())});
-    const auto field = [&info](const char *name) {
-        const QRegularExpression pattern(QStringLiteral("%1:\\s*(-?\\d+)").arg(QLatin1String(name)));
-        return pattern.match(info).captured(1).toInt();
-    };
+    const auto field = [&info](const char *name) { return QRegularExpression(QStringLiteral("%1:\\s*(-?\\d+)").arg(name)).match(info).captured(1).toInt(); };
     return {field("Absolute upper-left X"), field("Absolute upper-left Y")};
-}
-
-bool windowManagerRuns()
-{
-    return runX(QStringLiteral("xprop"), {QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK")})
-        .contains(QLatin1String("window id"));
 }
 
 // The real pointer: press the left button at `from`, move in steps, release at `to`.
@@ -57,14 +38,9 @@ class WindowDragTest : public QObject
 {
     Q_OBJECT
     QTemporaryDir mDir;
-    QProcess mWindowManager;
+    QScopedPointer<WindowManager> mWindowManager;
 
 private slots:
-    void cleanupTestCase()
-    {
-        mWindowManager.kill();
-        mWindowManager.waitForFinished();
-    }
 
     void windowFollowsThePointer_data()
     {
@@ -83,10 +59,9 @@ private slots:
         QFETCH(bool, managed);
         QFETCH(bool, dialog);
         QFETCH(QPoint, delta);
-        if (managed && mWindowManager.state() == QProcess::NotRunning) {
-            mWindowManager.start(QStringLiteral("openbox"), QStringList());
-            QVERIFY2(mWindowManager.waitForStarted(), "openbox is not installed");
-            QTRY_VERIFY_WITH_TIMEOUT(windowManagerRuns(), 10000);
+        if (managed && !mWindowManager) {
+            mWindowManager.reset(new WindowManager);
+            QVERIFY2(mWindowManager->running, "openbox did not start");
         }
         QCOMPARE(windowManagerRuns(), managed);
 

@@ -1,0 +1,79 @@
+#pragma once
+
+// What the suites of the real windows share: X clients, a window manager, the
+// web engine's start and, for the main window, its parts found by name.
+
+#include <QApplication>
+#include <QLabel>
+#include <QProcess>
+#include <QtTest>
+
+// Runs an X client to its end and returns what it printed.
+inline QString runX(const QString &program, const QStringList &arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    return process.waitForFinished(10000) ? QString::fromLocal8Bit(process.readAllStandardOutput()) : QString();
+}
+
+inline bool windowManagerRuns() { return runX("xprop", {"-root", "_NET_SUPPORTING_WM_CHECK"}).contains("window id"); }
+
+// Debian's small window manager on the test's display, for as long as it lives.
+struct WindowManager {
+    WindowManager()
+    {
+        mProcess.start(QStringLiteral("openbox"), {QStringLiteral("--sm-disable")});
+        running = mProcess.waitForStarted() && QTest::qWaitFor(windowManagerRuns, 10000);
+    }
+    ~WindowManager()
+    {
+        mProcess.terminate();
+        mProcess.waitForFinished();
+    }
+    QProcess mProcess;
+    bool running = false;
+};
+
+// As in the program, the map's web engine shares OpenGL contexts with the
+// widgets, which must be asked for before the application object exists.
+#define VANTREL_WINDOW_TEST_MAIN(Suite)                                                                                        \
+    int main(int argc, char *argv[])                                                                                           \
+    {                                                                                                                          \
+        QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);                                                            \
+        QApplication application(argc, argv);                                                                                  \
+        Suite test;                                                                                                            \
+        return QTest::qExec(&test, argc, argv);                                                                                \
+    }
+
+#ifdef VANTREL_DEMO_DIR
+#include "MainWindows.h"
+#include "PlayAreaManager.h"
+#include "PlaybackController.h"
+#include "PlayerWidget.h"
+
+inline QUrl demoUrl(const QString &name) { return QUrl::fromLocalFile(QStringLiteral(VANTREL_DEMO_DIR "/") + name); }
+
+// A suite of the main window: its parts by their names and its playback.
+class WindowSuite : public QObject
+{
+protected:
+    template<class T = QLabel> T *child(const char *name) const { return mWindow->findChild<T *>(name); }
+    QString text(const char *label) const { return child(label)->text(); }
+    PlayAreaManager *area() const { return child<PlayAreaManager>("wgt_PlayArea"); }
+    PlaybackController *playback() const { return mWindow->playback(); }
+    QUrl playedUrl() const { return area()->media().request().url(); }
+    bool waitUntilPlaying() const
+    {
+        return QTest::qWaitFor([this] { return area()->mainPlayer()->player()->state() == QMediaPlayer::PlayingState; }, 15000);
+    }
+    // A new window, on screen and active.
+    bool showWindow()
+    {
+        mWindow.reset(new MainWindows);
+        mWindow->show();
+        mWindow->activateWindow();
+        return QTest::qWaitForWindowExposed(mWindow.data()) && QTest::qWaitForWindowActive(mWindow.data());
+    }
+    QScopedPointer<MainWindows> mWindow;
+};
+#endif
