@@ -5,47 +5,37 @@
 #include "DirectionTray.h"
 #include "GyroChartView.h"
 #include "ImageResources.h"
-#include "InstanceChannel.h"
 #include "LanguageList.h"
-#include "MainWindows.h"
 #include "MapWebView.h"
 #include "Mp4Sample.h"
 #include "NoticeBar.h"
-#include "PlayAreaManager.h"
-#include "PlaybackController.h"
 #include "PlayerWidget.h"
 #include "PlaylistModel.h"
 #include "PlaylistRow.h"
 #include "SampleRecord.h"
 #include "Setting.h"
 #include "SpeedTray.h"
+#include "WindowSuite.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QPushButton>
-#include <QLabel>
 #include <QSplitter>
 #include <QTableView>
 #include <QWebEnginePage>
 #include <QtCharts/QChart>
 #include <QtCharts/QLineSeries>
-#include <QtTest>
 
 #include <sys/stat.h>
 
-static QUrl demoUrl(const QString &name) { return QUrl::fromLocalFile(QStringLiteral(VANTREL_DEMO_DIR "/") + name); }
 static const QString front1("20261206_101500F.MP4"), rear1("20261206_101500R.MP4"), front2("20261206_101600F.MP4"),
     mov("drive-mov-layout.MOV");
 
 // The real main window on an X server, driven like a user would, with the demo recordings.
-class TestMainWindows : public QObject
+class TestMainWindows : public WindowSuite
 {
     Q_OBJECT
-    template<class T = QLabel> T *child(const char *name) const { return mWindow->findChild<T *>(name); }
-    QString text(const char *label) const { return child(label)->text(); }
-    PlayAreaManager *area() const { return child<PlayAreaManager>("wgt_PlayArea"); }
     ControlPanel *panel() const { return child<ControlPanel>("wgt_PlayCtrl"); }
-    QUrl playedUrl() const { return area()->media().request().url(); }
     QTableView *table() const { return child<QTableView>("tbl_PlayListView"); }
     PlaylistModel *model() const { return qobject_cast<PlaylistModel *>(table()->model()); }
     int selectedRow() const { return table()->selectionModel()->selectedRows().value(0).row(); }
@@ -70,8 +60,6 @@ class TestMainWindows : public QObject
             counts << static_cast<QtCharts::QLineSeries *>(series)->count();
         return counts;
     }
-    bool waitUntilPlaying() const { return QTest::qWaitFor([this] { return panel()->state() == QMediaPlayer::PlayingState; }, 15000); }
-    QScopedPointer<MainWindows> mWindow;
 
 private slots:
     void initTestCase()
@@ -86,9 +74,7 @@ private slots:
     void init()
     {
         Configuration::instance()->setLanguage(LanguageList::english);
-        mWindow.reset(new MainWindows);
-        mWindow->show();
-        QVERIFY(QTest::qWaitForWindowExposed(mWindow.data()));
+        QVERIFY(showWindow());
     }
 
     void cleanup() { mWindow.reset(); }
@@ -228,10 +214,7 @@ private slots:
         const QString window = QString::number(mWindow->winId());
         QVERIFY(mWindow->close());
         QCOMPARE(area()->state(), QMediaPlayer::StoppedState);
-        QProcess windowInfo;
-        windowInfo.start(QStringLiteral("xwininfo"), {QStringLiteral("-id"), window});
-        QVERIFY2(windowInfo.waitForFinished(10000), "xwininfo (x11-utils) is needed");
-        QVERIFY(windowInfo.readAllStandardOutput().contains("Map State: IsUnMapped"));
+        QVERIFY2(runX("xwininfo", {"-id", window}).contains("Map State: IsUnMapped"), "xwininfo (x11-utils) is needed");
     }
 
     // Every second of the playing file reaches the control bar, the gauges,
@@ -270,7 +253,7 @@ private slots:
     }
 
     // Saving the settings with only another speed unit leaves the map page and
-    // its track alone; the page of another language shows the same track.
+    // its track alone.
     void mapKeepsItsTrack()
     {
         const auto restore = qScopeGuard([] { Configuration::instance()->setSpeedUnit(0); });
@@ -291,52 +274,6 @@ private slots:
         QTest::qWait(1500); // time for a reload to start and finish
         QCOMPARE(loads.count(), 0);
         QCOMPARE(mapPoints(), tracked);
-
-        QSignalSpy loaded(map, &QWebEngineView::loadFinished);
-        Configuration::instance()->setLanguage(9); // German
-        QVERIFY(loaded.wait(20000));
-        QCOMPARE(map->url().fileName(), QStringLiteral("WG_GoogleMapIndex_de.html"));
-        QCOMPARE(mapPoints(), tracked);
-    }
-
-    // A drive due east, then due north, then due west: the compass shows
-    // each road's heading while the car drives along it.
-    void compassFollowsStraightRoads()
-    {
-        const QString ffmpeg = QStandardPaths::findExecutable(QStringLiteral("ffmpeg"));
-        if (ffmpeg.isEmpty())
-            QSKIP("ffmpeg is not installed");
-        QTemporaryDir dir;
-        const QString clip = dir.filePath(QStringLiteral("roads.mp4"));
-        QProcess encoder;
-        encoder.start(ffmpeg, {"-loglevel", "error", "-f", "lavfi", "-i", "color=c=gray:s=160x90:r=5:d=20",
-                               "-c:v", "libx264", "-preset", "ultrafast", "-pix_fmt", "yuv420p", clip});
-        QVERIFY(encoder.waitForFinished(60000) && encoder.exitCode() == 0);
-        // Six seconds on each road; entry 0 and the last entry are never shown.
-        QVector<SampleRecord> fixes{{}};
-        double latitude = 40.75, longitude = -73.99;
-        for (const QPointF step : {QPointF(0.0002, 0), QPointF(0, 0.0002), QPointF(-0.0002, 0)})
-            for (int second = 0; second < 6; ++second) {
-                fixes << SampleRecord::fix(latitude, longitude, 40);
-                latitude += step.y();
-                longitude += step.x();
-            }
-        fixes << SampleRecord();
-        QByteArray packed;
-        for (const GpsRecord &record : storedRecords(fixes))
-            packed += recordBytes(record).left(311);
-        QFile file(clip);
-        QVERIFY(file.open(QIODevice::Append) && file.write(BoxWriter::box("gps0", packed)) > 0);
-        file.close();
-
-        mWindow->openFiles({QUrl::fromLocalFile(clip)});
-        QVERIFY(waitUntilPlaying());
-        auto *compass = child<DirectionTray>("wgt_Direction");
-        const struct { int second, heading; } roads[] = {{1, 90}, {7, 0}, {13, 270}};
-        for (const auto &road : roads) {
-            area()->seek(road.second);
-            QTRY_COMPARE_WITH_TIMEOUT(compass->angle(), road.heading, 15000);
-        }
     }
 
     // A file that cannot be played: marked in the table with its reason, the reason where the video would be,
@@ -419,9 +356,7 @@ private slots:
         QApplication::sendEvent(handle, &move);
         QTest::mouseRelease(handle, Qt::LeftButton, Qt::NoModifier, target);
         QCOMPARE(table()->height(), 270);
-        mWindow.reset(new MainWindows);
-        mWindow->show();
-        QVERIFY(QTest::qWaitForWindowExposed(mWindow.data()));
+        QVERIFY(showWindow());
         QCOMPARE(table()->height(), 270);
         Configuration::instance()->setPlaylistSplitterState(QByteArray());
     }
@@ -443,44 +378,21 @@ private slots:
         QVERIFY(area()->secondPlayer());
     }
 
-    // A later start of the real program hands its file to this window, as
-    // the program's own start-up wires it: the window plays it and comes
-    // back from the task bar, and the later start ends at once.
+    // Files a later start hands over play and bring the window back from the
+    // task bar (the later start itself: tst_startup).
     void handedOverFilesPlay()
     {
-        QTemporaryDir runtime;
-        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
-        InstanceChannel channel(InstanceChannel::defaultName());
-        QVERIFY(channel.listen());
-        connect(&channel, &InstanceChannel::received, mWindow.data(), [this](const QString &dir, const QStringList &arguments) {
-            mWindow->openHandedOverFiles(CommandLineFiles::videoUrls(arguments, dir));
-        });
         open({front1});
         QVERIFY(waitUntilPlaying());
         mWindow->showMinimized();
-        QProcess second;
-        second.setWorkingDirectory(QStringLiteral(VANTREL_DEMO_DIR));
-        QElapsedTimer clock;
-        clock.start();
-        second.start(QStringLiteral(VANTREL_PROGRAM), {front2});
-        QTRY_COMPARE_WITH_TIMEOUT(second.state(), QProcess::NotRunning, 10000);
-        const qint64 ended = clock.elapsed();
-        QCOMPARE(second.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(second.exitCode(), 0);
+        QTRY_VERIFY(mWindow->isMinimized());
+        mWindow->openHandedOverFiles(CommandLineFiles::videoUrls({front2}, QStringLiteral(VANTREL_DEMO_DIR)));
         QTRY_COMPARE_WITH_TIMEOUT(playedUrl(), demoUrl(front2), 5000);
         QVERIFY(waitUntilPlaying());
-        qInfo("The later start ended after %lld ms; its file played after %lld ms.", ended, clock.elapsed());
         QCOMPARE(model()->rowCount(), 2);
         QVERIFY(!mWindow->isMinimized());
     }
 };
 
-// As in the program, the map's web engine shares OpenGL contexts with the widgets.
-int main(int argc, char *argv[])
-{
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-    QApplication application(argc, argv);
-    TestMainWindows test;
-    return QTest::qExec(&test, argc, argv);
-}
+VANTREL_WINDOW_TEST_MAIN(TestMainWindows)
 #include "tst_mainwindows.moc"
