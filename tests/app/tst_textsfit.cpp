@@ -2,42 +2,37 @@
 #include "ControlPanel.h"
 #include "ImageResources.h"
 #include "LanguageList.h"
-#include "MainWindows.h"
 #include "PlaylistModel.h"
 #include "PlaylistRow.h"
 #include "Setting.h"
+#include "WindowSuite.h"
 
-#include <QAbstractButton>
 #include <QComboBox>
 #include <QHeaderView>
-#include <QLabel>
 #include <QPushButton>
 #include <QStyleOptionButton>
 #include <QTableView>
-#include <QtTest>
 
 namespace {
 
-QUrl demoUrl(const QString &name)
-{
-    return QUrl::fromLocalFile(QStringLiteral(VANTREL_DEMO_DIR "/") + name);
-}
+// Space a painted box leaves between its edges and its text.
+constexpr int boxMargin = 4;
+
+// Each text that does not fit where it is shown, with what it needs and has.
+struct Problems : QStringList {
+    void check(const QString &where, const QString &text, int needed, int room)
+    {
+        if (needed > room)
+            append(QStringLiteral("%1 \"%2\" needs %3 px, has %4").arg(where, text).arg(needed).arg(room));
+    }
+};
 
 QString nameOf(const QWidget *widget)
 {
     return widget->objectName().isEmpty() ? QString::fromLatin1(widget->metaObject()->className()) : widget->objectName();
 }
 
-// One text that does not fit where it is shown, for the failure message.
-QString clipped(const QString &where, const QString &text, int needed, int room)
-{
-    return QStringLiteral("%1 \"%2\" needs %3 px, has %4").arg(where, text).arg(needed).arg(room);
-}
-
-// Space a painted box leaves between its edges and its text.
-constexpr int boxMargin = 4;
-
-void checkLabel(const QLabel *label, QStringList &problems)
+void checkLabel(const QLabel *label, Problems &problems)
 {
     const QString text = label->text();
     if (text.isEmpty() || label->textFormat() == Qt::RichText)
@@ -45,94 +40,70 @@ void checkLabel(const QLabel *label, QStringList &problems)
     // Shortened is fine only with the whole text at hand.
     if (text.contains(QChar(0x2026))) {
         if (label->toolTip().isEmpty())
-            problems << QStringLiteral("%1 \"%2\" is cut short without a tool tip").arg(nameOf(label), text);
+            problems << nameOf(label) + " \"" + text + "\" is cut short without a tool tip";
         return;
     }
     const QFontMetrics metrics(label->font());
     const QRect room = label->contentsRect().adjusted(label->margin(), 0, -label->margin(), 0);
-    if (label->wordWrap()) {
-        const int height = metrics.boundingRect(room, Qt::TextWordWrap, text).height();
-        if (height > room.height())
-            problems << clipped(nameOf(label), text, height, room.height()) + QStringLiteral(" (height)");
-        return;
-    }
+    if (label->wordWrap())
+        return problems.check(nameOf(label) + " (height)", text, metrics.boundingRect(room, Qt::TextWordWrap, text).height(), room.height());
     int needed = 0;
     for (const QString &line : text.split(QLatin1Char('\n')))
         needed = qMax(needed, metrics.horizontalAdvance(line));
-    if (needed > room.width())
-        problems << clipped(nameOf(label), text, needed, room.width());
+    problems.check(nameOf(label), text, needed, room.width());
     // A text on a painted box keeps off its edges.
-    else if (label->styleSheet().contains(QLatin1String("background")) && needed + 2 * boxMargin > label->width())
-        problems << clipped(nameOf(label) + QStringLiteral(" (its box)"), text, needed + 2 * boxMargin, label->width());
+    if (label->styleSheet().contains(QLatin1String("background")))
+        problems.check(nameOf(label) + " (its box)", text, needed + 2 * boxMargin, label->width());
 }
 
-void checkButton(QPushButton *button, QStringList &problems)
+void checkButton(QPushButton *button, Problems &problems)
 {
-    const QString text = button->text().remove(QLatin1Char('&'));
-    if (text.isEmpty())
-        return;
     QStyleOptionButton option;
     option.initFrom(button);
-    option.text = text;
+    option.text = button->text().remove(QLatin1Char('&'));
     const int room = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button).width();
-    const int needed = button->fontMetrics().horizontalAdvance(text);
-    if (needed > room)
-        problems << clipped(nameOf(button), text, needed, room);
+    problems.check(nameOf(button), option.text, button->fontMetrics().horizontalAdvance(option.text), room);
 }
 
 // Every entry may be the one shown in the closed box.
-void checkComboBox(QComboBox *box, QStringList &problems)
+void checkComboBox(QComboBox *box, Problems &problems)
 {
     QStyleOptionComboBox option;
     option.initFrom(box);
     const int room = box->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, box).width();
-    for (int item = 0; item < box->count(); ++item) {
-        const int needed = box->fontMetrics().horizontalAdvance(box->itemText(item));
-        if (needed > room)
-            problems << clipped(nameOf(box), box->itemText(item), needed, room);
-    }
+    for (int item = 0; item < box->count(); ++item)
+        problems.check(nameOf(box), box->itemText(item), box->fontMetrics().horizontalAdvance(box->itemText(item)), room);
 }
 
-// Each header section holds its text, and all of them are in view.
-void checkHeader(QHeaderView *header, QStringList &problems)
+// Each header section holds its text, all of them are in view, and the cells
+// of the listed files are whole or cut with the whole text in the tool tip.
+void checkTable(QTableView *table, Problems &problems)
 {
+    QHeaderView *header = table->horizontalHeader();
     for (int section = 0; section < header->count(); ++section) {
-        const QString text = header->model()->headerData(section, Qt::Horizontal).toString();
         QStyleOptionHeader option;
         option.initFrom(header);
         option.rect = QRect(0, 0, header->sectionSize(section), header->height());
         option.section = section;
-        option.text = text;
+        option.text = header->model()->headerData(section, Qt::Horizontal).toString();
         const int room = header->style()->subElementRect(QStyle::SE_HeaderLabel, &option, header).width();
-        const int needed = header->fontMetrics().horizontalAdvance(text);
-        if (needed > room)
-            problems << clipped(QStringLiteral("header"), text, needed, room);
-        const int end = header->sectionViewportPosition(section) + header->sectionSize(section);
-        if (end > header->viewport()->width())
-            problems << clipped(QStringLiteral("header out of view"), text, end, header->viewport()->width());
+        problems.check("header", option.text, header->fontMetrics().horizontalAdvance(option.text), room);
+        problems.check("header out of view", option.text, header->sectionViewportPosition(section) + header->sectionSize(section),
+                       header->viewport()->width());
     }
-}
-
-// The cells of the listed files: whole, or cut with the whole text in the tool tip.
-void checkCells(const QTableView *table, QStringList &problems)
-{
-    const QAbstractItemModel *model = table->model();
-    const QFontMetrics metrics(table->font());
-    for (int row = 0; row < model->rowCount(); ++row) {
-        for (int column = 0; column < model->columnCount(); ++column) {
-            const QModelIndex index = model->index(row, column);
+    const int margins = 2 * (table->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
+    for (int row = 0; row < table->model()->rowCount(); ++row)
+        for (int column = 0; column < table->model()->columnCount(); ++column) {
+            const QModelIndex index = table->model()->index(row, column);
             const QString text = index.data().toString();
-            const int needed = metrics.horizontalAdvance(text) + 2 * (table->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
-            const int room = table->columnWidth(column);
-            if (needed > room && index.data(Qt::ToolTipRole).toString() != text)
-                problems << clipped(QStringLiteral("cell"), text, needed, room);
+            if (index.data(Qt::ToolTipRole).toString() != text)
+                problems.check("cell", text, table->fontMetrics().horizontalAdvance(text) + margins, table->columnWidth(column));
         }
-    }
 }
 
 QStringList checkWindow(QWidget *window)
 {
-    QStringList problems;
+    Problems problems;
     for (QLabel *label : window->findChildren<QLabel *>())
         if (label->isVisibleTo(window))
             checkLabel(label, problems);
@@ -142,11 +113,9 @@ QStringList checkWindow(QWidget *window)
     for (QComboBox *box : window->findChildren<QComboBox *>())
         if (box->isVisibleTo(window))
             checkComboBox(box, problems);
-    for (QTableView *table : window->findChildren<QTableView *>()) {
-        checkHeader(table->horizontalHeader(), problems);
-        checkCells(table, problems);
-    }
-    return problems;
+    for (QTableView *table : window->findChildren<QTableView *>())
+        checkTable(table, problems);
+    return std::move(problems);
 }
 
 // Every text a catalogue can put on screen, with the names of the languages.
@@ -258,12 +227,5 @@ private slots:
     }
 };
 
-// As in the program, the map's web engine shares OpenGL contexts with the widgets.
-int main(int argc, char *argv[])
-{
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-    QApplication application(argc, argv);
-    TextsFitTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+VANTREL_WINDOW_TEST_MAIN(TextsFitTest)
 #include "tst_textsfit.moc"
