@@ -40,7 +40,7 @@ bool loadPage(MapWebView &view, MapTypes type, int language = 2)
 int pointCount(MapWebView &view) { return evaluate(view, "mapPointCount()").toInt(); }
 
 // Every tile request goes to a local server that answers with one grey
-// tile, or, while offline, nowhere.
+// pixel, or, while offline, nowhere.
 class TileServer : public QWebEngineUrlRequestInterceptor
 {
 public:
@@ -48,24 +48,16 @@ public:
 
     TileServer()
     {
-        QImage tile(256, 256, QImage::Format_RGB32);
-        tile.fill(Qt::gray);
-        QBuffer png(&mTile);
-        png.open(QIODevice::WriteOnly);
-        tile.save(&png, "PNG");
         mServer.listen(QHostAddress::LocalHost);
         QObject::connect(&mServer, &QTcpServer::newConnection, [this] {
-            while (QTcpSocket *socket = mServer.nextPendingConnection()) {
-                QObject::connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
-                    if (!socket->readAll().contains("\r\n\r\n"))
-                        return;
-                    socket->write("HTTP/1.1 200 OK\r\nContent-Type: image/png\r\nConnection: close\r\n"
-                                  "Access-Control-Allow-Origin: *\r\nContent-Length: "
-                                  + QByteArray::number(mTile.size()) + "\r\n\r\n" + mTile);
-                    socket->disconnectFromHost();
-                });
-                QObject::connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
-            }
+            QTcpSocket *socket = mServer.nextPendingConnection();
+            QObject::connect(socket, &QTcpSocket::readyRead, socket, [socket] {
+                const QByteArray tile = QByteArray::fromBase64("iVBORw0KGgoAAAANSUhEUgAAAAEAAAABCAAAAAA6fptVAAAACklEQVR4nGNoAAAAggCBd81ytgAAAABJRU5ErkJggg==");
+                socket->write("HTTP/1.1 200 OK\r\nContent-Type: image/png\r\nConnection: close\r\nAccess-Control-Allow-Origin: *\r\nContent-Length: "
+                              + QByteArray::number(tile.size()) + "\r\n\r\n" + tile);
+                socket->disconnectFromHost();
+            });
+            QObject::connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
         });
     }
 
@@ -81,7 +73,6 @@ public:
 
 private:
     QTcpServer mServer;
-    QByteArray mTile;
 };
 
 QString attribution(MapWebView &view)
