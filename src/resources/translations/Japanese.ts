@@ -405,6 +405,41 @@
     </message>
 </context>
 <context>
+    <name>TripTimeline</name>
+    <message>
+        <source>%1 MPH</source>
+        <translation>%1 mph</translation>
+    </message>
+    <message>
+        <source>%1 km/h</source>
+        <translation>%1 km/h</translation>
+    </message>
+    <message>
+        <source>%1 (%2 into the trip)</source>
+        <translation>%1（出発から %2）</translation>
+    </message>
+    <message>
+        <source>%1 into the trip</source>
+        <translation>出発から %1</translation>
+    </message>
+    <message>
+        <source>No telemetry</source>
+        <translation>テレメトリなし</translation>
+    </message>
+    <message>
+        <source>Clip: %1</source>
+        <translation>クリップ: %1</translation>
+    </message>
+    <message>
+        <source>Vertical jolt: %1 g</source>
+        <translation>上下の衝撃: %1 g</translation>
+    </message>
+    <message>
+        <source>Braking or swerving: %1 g</source>
+        <translation>急ブレーキまたは急ハンドル: %1 g</translation>
+    </message>
+</context>
+<context>
     <name>VideoFile</name>
     <message>
         <source>not a regular file (a named pipe, device or socket)</source>
