@@ -1,10 +1,17 @@
 #include "MapWebView.h"
 
 #include "LanguageList.h"
+#include "MapPageBridge.h"
 #include "MapPagesFolder.h"
 
 #include <QDir>
+#include <QFile>
+#include <QWebChannel>
+#include <QWebEngineScript>
+#include <QWebEngineScriptCollection>
 #include <QWebEngineSettings>
+
+#include <algorithm>
 
 #include <cmath>
 
@@ -14,12 +21,58 @@ namespace {
 // kilobytes each, however long the drive.
 constexpr int replayBatch = 1000;
 
+bool isFinite(const MapPoint &point)
+{
+    return std::isfinite(point.longitude) && std::isfinite(point.latitude);
+}
+
+// The route in pieces of `replayBatch` points, each "mapRouteAdd([lon, lat, second, ...]);".
+QStringList routeScripts(const QVector<MapPoint> &route)
+{
+    QStringList scripts;
+    QString script;
+    for (int i = 0; i < route.size(); ++i) {
+        script += QStringLiteral("%1%2,%3,%4").arg(script.isEmpty() ? QStringLiteral("mapRouteAdd([") : QStringLiteral(","),
+                                                   QString::number(route[i].longitude, 'f', 6),
+                                                   QString::number(route[i].latitude, 'f', 6),
+                                                   QString::number(route[i].second));
+        if ((i + 1) % replayBatch == 0 || i + 1 == route.size()) {
+            scripts << script + QStringLiteral("]);");
+            script.clear();
+        }
+    }
+    return scripts;
+}
+
+// The page talks back through Qt's web channel script, which Qt WebChannel
+// carries as a resource; it is put into every page before the page's own
+// scripts, so the pages need no copy of it and load the same from file URLs.
+QWebEngineScript webChannelScript()
+{
+    QFile file(QStringLiteral(":/qtwebchannel/qwebchannel.js"));
+    QWebEngineScript script;
+    if (!file.open(QIODevice::ReadOnly))
+        return script;
+    script.setName(QStringLiteral("qwebchannel"));
+    script.setSourceCode(QString::fromUtf8(file.readAll()));
+    script.setInjectionPoint(QWebEngineScript::DocumentCreation);
+    script.setWorldId(QWebEngineScript::MainWorld);
+    script.setRunsOnSubFrames(false);
+    return script;
+}
+
 } // namespace
 
 MapWebView::MapWebView(QWidget *parent)
     : QWebEngineView(parent)
+    , mBridge(new MapPageBridge(this))
+    , mChannel(new QWebChannel(this))
 {
     qRegisterMetaType<MapPoint>("MapPoint");
+    mChannel->registerObject(QStringLiteral("vantrelMap"), mBridge);
+    page()->setWebChannel(mChannel);
+    page()->scripts().insert(webChannelScript());
+    connect(mBridge, &MapPageBridge::routeClicked, this, &MapWebView::onRouteClicked);
     setAcceptDrops(false);
     setContextMenuPolicy(Qt::NoContextMenu);
     // The pages are local files that draw the services' tiles from the web.
@@ -64,7 +117,7 @@ void MapWebView::addPoint(const MapPoint &point)
 {
     // "nan" or "inf" in the script would only be a script error: there is
     // nothing to draw.
-    if (!std::isfinite(point.longitude) || !std::isfinite(point.latitude))
+    if (!isFinite(point) || !mRoute.isEmpty())
         return;
     keep(point);
     if (mPageReady)
@@ -76,6 +129,45 @@ void MapWebView::clearAll()
     mTrack.clear();
     if (mPageReady)
         page()->runJavaScript(QStringLiteral("mapClearAll();"));
+}
+
+void MapWebView::setRoute(const QVector<MapPoint> &route)
+{
+    mRoute.clear();
+    std::copy_if(route.cbegin(), route.cend(), std::back_inserter(mRoute), isFinite);
+    mRouteSecond = -1;
+    // The route replaces the track: what was drawn of this file is on it.
+    if (!mRoute.isEmpty())
+        mTrack.clear();
+    if (mPageReady)
+        showRoute();
+}
+
+void MapWebView::setRouteSecond(int tripSecond)
+{
+    if (mRoute.isEmpty() || tripSecond == mRouteSecond)
+        return;
+    mRouteSecond = tripSecond;
+    if (mPageReady)
+        page()->runJavaScript(QStringLiteral("mapRouteAt(%1);").arg(tripSecond));
+}
+
+// The whole route, fitted into the view, driven up to the current second.
+void MapWebView::showRoute()
+{
+    page()->runJavaScript(QStringLiteral("mapClearAll(); mapRouteClear();"));
+    for (const QString &script : routeScripts(mRoute))
+        page()->runJavaScript(script);
+    page()->runJavaScript(QStringLiteral("mapRouteShow(); mapRouteAt(%1);").arg(mRouteSecond));
+}
+
+// Only seconds of the route are taken from the page.
+void MapWebView::onRouteClicked(int tripSecond)
+{
+    const auto found = std::find_if(mRoute.cbegin(), mRoute.cend(),
+                                    [tripSecond](const MapPoint &point) { return point.second == tripSecond; });
+    if (found != mRoute.cend())
+        emit routePointClicked(tripSecond);
 }
 
 void MapWebView::keep(const MapPoint &point)
@@ -97,6 +189,8 @@ void MapWebView::onLoadFinished(bool ok)
 {
     mPageFailed = !ok;
     mPageReady = ok;
+    if (ok && !mRoute.isEmpty())
+        showRoute();
     if (!ok || mTrack.isEmpty())
         return;
     // Starting with a clear makes a second finish of the same load harmless.

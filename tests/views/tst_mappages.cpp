@@ -75,6 +75,16 @@ private:
     QTcpServer mServer;
 };
 
+// A trip's route in Manhattan, due north-east in steps of `step` degrees, one
+// point a second, with a gap of a minute between two clips after `split` points.
+QVector<MapPoint> manhattanRoute(int points, int split, double step)
+{
+    QVector<MapPoint> route;
+    for (int i = 0; i < points; ++i)
+        route.append(MapPoint{i < split ? i : i + 60, -73.99 + i * step, 40.75 + i * step});
+    return route;
+}
+
 QString attribution(MapWebView &view)
 {
     return evaluate(view, "document.querySelector('.leaflet-control-attribution').textContent").toString();
@@ -252,6 +262,71 @@ private slots:
         QVERIFY(evaluate(*mView, "mapCurrentInView()").toBool());
         mView->addPoint(MapPoint{3600, 2.35, 48.85});
         QVERIFY(evaluate(*mView, "mapCurrentInView()").toBool());
+    }
+
+    // After any seek the driven line is the route itself from the start up
+    // to the new position (never a straight jump), on every page the route
+    // is given to again; without a route the track comes back.
+    void routeIsDrivenAlongItself()
+    {
+        QVERIFY(loadPage(*mView, GoogleMap, 3));
+        mView->clearAll();
+        const QVector<MapPoint> route = manhattanRoute(200, 100, 0.0001);
+        mView->setRoute(route);
+        mView->addPoint(MapPoint{3, 2.35, 48.85}); // the route stands for the file's track
+        QCOMPARE(pointCount(*mView), 0);
+        for (const int second : {50, 51, 52, 57, 10, 130, 259, 40, 5000, -1}) {
+            if (second == 130)
+                QVERIFY(loadPage(*mView, BaiduMap));
+            mView->setRouteSecond(second);
+            const QVariantMap state = evaluate(*mView, "mapRouteState()").toMap();
+            const QVariantList driven = state["driven"].toList();
+            QCOMPARE(state["points"].toInt(), route.size());
+            QVERIFY(state["onMap"].toBool());
+            const int expected = int(std::count_if(route.begin(), route.end(),
+                                                   [second](const MapPoint &p) { return p.second <= second; }));
+            QCOMPARE(driven.size(), expected);
+            for (int i = 0; i < driven.size(); ++i) {
+                const QVariantList point = driven[i].toList();
+                QVERIFY2(qAbs(point[0].toDouble() - route[i].latitude) < 1e-6
+                             && qAbs(point[1].toDouble() - route[i].longitude) < 1e-6,
+                         qPrintable(QString("second %1, point %2").arg(second).arg(i)));
+            }
+            const QVariantList position = state["position"].toList();
+            QVERIFY(qAbs(position.value(0).toDouble() - route[qMax(expected - 1, 0)].latitude) < 1e-6);
+        }
+        mView->setRoute({});
+        QVERIFY(!evaluate(*mView, "mapRouteState().onMap").toBool());
+        mView->addPoint(MapPoint{3, 2.35, 48.85});
+        QCOMPARE(pointCount(*mView), 1);
+    }
+
+    // A click on or a few pixels beside the route asks for the second of the
+    // nearest point, found through the page's own projection; a click away
+    // from it asks for nothing.
+    void clickOnTheRouteAsksForItsSecond()
+    {
+        QVERIFY(loadPage(*mView, GoogleMap, 2));
+        const QVector<MapPoint> route = manhattanRoute(6, 3, 0.002); // some 40 px apart
+        mView->setRoute(route);
+        QSignalSpy clicked(mView.data(), &MapWebView::routePointClicked);
+        auto pixelOf = [this](const MapPoint &point) {
+            const QVariantList xy = evaluate(*mView, QString("var p = vantrelMap.latLngToContainerPoint([%1, %2]); [p.x, p.y]")
+                                                         .arg(point.latitude, 0, 'f', 7).arg(point.longitude, 0, 'f', 7)).toList();
+            return QPoint(qRound(xy.value(0).toDouble()), qRound(xy.value(1).toDouble()));
+        };
+        QWidget *surface = mView->focusProxy();
+        QTRY_VERIFY_WITH_TIMEOUT(surface && evaluate(*mView, "mapRouteState().linked").toBool(), timeout);
+        const QPoint fourth = pixelOf(route[4]); // second 64, after the gap
+        QTest::mouseClick(surface, Qt::LeftButton, {}, fourth);
+        QVERIFY(clicked.wait(timeout));
+        QCOMPARE(clicked.takeFirst().at(0).toInt(), 64);
+        QTest::mouseClick(surface, Qt::LeftButton, {}, pixelOf(route[1]) + QPoint(3, -2));
+        QVERIFY(clicked.wait(timeout));
+        QCOMPARE(clicked.takeFirst().at(0).toInt(), 1);
+        QTest::mouseClick(surface, Qt::LeftButton, {}, fourth + QPoint(-40, -40));
+        QVERIFY(!clicked.wait(1000));
+        mView->setRoute({});
     }
 
 private:

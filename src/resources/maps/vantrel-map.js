@@ -1,6 +1,9 @@
 // The track of the playing file on a Leaflet map. The player calls
 // mapAddPoint(lon, lat, second) once per telemetry second and mapClearAll()
-// when another file starts. The page configures `vantrelMapPage` (service,
+// when another file starts. While a trip plays, the player gives the trip's
+// whole route instead (mapRouteClear, mapRouteAdd, mapRouteShow) and moves
+// along it with mapRouteAt(tripSecond); a click near the route goes back to
+// the player over the web channel. The page configures `vantrelMapPage` (service,
 // tile address, language) before this script runs; vantrel-datum.js is loaded
 // first. The track is drawn whether or not map tiles can be fetched.
 (function () {
@@ -129,8 +132,135 @@
     window.mapClearAll = function () {
         track.clear();
         startMarker.remove();
+        // While a trip's route is shown, the position stays until it moves.
+        if (!route.points.length) {
+            currentMarker.remove();
+            currentSecond = -1;
+        }
+    };
+
+    // ---- The route of a trip ----
+    // How close to the route a click must be to count, in pixels.
+    var CLICK_REACH = 8;
+    var route = {
+        points: [],   // L.LatLng per point, in trip order
+        seconds: [],  // the trip second of each point
+        driven: -1,   // index of the last point driven, -1 before the first
+        ghost: L.polyline([], { color: '#8c9bb0', weight: 5, opacity: 0.55, interactive: false }),
+        line: L.polyline([], { color: '#1e6fd9', weight: 5, opacity: 1, interactive: false }),
+    };
+    var bridge = null;
+    if (window.QWebChannel && window.qt && window.qt.webChannelTransport) {
+        new QWebChannel(window.qt.webChannelTransport, function (channel) {
+            bridge = channel.objects.vantrelMap;
+        });
+    }
+
+    // The last point at or before `second`; -1 when the route starts later.
+    function routeIndexAt(second) {
+        var low = 0, high = route.seconds.length;
+        while (low < high) {
+            var middle = (low + high) >> 1;
+            if (route.seconds[middle] <= second)
+                low = middle + 1;
+            else
+                high = middle;
+        }
+        return low - 1;
+    }
+
+    // The route point nearest to a click within CLICK_REACH pixels of the
+    // line, measured on screen; -1 when the click is away from the route.
+    function routeIndexNear(pixel) {
+        var best = -1, bestDistance = CLICK_REACH;
+        var previous = null;
+        for (var i = 0; i < route.points.length; ++i) {
+            var here = map.latLngToContainerPoint(route.points[i]);
+            var distance = pixel.distanceTo(here);
+            if (distance <= bestDistance) {
+                best = i;
+                bestDistance = distance;
+            }
+            if (previous) {
+                var onLine = L.LineUtil.closestPointOnSegment(pixel, previous, here);
+                var lineDistance = pixel.distanceTo(onLine);
+                if (lineDistance < bestDistance) {
+                    best = onLine.distanceTo(previous) <= onLine.distanceTo(here) ? i - 1 : i;
+                    bestDistance = lineDistance;
+                }
+            }
+            previous = here;
+        }
+        return best;
+    }
+
+    map.on('click', function (event) {
+        var index = routeIndexNear(event.containerPoint);
+        if (index >= 0 && bridge)
+            bridge.routePointClicked(route.seconds[index]);
+    });
+
+    window.mapRouteClear = function () {
+        route.points = [];
+        route.seconds = [];
+        route.driven = -1;
+        route.ghost.setLatLngs([]).remove();
+        route.line.setLatLngs([]).remove();
         currentMarker.remove();
-        currentSecond = -1;
+    };
+
+    // Points as one flat list: longitude, latitude, trip second, ...
+    window.mapRouteAdd = function (flat) {
+        for (var i = 0; i + 2 < flat.length; i += 3) {
+            var lon = flat[i], lat = flat[i + 1];
+            if (!isFinite(lon) || !isFinite(lat) || Math.abs(lat) > 90 || Math.abs(lon) > 180)
+                continue;
+            var shifted = vantrelDatum.forService(page.service, lon, lat);
+            route.points.push(L.latLng(shifted[1], shifted[0]));
+            route.seconds.push(flat[i + 2]);
+        }
+    };
+
+    // The whole route in view, nothing of it driven yet.
+    window.mapRouteShow = function () {
+        if (!route.points.length)
+            return;
+        route.ghost.setLatLngs(route.points).addTo(map);
+        route.line.setLatLngs([]).addTo(map);
+        route.driven = -1;
+        map.fitBounds(L.latLngBounds(route.points), { maxZoom: FIRST_POINT_ZOOM, padding: [24, 24], animate: false });
+    };
+
+    // Driven up to `second`: the route itself up to there, never a shortcut.
+    window.mapRouteAt = function (second) {
+        if (!route.points.length)
+            return;
+        var index = routeIndexAt(second);
+        if (index > route.driven && index - route.driven <= 10) {
+            for (var i = route.driven + 1; i <= index; ++i)
+                route.line.addLatLng(route.points[i]);
+        } else if (index !== route.driven) {
+            route.line.setLatLngs(route.points.slice(0, index + 1));
+        }
+        route.driven = index;
+        var position = route.points[Math.max(index, 0)];
+        currentMarker.setLatLng(position).addTo(map);
+        currentSecond = second;
+        if (!map.getBounds().pad(FOLLOW_MARGIN).contains(position))
+            map.panTo(position, { animate: false });
+    };
+
+    // What is drawn of the route, for the player's tests: every point of the
+    // driven line and the position, as [lat, lon].
+    window.mapRouteState = function () {
+        var pair = function (latLng) { return [latLng.lat, latLng.lng]; };
+        return {
+            points: route.points.length,
+            driven: route.line.getLatLngs().map(pair),
+            position: currentMarker.getLatLng ? pair(currentMarker.getLatLng()) : null,
+            onMap: map.hasLayer(route.ghost),
+            linked: bridge !== null,  // clicks reach the player
+        };
     };
 
     window.mapPointCount = function () {
@@ -145,6 +275,9 @@
     window.mapCurrentInView = function () {
         return track.count > 0 && map.getBounds().contains(currentMarker.getLatLng());
     };
+
+    // The map, for the player's tests to use its projection.
+    window.vantrelMap = map;
 
     // Before the first point the map shows the whole world, not an empty grey box.
     map.setView([30, 0], 3, { animate: false });

@@ -1,0 +1,6 @@
+#include "MapPageBridge.h"
+
+void MapPageBridge::routePointClicked(int tripSecond)
+{
+    emit routeClicked(tripSecond);
+}
