@@ -14,6 +14,8 @@ constexpr double cornerRadius = 10.0;     // m, a city intersection
 constexpr double acceleration = 1.6;      // m/s², moving off gently
 constexpr double plannedBraking = 1.8;    // m/s², what the driver aims for
 constexpr double hardestBraking = 3.5;    // m/s², what the car does at most
+constexpr double emergencyBraking = 9.0;  // m/s², the brake pedal to the floor
+constexpr int emergencyWaitSeconds = 2;   // till the way is clear again
 constexpr double cornerAcceleration = 2.2;  // m/s², lateral, sets the corner speed
 constexpr double creepSpeed = 0.3;        // m/s, the last metre before a stop line
 constexpr double standardGravity = 9.80665;
@@ -38,26 +40,41 @@ double roadNoise(int second)
 
 } // namespace
 
-DemoDrive::DemoDrive() : mPath(demoRoute(), cornerRadius)
+DemoDrive::DemoDrive(int trip)
+    : mTrip(demoTrips().at(trip)), mPath(mTrip.route, cornerRadius)
 {
     simulate();
 }
 
-QDateTime DemoDrive::startTime()
+QDateTime DemoDrive::startTime() const
 {
-    return QDateTime(QDate(2026, 12, 6), QTime(10, 15, 0), Qt::UTC);
+    return mTrip.start;
 }
 
 void DemoDrive::simulate()
 {
-    const QVector<RouteWaypoint> &route = demoRoute();
+    const QVector<RouteWaypoint> &route = mTrip.route;
     const int ticks = static_cast<int>((lastSecond + 2 - firstSecond) * ticksPerSecond);
     double distance = 0.0;
     double speed = 0.0;
     int waitTicks = route.first().stopSeconds * ticksPerSecond;
     int pendingStop = 1;
+    bool emergency = false;
     for (int i = 0; i < ticks; ++i) {
         mTrace.append({distance, speed});
+        // Somebody pulls out: full braking to a stop, a wait, then on as before.
+        const double now = firstSecond + i * tick;
+        if (mTrip.emergencyStop >= 0 && now >= mTrip.emergencyStop && now < mTrip.emergencyStop + tick)
+            emergency = speed > 0.0;
+        if (emergency) {
+            speed = std::max(0.0, speed - emergencyBraking * tick);
+            distance += speed * tick;
+            if (speed == 0.0) {
+                emergency = false;
+                waitTicks = emergencyWaitSeconds * ticksPerSecond;
+            }
+            continue;
+        }
         while (pendingStop < route.size() && route[pendingStop].stopSeconds == 0)
             ++pendingStop;
         if (waitTicks > 0) {
@@ -83,7 +100,7 @@ void DemoDrive::simulate()
 
 double DemoDrive::targetSpeed(double distance, int pendingStop) const
 {
-    const QVector<RouteWaypoint> &route = demoRoute();
+    const QVector<RouteWaypoint> &route = mTrip.route;
     double target = 0.0;
     for (int i = 0; i < route.size() && mPath.waypointDistance(i) <= distance; ++i)
         target = metresPerSecond(route[i].cruiseKmh);
@@ -110,7 +127,7 @@ int DemoDrive::tickOf(double second) const
 double DemoDrive::bumpBetween(double fromDistance, double toDistance) const
 {
     double bump = 0.0;
-    for (const Pothole &pothole : demoPotholes()) {
+    for (const Pothole &pothole : mTrip.potholes) {
         if (pothole.distance > fromDistance && pothole.distance <= toDistance)
             bump += pothole.strength;
     }

@@ -16,19 +16,21 @@ struct DriveSample
     double gZ;  // vertical, 1 g at rest
 };
 
-// The demo drive, second by second: a car follows the demo route, waits at
-// its red lights, slows down for corners and speeds up to each street's
-// cruising speed, with the accelerations a careful driver uses. Drive second
-// 0 is 2026-12-06 10:15:00; seconds -1 to lastSecond are available, because
-// a camera's records start one second before its clip.
+// A demo drive, second by second: a car follows one of the demo routes,
+// waits at its red lights, slows down for corners and speeds up to each
+// street's cruising speed, with the accelerations a careful driver uses, and
+// makes one emergency stop where the drive has one. Drive second 0 is the
+// drive's start time; seconds -1 to lastSecond are available, because a
+// camera's records start one second before its clip.
 class DemoDrive
 {
 public:
     static constexpr int lastSecond = 120;
 
-    DemoDrive();
+    // `trip` indexes demoTrips().
+    explicit DemoDrive(int trip = 0);
 
-    static QDateTime startTime();
+    QDateTime startTime() const;
     DriveSample sampleAt(int second) const;
     // The records a camera writes for a clip of `seconds` seconds starting at
     // drive second `clipStart`: from the second before the clip to the second
@@ -47,6 +49,7 @@ private:
     int tickOf(double second) const;
     double bumpBetween(double fromDistance, double toDistance) const;
 
+    const DemoTrip &mTrip;
     RoutePath mPath;
     QVector<Moment> mTrace;  // one per tick from second -1 on
 };

@@ -1,8 +1,9 @@
 #pragma once
 
+#include <QDateTime>
 #include <QVector>
 
-// A corner or crossing of the demo drive in Midtown Manhattan, as driven.
+// A corner or crossing of a demo drive in Midtown Manhattan, as driven.
 struct RouteWaypoint
 {
     double latitude;
@@ -20,7 +21,18 @@ struct Pothole
     double strength;
 };
 
-// North up 6th Avenue, right into West 42nd Street past Bryant Park, left up
-// Madison Avenue: every street is driven in its real direction of traffic.
-const QVector<RouteWaypoint> &demoRoute();
-const QVector<Pothole> &demoPotholes();
+// One drive of the demo morning: where it goes, what lies on the road, and
+// the moment somebody pulls out in front of the car.
+struct DemoTrip
+{
+    QDateTime start;            // drive second 0, UTC
+    QVector<RouteWaypoint> route;
+    QVector<Pothole> potholes;
+    double emergencyStop;       // drive second at which the driver stands on the brake; < 0: none
+};
+
+// Two drives an hour apart. The first goes north up 6th Avenue, right into
+// West 42nd Street past Bryant Park and left up Madison Avenue; the second
+// comes down Lexington Avenue and turns right into East 42nd Street. Every
+// street is driven in its real direction of traffic.
+const QVector<DemoTrip> &demoTrips();

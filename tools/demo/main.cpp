@@ -23,6 +23,7 @@ struct Options
     QString layout;
     QStringList joined;
     QString output;
+    int trip = 0;  // index into demoTrips()
 };
 
 QTextStream &err()
@@ -46,6 +47,7 @@ bool parseOptions(const QCoreApplication &app, Options &options)
         {"ffmpeg", "The ffmpeg program.", "path", "ffmpeg"},
         {"font", "Font file for the captions; none draws no text.", "file"},
         {"camera", "front or rear.", "camera", "front"},
+        {"trip", "Which drive of the morning: 1 (10:15) or 2 (11:15).", "trip", "1"},
         {"start", "Drive second at which the clip starts.", "second", "0"},
         {"seconds", "Length of the clip.", "seconds", "60"},
         {"fps", "Frames per second.", "fps", "30"},
@@ -58,14 +60,18 @@ bool parseOptions(const QCoreApplication &app, Options &options)
 
     const QStringList positional = parser.positionalArguments();
     const QStringList layouts = {"gps0", "gps-table", "gpsl"};
-    bool startOk = false, secondsOk = false, fpsOk = false;
+    bool startOk = false, secondsOk = false, fpsOk = false, tripOk = false;
+    options.trip = parser.value("trip").toInt(&tripOk) - 1;
+    tripOk = tripOk && options.trip >= 0 && options.trip < demoTrips().size();
+    if (!tripOk)
+        options.trip = 0;
     options.ffmpeg = parser.value("ffmpeg");
     options.fontFile = parser.value("font");
     options.clip.camera = parser.value("camera") == "rear" ? Camera::Rear : Camera::Front;
     const int start = parser.value("start").toInt(&startOk);
     options.clip.seconds = parser.value("seconds").toInt(&secondsOk);
     options.clip.fps = parser.value("fps").toInt(&fpsOk);
-    options.clip.start = DemoDrive::startTime().addSecs(start);
+    options.clip.start = demoTrips().at(options.trip).start.addSecs(start);
     options.clip.withSound = parser.isSet("sound");
     options.layout = parser.value("layout");
     options.joined = parser.values("join");
@@ -74,11 +80,11 @@ bool parseOptions(const QCoreApplication &app, Options &options)
 
     const bool fitsDrive = startOk && secondsOk && start >= 0 && options.clip.seconds > 0
                            && start + options.clip.seconds <= DemoDrive::lastSecond;
-    if (positional.size() != 1 || !fitsDrive || !fpsOk || options.clip.fps <= 0
+    if (positional.size() != 1 || !fitsDrive || !tripOk || !fpsOk || options.clip.fps <= 0
         || !layouts.contains(options.layout)
         || (options.layout == "gpsl") != (options.clip.container == "avi")) {
-        err() << "bad arguments; the drive lasts " << DemoDrive::lastSecond
-              << " s and GPSL goes with AVI only\n";
+        err() << "bad arguments; there are " << demoTrips().size() << " drives, each lasts "
+              << DemoDrive::lastSecond << " s, and GPSL goes with AVI only\n";
         return false;
     }
     return true;
@@ -86,8 +92,9 @@ bool parseOptions(const QCoreApplication &app, Options &options)
 
 bool addTelemetry(const Options &options, const QString &path, QString *error)
 {
-    const int start = static_cast<int>(DemoDrive::startTime().secsTo(options.clip.start));
-    const QVector<GpsRecord> records = DemoDrive().records(start, options.clip.seconds);
+    const DemoDrive drive(options.trip);
+    const int start = static_cast<int>(drive.startTime().secsTo(options.clip.start));
+    const QVector<GpsRecord> records = drive.records(start, options.clip.seconds);
     if (options.layout == "gps0")
         return Mp4Telemetry::appendGps0Box(path, records, error);
     if (options.layout == "gps-table")

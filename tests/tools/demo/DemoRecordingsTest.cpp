@@ -4,9 +4,13 @@
 #include <QProcess>
 #include <QtTest>
 
+#include <cmath>
+
 namespace {
 
-const QString front0 = "20261206_101500F.MP4", front1 = "20261206_101600F.MP4";
+// The front clips of each drive, whose records the other recordings of the drive repeat.
+const QStringList firstDrive = {"20261206_101500F.MP4", "20261206_101600F.MP4"};
+const QStringList secondDrive = {"20261206_111500F.MP4", "20261206_111600F.MP4"};
 
 // The samples of the first `seconds` seconds, up to the first one missing.
 QVector<GpsData> samplesOf(const QString &name, int seconds)
@@ -39,11 +43,16 @@ private slots:
         QTest::addColumn<QSize>("frameSize");
         QTest::addColumn<int>("duration");
         QTest::addColumn<int>("startSecond");
+        QTest::addColumn<QStringList>("drive");
+        QTest::addColumn<int>("hour");
         const QSize front(1280, 720), rear(640, 360);
-        QTest::newRow("front 10:16") << front1 << "Gps0Records" << front << 60 << 60;
-        QTest::newRow("rear 10:15") << "20261206_101500R.MP4" << "GpsBoxTable" << rear << 60 << 0;
-        QTest::newRow("mov") << "drive-mov-layout.MOV" << "GpsBoxTable" << front << 120 << 0;
-        QTest::newRow("avi") << "drive-avi-layout.AVI" << "GpslBlock" << front << 120 << 0;
+        QTest::newRow("front 10:16") << firstDrive[1] << "Gps0Records" << front << 60 << 60 << firstDrive << 10;
+        QTest::newRow("rear 10:15") << "20261206_101500R.MP4" << "GpsBoxTable" << rear << 60 << 0 << firstDrive << 10;
+        QTest::newRow("mov") << "drive-mov-layout.MOV" << "GpsBoxTable" << front << 120 << 0 << firstDrive << 10;
+        QTest::newRow("avi") << "drive-avi-layout.AVI" << "GpslBlock" << front << 120 << 0 << firstDrive << 10;
+        QTest::newRow("front 11:16") << secondDrive[1] << "Gps0Records" << front << 60 << 60 << secondDrive << 11;
+        QTest::newRow("rear 11:15") << "20261206_111500R.MP4" << "GpsBoxTable" << rear << 60 << 0 << secondDrive << 11;
+        QTest::newRow("rear 11:16") << "20261206_111600R.MP4" << "GpsBoxTable" << rear << 60 << 60 << secondDrive << 11;
     }
 
     // Each recording holds a sample for every second, stamped with the clock time its
@@ -53,28 +62,56 @@ private slots:
         QFETCH(QString, name);
         QFETCH(int, duration);
         QFETCH(int, startSecond);
+        QFETCH(QStringList, drive);
+        QFETCH(int, hour);
         const QString path = QDir(DEMO_DIR).filePath(name);
         const std::unique_ptr<ParserObject> parser = createParser(path);
         const VideoInfo info = parser->videoInfo();
         QTEST(gpsKindName(parser->layout()), "layout");
         QTEST(QSize(info.width, info.height), "frameSize");
         QCOMPARE(int(info.duration), duration);
-        const QDateTime start = QDateTime(QDate(2026, 12, 6), QTime(10, 15)).addSecs(startSecond);
+        const QDateTime start = QDateTime(QDate(2026, 12, 6), QTime(hour, 15)).addSecs(startSecond);
         QCOMPARE(info.creationTime.toString("hh:mm:ss"), isAviPath(name) ? QString() : start.toString("hh:mm:ss"));
 
         const QVector<GpsData> samples = samplesOf(name, duration);
-        const QVector<GpsData> drive = samplesOf(front0, 60) + samplesOf(front1, 60);
-        QVERIFY(samples.size() == duration && drive.size() == 120);
+        const QVector<GpsData> driven = samplesOf(drive[0], 60) + samplesOf(drive[1], 60);
+        QVERIFY(samples.size() == duration && driven.size() == 120);
         for (int second = 0; second < duration; ++second) {
             const QString time = start.addSecs(second).toString("yyyyMMddhhmmss");
             QCOMPARE(QString(samples[second].dateTime), time);
-            QCOMPARE(fixOf(samples[second]), fixOf(drive[startSecond + second]));
+            QCOMPARE(fixOf(samples[second]), fixOf(driven[startSecond + second]));
         }
         QProcess decode;
         decode.start(FFMPEG_PROGRAM, {"-nostdin", "-v", "error", "-i", path, "-f", "null", "-"});
         QVERIFY(decode.waitForFinished(120000));
         QCOMPARE(QString(decode.readAllStandardError()), QString());
         QCOMPARE(decode.exitCode(), 0);
+    }
+
+    // The drives as a user sees them: the first stops hard once (the
+    // driver's brake, well beyond a careful driver's 0.2 g) and hits two
+    // potholes; the second only a pothole. Seconds of each drive.
+    void hardMoments_data()
+    {
+        QTest::addColumn<QStringList>("drive");
+        QTest::addColumn<QList<int>>("brakes");
+        QTest::addColumn<QList<int>>("jolts");
+        QTest::newRow("10:15") << firstDrive << QList<int>{19} << QList<int>{35, 109};
+        QTest::newRow("11:15") << secondDrive << QList<int>{} << QList<int>{43};
+    }
+    void hardMoments()
+    {
+        QFETCH(QStringList, drive);
+        const QVector<GpsData> samples = samplesOf(drive[0], 60) + samplesOf(drive[1], 60);
+        QList<int> brakes, jolts;
+        for (int second = 0; second < samples.size(); ++second) {
+            if (std::hypot(samples[second].gX, samples[second].gY) > 0.5)
+                brakes << second;
+            if (samples[second].gZ > 1.5)
+                jolts << second;
+        }
+        QTEST(brakes, "brakes");
+        QTEST(jolts, "jolts");
     }
 };
 
