@@ -40,9 +40,11 @@ build_all() {
     cmake --build "$build" -j "$jobs"
 }
 
-# Starts the player with the demo recordings; the first front clip plays
-# with its rear companion beside it. Without a display, shows what the
-# exporter decodes from them instead.
+# Starts the player with the demo clips of both drives, two trips an hour
+# apart; the first front clip plays with its rear companion beside it. The
+# MOV and AVI files repeat the first drive in other layouts and would only
+# lie over it, so they are left to be opened on their own. Without a
+# display, shows what the exporter decodes from the recordings instead.
 run_main_job() {
     demo="$build/demo"
     if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
@@ -54,7 +56,8 @@ run_main_job() {
     [ "$(id -u)" -ne 0 ] || export QTWEBENGINE_DISABLE_SANDBOX=1
     exec "$build/src/app/vantrel" "$demo"/20261206_101500F.MP4 "$demo"/20261206_101500R.MP4 \
         "$demo"/20261206_101600F.MP4 "$demo"/20261206_101600R.MP4 \
-        "$demo"/drive-mov-layout.MOV "$demo"/drive-avi-layout.AVI
+        "$demo"/20261206_111500F.MP4 "$demo"/20261206_111500R.MP4 \
+        "$demo"/20261206_111600F.MP4 "$demo"/20261206_111600R.MP4
 }
 
 # The telemetry library, the exporter, the playlist model and their suites,
