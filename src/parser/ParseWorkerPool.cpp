@@ -99,6 +99,9 @@ void ParseWorkerPool::request(const SlotPtr &slot, int second)
 void ParseWorkerPool::remove(const SlotPtr &slot)
 {
     slot->cancelled.store(true, std::memory_order_relaxed);
+    // Taking the lock once orders the flag before any thread's next look:
+    // one about to sleep either sees it or is already waiting for the wake.
+    { std::lock_guard<std::mutex> lock(mMutex); }
     mWake.notify_all();  // an idle thread lets go of its file at once
 }
 
@@ -207,16 +210,20 @@ void ParseWorkerPool::waitForWork(std::unique_lock<std::mutex> &lock)
 {
     if (mStopping || !mRequests.empty() || (!mWalks.empty() && mWalking < mWalkLimit))
         return;
-    if (mHoldingFiles.empty()) {
-        mWake.wait(lock);
-        return;
+    // Slots being served or waiting for a thread are not due: their thread
+    // settles them again, and a deadline passed meanwhile must not make the
+    // idle threads spin.
+    bool anyDue = false;
+    std::chrono::steady_clock::time_point due;  // a copy: the slot may go while we wait
+    for (const SlotPtr &slot : mHoldingFiles) {
+        if (slot->busy || slot->queued)
+            continue;
+        if (!anyDue || slot->releaseAt < due)
+            due = slot->releaseAt;
+        anyDue = true;
     }
-    const auto next = std::min_element(mHoldingFiles.begin(), mHoldingFiles.end(),
-                                       [](const SlotPtr &a, const SlotPtr &b) {
-                                           return a->releaseAt < b->releaseAt;
-                                       });
-    // A copy: while the lock is let go another thread may drop the slot,
-    // and the wait reads its deadline again when it wakes.
-    const auto due = (*next)->releaseAt;
-    mWake.wait_until(lock, due);
+    if (anyDue)
+        mWake.wait_until(lock, due);
+    else
+        mWake.wait(lock);
 }
