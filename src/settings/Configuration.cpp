@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QDebug>
+#include <QDateTime>
 #include <QDir>
 #include <QEvent>
 #include <QFile>
@@ -49,14 +50,19 @@ bool canWriteSettingsInto(const QString &folder)
 // A lock is held only for the moment of a write; one that stays is what a
 // start killed while writing left behind, and it would make every write of
 // this run wait for it. QLockFile itself sees through locks of processes
-// that are gone, but not through empty ones or a number now reused.
+// that are gone, but not through empty ones or a number now reused. A lock
+// younger than any write can take belongs to a running window: kept.
 void releaseStaleLock(const QString &filePath)
 {
+    constexpr int oldestWriteSeconds = 10;
     const QString lockPath = filePath + QStringLiteral(".lock");
     if (!QFile::exists(lockPath))
         return;
     QLockFile lock(lockPath);
-    if (!lock.tryLock(250) && lock.error() == QLockFile::LockFailedError)
+    if (lock.tryLock(250) || lock.error() != QLockFile::LockFailedError)
+        return;
+    const QDateTime written = QFileInfo(lockPath).lastModified();
+    if (written.secsTo(QDateTime::currentDateTime()) > oldestWriteSeconds)
         QFile::remove(lockPath);
 }
 
@@ -106,9 +112,13 @@ Configuration::Configuration(const QString &filePath, const QString &fallbackFol
     mSettings = openSettings(filePath);
     if (!mSettings && !fallbackFolder.isEmpty())
         mSettings = openSettings(fallbackFolder + QLatin1Char('/') + fileBaseName);
-    // Nothing usable anywhere: the defaults, kept for this run only.
-    if (!mSettings)
+    // Nothing usable anywhere: the defaults, kept for this run only, and
+    // the user is told so.
+    if (!mSettings) {
         mSettings = new QSettings(QString(), QSettings::IniFormat, this);
+        mWriteFailureTold = true;
+        addNotice(NoticeKind::NotSaved, filePath);
+    }
     mSettings->installEventFilter(this);
 }
 

@@ -246,23 +246,33 @@ private slots:
     }
 
     // A lock that stays behind (a start killed while writing) is cleared at
-    // start instead of making the first write wait for it.
+    // start instead of making the first write wait for it; one just taken
+    // is a running window's write and stays.
     void staleLockIsCleared_data()
     {
         QTest::addColumn<QByteArray>("lock");
-        QTest::newRow("empty") << QByteArray();
-        // A running program with the same name now has that process number.
-        QTest::newRow("number reused") << QStringLiteral("%1\n%2\n%3\n").arg(QCoreApplication::applicationPid())
+        QTest::addColumn<int>("ageSeconds");
+        const QByteArray live = QStringLiteral("%1\n%2\n%3\n").arg(QCoreApplication::applicationPid())
             .arg(QCoreApplication::applicationName(), QSysInfo::machineHostName()).toUtf8();
+        QTest::newRow("empty") << QByteArray() << 60;
+        // A running program with the same name now has that process number.
+        QTest::newRow("number reused") << live << 60;
+        QTest::newRow("write in progress") << live << 0;
     }
     void staleLockIsCleared()
     {
         QFETCH(QByteArray, lock);
+        QFETCH(int, ageSeconds);
         QFile lockFile(filePath() + QStringLiteral(".lock"));
         QVERIFY(lockFile.open(QIODevice::WriteOnly) && lockFile.write(lock) == lock.size());
         lockFile.close();
+        const QDateTime written = QDateTime::currentDateTime().addSecs(-ageSeconds);
+        QVERIFY(lockFile.open(QIODevice::ReadWrite) && lockFile.setFileTime(written, QFileDevice::FileModificationTime));
+        lockFile.close();
         Configuration configuration(filePath());
-        QVERIFY(!lockFile.exists());
+        QCOMPARE(lockFile.exists(), ageSeconds == 0);
+        if (lockFile.exists())
+            return;
         configuration.setSpeedUnit(1);
         QCOMPARE(fileContents(), Values({{"speedUnit", 1}}));
     }
