@@ -1,6 +1,7 @@
 #include "PlayerWidget.h"
 
 #include "CaptureThread.h"
+#include "VideoFile.h"
 
 #include <QDebug>
 #include <QKeyEvent>
@@ -89,7 +90,9 @@ void PlayerWidget::screenshot(qint64 position)
     }
     mCaptureThread->setFolders(mScreenshotFolder, mFallbackFolder);
     const QUrl url = mPlayer.currentMedia().request().url();
-    mCaptureThread->addTask(url.path(QUrl::FullyDecoded), position);
+    // The URL carries names that are no UTF-8 byte for byte; its decoded
+    // path would not.
+    mCaptureThread->addTask(VideoFile::localPath(url), position);
     // A running worker takes the task from its queue; one that has already
     // found its queue empty is started again when its finished() arrives.
     if (newWorker)
