@@ -92,8 +92,9 @@ QVariant PlaylistModel::data(const QModelIndex &index, int role) const
     // The column cuts long names short; the tool tip has them whole, and
     // what is wrong with the file if anything is.
     if (role == Qt::ToolTipRole && index.column() == FileNameColumn) {
+        const QString name = FileNameCodec::readable(row.fileName);
         const QString note = noteText(row);
-        return note.isEmpty() ? row.fileName : row.fileName + QLatin1Char('\n') + note;
+        return note.isEmpty() ? name : name + QLatin1Char('\n') + note;
     }
     if (row.failure == PlaylistRow::NoFailure && !row.truncated)
         return {};
@@ -271,7 +272,6 @@ void PlaylistModel::onVideoInfoChanged(int mId, VideoInfo info)
     }
     row.truncated = info.truncated;
     row.telemetryRecovered = info.recovered;
-    row.readableSeconds = int(qMin<quint32>(info.readableRecords, std::numeric_limits<int>::max()));
     noteChangedRow(mId);
 }
 
@@ -286,14 +286,14 @@ QString PlaylistModel::truncationText(const PlaylistRow &row)
 {
     // Text or junk named like a video reads as cut short too; there is
     // nothing to tell about it but that it is no video.
-    if (!row.truncated || (row.readableSeconds == 0 && row.resolution.isEmpty()))
+    if (!row.truncated || (row.telemetrySeconds <= 0 && row.resolution.isEmpty()))
         return {};
     // Without a duration, or with records found by a scan, there is no
     // whole to count against.
     if (row.telemetryRecovered || row.duration <= 0)
-        return tr("The file is cut short: %1 seconds of telemetry could be recovered").arg(row.readableSeconds);
+        return tr("The file is cut short: %1 seconds of telemetry could be recovered").arg(row.telemetrySeconds);
     return tr("The file is cut short: %1 of %2 seconds of telemetry can be read")
-        .arg(qMin(row.readableSeconds, row.duration)).arg(row.duration);
+        .arg(qMin(row.telemetrySeconds, row.duration)).arg(row.duration);
 }
 
 QString PlaylistModel::failureText(const PlaylistRow &row)

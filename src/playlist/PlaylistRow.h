@@ -27,7 +27,6 @@ struct PlaylistRow
     // seconds of its telemetry can be read, some perhaps found by a scan.
     bool truncated = false;
     bool telemetryRecovered = false;
-    int readableSeconds = 0;
     int telemetrySeconds = -1; // seconds with a telemetry record; -1 until the VideoInfo arrives
     VideoParser parser;      // the row's own parse worker, lives and dies with it
     QUrl url;                // as added, unchanged

@@ -82,10 +82,10 @@ private slots:
         QTest::newRow("play failed before the walk ended") << "clip" << "Could not decode." << true << "" << "Cannot play"
                                                            << "This file cannot be played: Could not decode.";
         QTest::newRow("cut short, plays") << "cut" << QString() << false << "00:01:00" << "1920 x 1080"
-                                          << "The file is cut short: 3 of 60 seconds of telemetry can be read";
+                                          << "The file is cut short: 2 of 60 seconds of telemetry can be read";
         QTest::newRow("cut short, index lost") << "lost" << QString() << false << "" << "Cannot play"
                                                << "No video found in this file: it is damaged, cut short or not a video\n"
-                                                  "The file is cut short: 5 seconds of telemetry could be recovered";
+                                                  "The file is cut short: 4 seconds of telemetry could be recovered";
     }
     void failedRows()
     {
