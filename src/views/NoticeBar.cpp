@@ -1,5 +1,7 @@
 #include "NoticeBar.h"
 
+#include "FileNameCodec.h"
+
 #include <QEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -58,10 +60,12 @@ QStringList NoticeBar::texts() const
     return shown;
 }
 
-void NoticeBar::showNotice(const QString &text, NoticeBar::Kind kind)
+void NoticeBar::showNotice(const QString &message, NoticeBar::Kind kind)
 {
-    if (text.isEmpty())
+    if (message.isEmpty())
         return;
+    // Notices name files; a name's bytes that are no UTF-8 show as such.
+    const QString text = FileNameCodec::readable(message);
     QLabel *notice = findNotice(text);
     if (!notice) {
         while (mNotices.size() >= maxNotices)

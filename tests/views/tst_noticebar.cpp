@@ -43,6 +43,9 @@ private slots:
         QTest::newRow("a repeat shows once") << QStringList{"a", "b", "a"} << QStringList{"a", "b"};
         QTest::newRow("the oldest makes room") << QStringList{"a", "b", "c", "d"} << QStringList{"b", "c", "d"};
         QTest::newRow("empty texts are no notices") << QStringList{""} << QStringList();
+        // A name's byte 0xE9 that is no UTF-8, as the file-name codec keeps it.
+        QTest::newRow("raw byte in a name") << QStringList{QStringLiteral("Not found: caf") + QChar(0xDCE9)}
+                                            << QStringList{QStringLiteral("Not found: caf") + QChar(0xFFFD)};
     }
     void stacking()
     {
