@@ -8,6 +8,7 @@
 #include <QRegularExpression>
 #include <QtEndian>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -45,19 +46,34 @@ QString InstanceChannel::nameFor(const QString &runtimeDir, const QString &displ
 
 QString InstanceChannel::defaultName()
 {
-    // The runtime folder is the user's own; without one, the temporary
-    // folder is shared, so the user's number goes into the name.
+    // The runtime folder is the user's own; without one, a folder of the
+    // user's own in the shared temporary folder, so that no other user can
+    // take the name first and swallow the files handed over.
     QString runtimeDir = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    QString display = qEnvironmentVariable("WAYLAND_DISPLAY", qEnvironmentVariable("DISPLAY"));
-    if (runtimeDir.isEmpty() || !QFileInfo(runtimeDir).isDir()) {
-        runtimeDir = QDir::tempPath();
-        display = QStringLiteral("%1-%2").arg(::getuid()).arg(display);
-    }
-    return nameFor(runtimeDir, display);
+    const QString display = qEnvironmentVariable("WAYLAND_DISPLAY", qEnvironmentVariable("DISPLAY"));
+    if (runtimeDir.isEmpty() || !QFileInfo(runtimeDir).isDir())
+        runtimeDir = privateTempFolder();
+    return runtimeDir.isEmpty() ? QString() : nameFor(runtimeDir, display);
+}
+
+// Empty when the folder cannot be made, or is not a folder only this user
+// can enter (made by someone else first): then no window is shared.
+QString InstanceChannel::privateTempFolder()
+{
+    const QString path = QDir::temp().filePath(QStringLiteral("vantrel-%1").arg(::getuid()));
+    const QByteArray name = QFile::encodeName(path);
+    ::mkdir(name.constData(), 0700);
+    struct stat info;
+    if (::lstat(name.constData(), &info) != 0 || !S_ISDIR(info.st_mode) || info.st_uid != ::getuid()
+        || (info.st_mode & 077) != 0)
+        return {};
+    return path;
 }
 
 bool InstanceChannel::handOver(const QString &workingDir, const QStringList &arguments, int timeoutMs)
 {
+    if (mName.isEmpty())
+        return false;
     QLocalSocket socket;
     socket.connectToServer(mName);
     if (!socket.waitForConnected(timeoutMs))
@@ -72,6 +88,8 @@ bool InstanceChannel::handOver(const QString &workingDir, const QStringList &arg
 
 bool InstanceChannel::listen()
 {
+    if (mName.isEmpty())
+        return false;
     if (!mServer) {
         // Qt's access options would put the socket in place by renaming,
         // over one that a running instance listens on; the runtime folder

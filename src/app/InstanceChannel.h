@@ -19,8 +19,12 @@ public:
 
     // The socket for the user's runtime folder and the display.
     static QString nameFor(const QString &runtimeDir, const QString &display);
-    // The name for this process's user and display.
+    // The name for this process's user and display; empty when there is no
+    // folder only this user can enter.
     static QString defaultName();
+    // The user's own folder in the temporary folder, used without a runtime
+    // folder; empty when it is missing, not private, or not the user's.
+    static QString privateTempFolder();
 
     // Hands the arguments to the instance that listens; true once it has
     // taken them. An instance still starting answers once its window is

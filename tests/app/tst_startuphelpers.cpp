@@ -334,6 +334,28 @@ private slots:
         for (const char *display : {":0", "wayland-0", "../../x/:0.0", ""})
             QCOMPARE(QFileInfo(InstanceChannel::nameFor(runtime, display)).path(), runtime);
     }
+
+    // Without a runtime folder the socket goes into a folder only this user
+    // can enter; one that others can enter (made by another user first) is
+    // never used, so nobody can take the files handed over.
+    void privateFolderWithoutRuntime()
+    {
+        const QByteArray oldTemp = qgetenv("TMPDIR"), oldRuntime = qgetenv("XDG_RUNTIME_DIR");
+        qputenv("TMPDIR", QFile::encodeName(mFiles.path()));
+        qunsetenv("XDG_RUNTIME_DIR");
+        const QString folder = mFiles.filePath(QStringLiteral("vantrel-%1").arg(::getuid()));
+        const QString name = InstanceChannel::defaultName();
+        const QFile::Permissions made = QFileInfo(folder).permissions();
+        QVERIFY(QDir().rmdir(folder) && QDir().mkdir(folder));
+        QFile::setPermissions(folder, made | QFile::ReadOther | QFile::ExeOther);
+        const QString shared = InstanceChannel::defaultName();
+        qputenv("TMPDIR", oldTemp);
+        qputenv("XDG_RUNTIME_DIR", oldRuntime);
+        QCOMPARE(QFileInfo(name).path(), folder);
+        QVERIFY(!(made & (QFile::ReadOther | QFile::ExeOther | QFile::ReadGroup)));
+        QCOMPARE(shared, QString());
+        QVERIFY(!InstanceChannel(shared).listen());
+    }
 };
 
 QTEST_GUILESS_MAIN(TestStartUpHelpers)
