@@ -22,18 +22,15 @@ BatchOpener::BatchOpener(PlaylistModel *model, QObject *parent)
     connect(&mTurns, &QTimer::timeout, this, &BatchOpener::continueOpening);
 }
 
-void BatchOpener::open(const QList<QUrl> &requested)
+void BatchOpener::open(const QList<QUrl> &urls)
 {
-    const QList<QUrl> urls = openableFiles(requested);
     if (urls.isEmpty())
         return;
     // Earlier files keep their place ahead of this batch.
     while (!mPendingFiles.isEmpty())
         addPendingFiles();
-    // A file already listed keeps its row, so the batch's rows need not be
-    // the last ones: the first file's own row is the one to play.
-    mPendingPlayRow = mModel->addFile(urls.first());
-    mPendingFiles = urls.mid(1);
+    mPendingPlayRow = -1;
+    mPendingFiles = urls;
     mArranged = false;
     addPendingFiles();
     mTurns.start();
@@ -41,26 +38,24 @@ void BatchOpener::open(const QList<QUrl> &requested)
 
 // A named pipe would block the worker's open and the media framework's, and
 // a row the user cannot play helps no one: such files are refused here, with
-// their reason, whichever way they came. Each URL is rebuilt from the file's
+// their reason, whichever way they came. The URL is rebuilt from the file's
 // own bytes, so that a name that is not UTF-8 still reaches the file.
-QList<QUrl> BatchOpener::openableFiles(const QList<QUrl> &urls)
+int BatchOpener::addIfOpenable(const QUrl &url)
 {
-    QList<QUrl> openable;
-    for (const QUrl &url : urls) {
-        const QString path = VideoFile::localPath(url);
-        const QString reason = VideoFile::checkOpenable(path);
-        if (reason.isEmpty())
-            openable << VideoFile::fileUrl(path);
-        else
-            emit fileRefused(path.isEmpty() ? url.toDisplayString() : path, reason);
-    }
-    return openable;
+    const QString path = VideoFile::localPath(url);
+    const QString reason = VideoFile::checkOpenable(path);
+    if (reason.isEmpty())
+        return mModel->addFile(VideoFile::fileUrl(path));
+    emit fileRefused(path.isEmpty() ? url.toDisplayString() : path, reason);
+    return -1;
 }
 
 void BatchOpener::continueOpening()
 {
     if (!mPendingFiles.isEmpty()) {
         addPendingFiles();
+    } else if (mPendingPlayRow < 0) {
+        mTurns.stop();  // every file of the batch was refused
     } else if (!mArranged) {
         mArranged = true;
         emit arrangeFor(mPendingPlayRow);
@@ -74,8 +69,14 @@ void BatchOpener::addPendingFiles()
 {
     QElapsedTimer turn;
     turn.start();
-    while (!mPendingFiles.isEmpty() && turn.elapsed() < addingTurnMs)
-        mModel->addFile(mPendingFiles.takeFirst());
+    // Checking a file may wait for its disk: that counts into the turn too.
+    while (!mPendingFiles.isEmpty() && turn.elapsed() < addingTurnMs) {
+        const int row = addIfOpenable(mPendingFiles.takeFirst());
+        // A file already listed keeps its row, so the batch's rows need not
+        // be the last ones: the first listed file's own row is the one to play.
+        if (mPendingPlayRow < 0)
+            mPendingPlayRow = row;
+    }
     if (mPendingFiles.isEmpty())
         qDebug() << "all file count:" << mModel->rowCount();
 }

@@ -34,7 +34,7 @@ signals:
     void playRow(int row);
 
 private:
-    QList<QUrl> openableFiles(const QList<QUrl> &urls);
+    int addIfOpenable(const QUrl &url);
     void continueOpening();
     void addPendingFiles();
 

@@ -205,7 +205,7 @@ void MainWindows::connectComponents()
     connect(playArea, &PlayAreaManager::volumeChanged, panel, &ControlPanel::setVolume);
     connect(playArea, &PlayAreaManager::mutedChanged, panel, &ControlPanel::setMuted);
     connect(playArea, &PlayAreaManager::keyPressSignals, this, &MainWindows::onKeyPressEvent);
-    connect(playArea, &PlayAreaManager::dropFile, this, &MainWindows::onDropFile);
+    connect(playArea, &PlayAreaManager::filesDropped, mOpener, &BatchOpener::open);
     // The views get the settings' values from here, never from the store.
     Configuration *configuration = Configuration::instance();
     connect(configuration, &Configuration::updateLanguage, panel, &ControlPanel::retranslate);
@@ -355,10 +355,6 @@ void MainWindows::reportMissingFiles(const QStringList &paths)
         mNotices->showNotice(tr("Not found: %1").arg(paths.join(QStringLiteral(", "))), NoticeBar::Problem);
 }
 
-void MainWindows::onDropFile(QString filePath)
-{
-    mOpener->open({QUrl(filePath, QUrl::TolerantMode)});
-}
 
 PlaybackController *MainWindows::playback() const
 {

@@ -56,7 +56,6 @@ protected:
 private slots:
     void onUpdateLanguage();
     void openFile();
-    void onDropFile(QString filePath);
     void onRowStarted(int rowId);
     void onStopped();
     void on_pBtn_Step_clicked();

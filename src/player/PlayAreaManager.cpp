@@ -250,12 +250,12 @@ bool PlayAreaManager::passesDropTest(const QUrl &url)
     return !QFileInfo(path).isDir() && VideoFile::isVideoFileName(path);
 }
 
-QStringList PlayAreaManager::acceptedFiles(const QMimeData *data)
+QList<QUrl> PlayAreaManager::acceptedFiles(const QMimeData *data)
 {
-    QStringList files;
+    QList<QUrl> files;
     for (const QUrl &url : data->urls()) {
         if (passesDropTest(url))
-            files << url.toString();
+            files << url;
     }
     return files;
 }
@@ -268,6 +268,8 @@ void PlayAreaManager::dragEnterEvent(QDragEnterEvent *event)
 
 void PlayAreaManager::dropEvent(QDropEvent *event)
 {
-    for (const QString &file : acceptedFiles(event->mimeData()))
-        emit dropFile(file);
+    // One batch: the first file plays, as with the open dialog.
+    const QList<QUrl> files = acceptedFiles(event->mimeData());
+    if (!files.isEmpty())
+        emit filesDropped(files);
 }

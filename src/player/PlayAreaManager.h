@@ -54,7 +54,7 @@ signals:
     void positionChanged(qint64 second, int rowId);
     // Valid only during the emission.
     void keyPressSignals(QKeyEvent *event);
-    void dropFile(QString filePath);
+    void filesDropped(const QList<QUrl> &files);
     // Each still of either player: saved, not saved, or saved elsewhere.
     void stillSaved(const QString &filePath);
     void stillFailed(const QString &folder, const QString &reason);
@@ -89,7 +89,7 @@ private:
     void removeSecondPlayer();
     QList<PlayerWidget *> players() const;
     static void resumeAt(QMediaPlayer *player, int seconds);
-    static QStringList acceptedFiles(const QMimeData *data);
+    static QList<QUrl> acceptedFiles(const QMimeData *data);
 
     QHBoxLayout *mPlayerLayout = nullptr;
     PlayerWidget *mMainPlayer = nullptr;
