@@ -1,6 +1,7 @@
 #include "ParserExercise.h"
 
 #include "ParserObject.h"
+#include "TrackDecoder.h"
 
 #include <QtGlobal>
 
@@ -13,6 +14,8 @@
 namespace {
 
 constexpr int pickedSeconds = 4;
+// No two records lie closer than the packed ones of a gps0 box.
+constexpr std::size_t gpsRecordStrideMin = 311;
 
 void discardMessage(QtMsgType, const QMessageLogContext &, const QString &) {}
 
@@ -72,6 +75,12 @@ void exerciseParser(ParserObject &parser, const std::uint8_t *data, std::size_t 
         require(std::isfinite(sample.bearing) && std::isfinite(sample.latitude)
                 && std::isfinite(sample.longitude));
     }
+    // The whole-file pass: no more points than records the input could hold,
+    // in second order.
+    const TelemetryTrack track = decodeTrack(parser);
+    require(static_cast<std::size_t>(track.size()) <= size / gpsRecordStrideMin);
+    for (int i = 1; i < track.size(); ++i)
+        require(track[i].second > track[i - 1].second && track[i].course < 360.0);
 }
 
 // libFuzzer calls this once before the first input.

@@ -11,7 +11,7 @@ QJsonValue geometry(const QVector<TrackPoint> &points)
 {
     QJsonArray coordinates;
     for (const TrackPoint &point : points)
-        coordinates.append(QJsonArray{point.longitude(), point.latitude()});
+        coordinates.append(QJsonArray{point.longitude, point.latitude});
     if (points.isEmpty())
         return QJsonValue::Null;
     if (points.size() == 1)
@@ -28,7 +28,7 @@ QJsonObject properties(const QString &path, const QVector<TrackPoint> &points)
         times.append(point.time().isValid() ? QJsonValue(point.time().toString(Qt::ISODate))
                                             : QJsonValue::Null);
         speeds.append(point.speedMetresPerSecond());
-        courses.append(point.course());
+        courses.append(point.course);
     }
     return {{"name", QFileInfo(path).fileName()},
             {"file", path},
@@ -54,8 +54,8 @@ void GeoJsonWriter::beginFile(const QString &path)
 
 void GeoJsonWriter::writeSample(const GpsData &data)
 {
-    const TrackPoint point(data);
-    if (point.hasPosition())
+    const TrackPoint point = TrackPoint::fromSample(data);
+    if (point.hasFix)
         mPoints.append(point);
 }
 

@@ -38,12 +38,12 @@ void GpxWriter::beginFile(const QString &path)
 
 void GpxWriter::writeSample(const GpsData &data)
 {
-    const TrackPoint point(data);
-    if (!point.hasPosition())
+    const TrackPoint point = TrackPoint::fromSample(data);
+    if (!point.hasFix)
         return;
     mXml.writeStartElement(gpxNamespace, QStringLiteral("trkpt"));
-    mXml.writeAttribute(QStringLiteral("lat"), SampleFields::decimalText(point.latitude()));
-    mXml.writeAttribute(QStringLiteral("lon"), SampleFields::decimalText(point.longitude()));
+    mXml.writeAttribute(QStringLiteral("lat"), SampleFields::decimalText(point.latitude));
+    mXml.writeAttribute(QStringLiteral("lon"), SampleFields::decimalText(point.longitude));
     if (point.time().isValid())
         mXml.writeTextElement(gpxNamespace, QStringLiteral("time"),
                               point.time().toString(Qt::ISODate));
@@ -52,7 +52,7 @@ void GpxWriter::writeSample(const GpsData &data)
     mXml.writeTextElement(extensionNamespace, QStringLiteral("speed"),
                           SampleFields::decimalText(point.speedMetresPerSecond()));
     mXml.writeTextElement(extensionNamespace, QStringLiteral("course"),
-                          SampleFields::decimalText(point.course()));
+                          SampleFields::decimalText(point.course));
     mXml.writeEndElement(); // TrackPointExtension
     mXml.writeEndElement(); // extensions
     mXml.writeEndElement(); // trkpt

@@ -13,8 +13,8 @@ const QString schemaId = QStringLiteral("telemetry");
 QString coordinateText(const TrackPoint &point)
 {
     // Longitude, latitude, altitude: the camera stores no altitude.
-    return SampleFields::decimalText(point.longitude()) + QLatin1Char(' ')
-           + SampleFields::decimalText(point.latitude()) + QLatin1String(" 0");
+    return SampleFields::decimalText(point.longitude) + QLatin1Char(' ')
+           + SampleFields::decimalText(point.latitude) + QLatin1String(" 0");
 }
 
 } // namespace
@@ -59,8 +59,8 @@ void KmlWriter::beginFile(const QString &path)
 
 void KmlWriter::writeSample(const GpsData &data)
 {
-    const TrackPoint point(data);
-    if (point.hasPosition())
+    const TrackPoint point = TrackPoint::fromSample(data);
+    if (point.hasFix)
         mPoints.append(point);
 }
 
@@ -79,8 +79,9 @@ void KmlWriter::endFile()
     mXml.writeStartElement(kmlNamespace, QStringLiteral("ExtendedData"));
     mXml.writeStartElement(kmlNamespace, QStringLiteral("SchemaData"));
     mXml.writeAttribute(QStringLiteral("schemaUrl"), QLatin1Char('#') + schemaId);
-    writeValueArray(QStringLiteral("speed"), &TrackPoint::speedMetresPerSecond);
-    writeValueArray(QStringLiteral("course"), &TrackPoint::course);
+    writeValueArray(QStringLiteral("speed"),
+                    [](const TrackPoint &point) { return point.speedMetresPerSecond(); });
+    writeValueArray(QStringLiteral("course"), [](const TrackPoint &point) { return point.course; });
     mXml.writeEndElement(); // SchemaData
     mXml.writeEndElement(); // ExtendedData
     mXml.writeEndElement(); // gx:Track
@@ -88,13 +89,13 @@ void KmlWriter::endFile()
     mPoints.clear();
 }
 
-void KmlWriter::writeValueArray(const QString &name, double (TrackPoint::*value)() const)
+void KmlWriter::writeValueArray(const QString &name, double (*value)(const TrackPoint &))
 {
     mXml.writeStartElement(extensionNamespace, QStringLiteral("SimpleArrayData"));
     mXml.writeAttribute(QStringLiteral("name"), name);
     for (const TrackPoint &point : qAsConst(mPoints))
         mXml.writeTextElement(extensionNamespace, QStringLiteral("value"),
-                              SampleFields::decimalText((point.*value)()));
+                              SampleFields::decimalText(value(point)));
     mXml.writeEndElement();
 }
 

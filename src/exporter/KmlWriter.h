@@ -23,7 +23,7 @@ public:
 
 private:
     void writeSchema();
-    void writeValueArray(const QString &name, double (TrackPoint::*value)() const);
+    void writeValueArray(const QString &name, double (*value)(const TrackPoint &));
 
     QXmlStreamWriter mXml;
     QString mName;

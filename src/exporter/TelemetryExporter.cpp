@@ -8,6 +8,7 @@
 #include "KmlWriter.h"
 #include "ParserFactory.h"
 #include "RecordingFiles.h"
+#include "TrackDecoder.h"
 #include "VideoFile.h"
 
 #include <QFileInfo>
@@ -124,15 +125,15 @@ void TelemetryExporter::writeSamples(const QString &path, ParserObject &parser,
 {
     // The last stored record is never served: n records give n - 1 seconds.
     const quint32 claimed = parser.records() > 0 ? parser.records() - 1 : 0;
-    const quint32 served = qMin(claimed, secondLimit);
-    if (served < claimed)
+    const quint32 served = parser.secondsToDecode();
+    if (claimed > secondLimit)
         reportError(QStringLiteral("%1: claims %2 seconds of records; writing the first %3")
                         .arg(path).arg(claimed).arg(served));
     writer.beginFile(FileNameCodec::readable(path));
-    const qint64 last = qMin<qint64>(served, static_cast<qint64>(mOptions.to) + 1);
+    TrackDecoder decoder(parser, static_cast<int>(qMin<qint64>(served, qint64(mOptions.to) + 1)));
     GpsData data;
-    for (int second = 0; second < last; ++second) {
-        if (parser.getGpsData(second, data) && mOptions.includes(second))
+    while (decoder.nextSample(data)) {
+        if (mOptions.includes(data.second))
             writer.writeSample(data);
     }
     writer.endFile();

@@ -2,13 +2,13 @@
 
 #include "CheckedOutput.h"
 #include "ExportOptions.h"
+#include "ParserObject.h"
 #include "VideoInfo.h"
 
 #include <QIODevice>
 
 #include <memory>
 
-class ParserObject;
 class TrackWriter;
 
 // Runs one parser per file over every second it serves, in ascending order
@@ -18,8 +18,9 @@ class TelemetryExporter
 {
 public:
     // A header may claim up to 2^32 records; a day of driving has 86,400.
-    // Past about three days the count cannot be true, so the export stops.
-    static constexpr quint32 secondLimit = 1u << 18;
+    // Past about three days the count cannot be true, so the export stops
+    // there (and earlier when the file is too small to hold them).
+    static constexpr quint32 secondLimit = ParserObject::recordCheckLimit;
 
     TelemetryExporter(const ExportOptions &options, QIODevice &output, QIODevice &errors);
 

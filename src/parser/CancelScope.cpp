@@ -7,7 +7,7 @@ thread_local const std::atomic<bool> *currentFlag = nullptr;
 } // namespace
 
 CancelScope::CancelScope(const std::atomic<bool> &flag)
-    : mOuter(currentFlag)
+    : mFlag(flag), mOuter(currentFlag)
 {
     currentFlag = &flag;
 }

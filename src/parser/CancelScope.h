@@ -17,7 +17,10 @@ public:
 
     // True once the flag of this thread's innermost scope is set.
     static bool requested();
+    // True once this scope's own flag is set.
+    bool isSet() const { return mFlag.load(std::memory_order_relaxed); }
 
 private:
+    const std::atomic<bool> &mFlag;
     const std::atomic<bool> *mOuter;
 };

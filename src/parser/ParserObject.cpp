@@ -125,6 +125,11 @@ VideoInfo ParserObject::videoInfo() const
 
 bool ParserObject::getGpsData(int second, GpsData &data)
 {
+    return getGpsData(second, data, mCourse);
+}
+
+bool ParserObject::getGpsData(int second, GpsData &data, CourseState &course)
+{
     std::memset(&data, 0, sizeof data);
     if (second < 0)
         return false;
@@ -148,7 +153,15 @@ bool ParserObject::getGpsData(int second, GpsData &data)
     // Bytes the file did not hold stay zero rather than the mask's value.
     std::memset(record.data() + delivered, 0, gpsRecordSize - delivered);
     data.second = second;
-    return decodeRecord(static_cast<int>(entry), record, data);
+    return decodeRecord(static_cast<int>(entry), record, data, course);
+}
+
+quint32 ParserObject::secondsToDecode() const
+{
+    // Entry 0 is never shown; no two records lie closer than packed ones.
+    const quint64 claimed = recordCount > 0 ? recordCount - 1 : 0;
+    const quint64 held = static_cast<quint64>(mFileSize / gps0RecordStride);
+    return static_cast<quint32>(qMin(qMin(claimed, held), quint64(recordCheckLimit)));
 }
 
 qint64 ParserObject::recordPosition(quint32 entry)
@@ -341,7 +354,8 @@ qint64 ParserObject::audioChunkRecordPosition(quint32 entry)
     return -1;
 }
 
-bool ParserObject::decodeRecord(int entry, const GpsRecord &record, GpsData &data)
+bool ParserObject::decodeRecord(int entry, const GpsRecord &record, GpsData &data,
+                                CourseState &course)
 {
     copyText(data.dateTime, record, RecordField::dateTime, 14);
     data.char22 = record[RecordField::char22];
@@ -358,31 +372,32 @@ bool ParserObject::decodeRecord(int entry, const GpsRecord &record, GpsData &dat
     data.gY = gSensorAxis(record, 1);
     data.gZ = gSensorAxis(record, 2);
 
-    updateCourse(entry, data);
+    updateCourse(entry, data, course);
     return true;
 }
 
 // The record holds no course: it is worked out from the previous sample's
 // position, and kept while the vehicle stands still or a request goes back.
-void ParserObject::updateCourse(int entry, GpsData &data)
+void ParserObject::updateCourse(int entry, GpsData &data, CourseState &course)
 {
     const double latitude = signedLatitude(data);
     const double longitude = signedLongitude(data);
 
-    const bool moved = std::fabs(shortLongitudeDelta(lastLongitude, longitude)) > minimumMove
-                       || std::fabs(lastLatitude - latitude) > minimumMove;
-    if (hasPreviousFix && entry > lastIndex && moved) {
-        const double course = rhumbBearing(lastLongitude, lastLatitude, longitude, latitude);
+    const bool moved = std::fabs(shortLongitudeDelta(course.lastLongitude, longitude)) > minimumMove
+                       || std::fabs(course.lastLatitude - latitude) > minimumMove;
+    if (course.hasPreviousFix && entry > course.lastIndex && moved) {
+        const double bearing =
+            rhumbBearing(course.lastLongitude, course.lastLatitude, longitude, latitude);
         // Digits that claim a latitude beyond the pole give no course.
-        if (std::isfinite(course))
-            lastBearing = course;
+        if (std::isfinite(bearing))
+            course.lastBearing = bearing;
     }
-    data.bearing = lastBearing;
+    data.bearing = course.lastBearing;
 
-    lastLatitude = latitude;
-    lastLongitude = longitude;
-    lastIndex = entry;
-    hasPreviousFix = true;
+    course.lastLatitude = latitude;
+    course.lastLongitude = longitude;
+    course.lastIndex = entry;
+    course.hasPreviousFix = true;
 }
 
 quint16 ParserObject::readBigEndian16()

@@ -27,13 +27,32 @@ public:
     ParserObject(const QString &path, QObject *parent = nullptr);
     ~ParserObject() override;
 
+    // The course of a sample is taken from the sample decoded before it.
+    // Playback keeps one such state; a pass over the whole file keeps its
+    // own, so neither disturbs the other's courses.
+    struct CourseState
+    {
+        qint32 lastIndex = 0;
+        double lastLongitude = 0.0;
+        double lastLatitude = 0.0;
+        double lastBearing = 0.0;
+        // The first decoded sample has no previous fix to take a course from.
+        bool hasPreviousFix = false;
+    };
+
     // Fills data with the sample of playback second `second`; returns false
     // (and an all-zero data) when the file holds no record for it.
     bool getGpsData(int second, GpsData &data);
+    // The same with the course taken from and kept in `course`.
+    bool getGpsData(int second, GpsData &data, CourseState &course);
 
     VideoInfo videoInfo() const;
     GpsKind layout() const { return gpsKind; }
     quint32 records() const { return recordCount; }
+    // Seconds a pass over the whole file asks for: those its index claims,
+    // but never more than records of the file's size could hold (an index
+    // that lies), nor more than recordCheckLimit.
+    quint32 secondsToDecode() const;
     qint64 recordTableOffset() const { return tableOffset; }
     quint32 freeGpsProbeOffset() const { return probeOffset; }
     bool isOpen() const { return file.isOpen(); }
@@ -73,7 +92,7 @@ protected:
     // records is missing or cut, looks for the records themselves.
     void finishWalk();
 
-    bool decodeRecord(int entry, const GpsRecord &record, GpsData &data);
+    bool decodeRecord(int entry, const GpsRecord &record, GpsData &data, CourseState &course);
 
     QFile file;
     GpsKind gpsKind = GpsKind::NoGps;
@@ -88,12 +107,7 @@ protected:
     qint64 tableEnd = 0;
     // AviAudioChunks: chunks whose record lies in the file (set by the walk).
     quint32 readableAudioChunks = 0;
-    qint32 lastIndex = 0;
-    double lastLongitude = 0.0;
-    double lastLatitude = 0.0;
-    double lastBearing = 0.0;
-    // The first decoded sample has no previous fix to take a course from.
-    bool hasPreviousFix = false;
+    CourseState mCourse;
 
 private:
     qint64 recordPosition(quint32 entry);
@@ -103,7 +117,7 @@ private:
     quint32 packedRecordsInFile(qint64 stride) const;
     bool indexMayBeLost() const;
     void scanForRecords();
-    void updateCourse(int entry, GpsData &data);
+    static void updateCourse(int entry, GpsData &data, CourseState &course);
 
     qint64 mFileSize = 0;
     bool mTruncated = false;

@@ -1,4 +1,5 @@
 #include "ParserFactory.h"
+#include "TrackDecoder.h"
 
 #include <QDir>
 #include <QProcess>
@@ -12,12 +13,13 @@ namespace {
 const QStringList firstDrive = {"20261206_101500F.MP4", "20261206_101600F.MP4"};
 const QStringList secondDrive = {"20261206_111500F.MP4", "20261206_111600F.MP4"};
 
-// The samples of the first `seconds` seconds, up to the first one missing.
+// The samples of the first `seconds` seconds.
 QVector<GpsData> samplesOf(const QString &name, int seconds)
 {
     QVector<GpsData> samples;
     const std::unique_ptr<ParserObject> parser = createParser(QDir(DEMO_DIR).filePath(name));
-    for (GpsData data; samples.size() < seconds && parser->getGpsData(samples.size(), data);)
+    TrackDecoder decoder(*parser, seconds);
+    for (GpsData data; decoder.nextSample(data);)
         samples.append(data);
     return samples;
 }

@@ -1,5 +1,7 @@
 #include "CameraFileName.h"
 
+#include "CameraTime.h"
+
 namespace {
 
 // The name without its extension; a name without a dot is all stem.
@@ -36,6 +38,20 @@ bool areCompanions(const QString &fileName, const QString &otherFileName)
     const QString key = recordingKey(fileName);
     return !key.isEmpty() && key == recordingKey(otherFileName)
            && cameraLetter(fileName) != cameraLetter(otherFileName);
+}
+
+bool nameTime(const QString &fileName, qint64 &utcMsecs)
+{
+    QByteArray digits;
+    for (const QChar c : fileName) {
+        if (c.isDigit() && c.unicode() < 128)
+            digits += char(c.unicode());
+        else if (!digits.isEmpty() && c != QLatin1Char('_') && c != QLatin1Char('-'))
+            break;
+        if (digits.size() == 14)
+            return CameraTime::toUtcMsecs(digits.constData(), utcMsecs);
+    }
+    return false;
 }
 
 } // namespace CameraFileName

@@ -16,4 +16,9 @@ QString recordingKey(const QString &fileName);
 // Whether the two names are one recording's files of two different cameras.
 bool areCompanions(const QString &fileName, const QString &otherFileName);
 
+// When the recording began by its name: the 14 digits of yyyyMMdd and hhmmss
+// it starts with (separators '_' and '-' allowed, 20261206_101500F.MP4), read
+// like the camera's records, as UTC. False when the name holds no such time.
+bool nameTime(const QString &fileName, qint64 &utcMsecs);
+
 } // namespace CameraFileName

@@ -1,0 +1,269 @@
+#include "AviSample.h"
+#include "BoxWriter.h"
+#include "CameraFileName.h"
+#include "CameraTime.h"
+#include "CancelScope.h"
+#include "Mp4Sample.h"
+#include "ParserFactory.h"
+#include "SampleDir.h"
+#include "SampleRecord.h"
+#include "TrackDecoder.h"
+
+#include <QtTest>
+
+namespace {
+
+using Placement = Mp4Sample::Placement;
+
+// Milliseconds since the epoch of a UTC moment, worked out by hand.
+qint64 utc(int year, int month, int day, int hour, int minute, int second)
+{
+    return QDateTime(QDate(year, month, day), QTime(hour, minute, second), Qt::UTC).toMSecsSinceEpoch();
+}
+
+Mp4Sample movie()
+{
+    return Mp4Sample().movie(1000, 60000).videoTrack(1920, 1080);
+}
+
+// The drive of the layout tests: south-west of both zero lines, a record
+// without a fix (entry 3) and one whose time is no date (entry 5).
+QVector<GpsRecord> testDrive()
+{
+    QVector<SampleRecord> records;
+    for (int i = 0; i < 9; ++i) {
+        const QByteArray time = QByteArray("202612061015") + QByteArray::number(10 + i);
+        records << SampleRecord::fix(-33.9 - i * 0.0002, -70.6 - i * 0.0001, 40 + i, time, 0.01 * i, -0.02, 0.98);
+    }
+    records[3] = SampleRecord::fix(0.0, 0.0, 0, "20261206101513");
+    records[5].dateTime = "20261399999999";
+    return storedRecords(records);
+}
+
+TelemetryTrack trackOf(const QString &path)
+{
+    const auto parser = createParser(path);
+    return decodeTrack(*parser);
+}
+
+}  // namespace
+
+class tst_Track : public QObject
+{
+    Q_OBJECT
+
+private:
+    SampleDir mDir;
+
+private slots:
+    void initTestCase() { QLoggingCategory::setFilterRules("default.debug=false"); }
+
+    void cameraTime_data()
+    {
+        QTest::addColumn<QByteArray>("digits");
+        QTest::addColumn<bool>("valid");
+        QTest::addColumn<qint64>("msecs");
+        QTest::newRow("plain") << QByteArray("20261206101500") << true << utc(2026, 12, 6, 10, 15, 0);
+        QTest::newRow("leap day") << QByteArray("20240229235959") << true << utc(2024, 2, 29, 23, 59, 59);
+        QTest::newRow("epoch") << QByteArray("19700101000000") << true << qint64(0);
+        // Local daylight-saving gaps mean nothing to a UTC clock.
+        QTest::newRow("spring forward hour") << QByteArray("20260329023000") << true << utc(2026, 3, 29, 2, 30, 0);
+        QTest::newRow("no leap day") << QByteArray("20250229120000") << false << qint64(0);
+        QTest::newRow("month 13") << QByteArray("20261306101500") << false << qint64(0);
+        QTest::newRow("hour 24") << QByteArray("20261206241500") << false << qint64(0);
+        QTest::newRow("space in minutes") << QByteArray("2026120610 500") << false << qint64(0);
+        QTest::newRow("minus year") << QByteArray("-0011206101500") << false << qint64(0);
+        QTest::newRow("all zero") << QByteArray("00000000000000") << false << qint64(0);
+    }
+
+    void cameraTime()
+    {
+        QFETCH(QByteArray, digits);
+        QFETCH(bool, valid);
+        qint64 msecs = -1;
+        QCOMPARE(CameraTime::toUtcMsecs(digits.constData(), msecs), valid);
+        const QDateTime parsed = CameraTime::parse(digits.constData());
+        QCOMPARE(parsed.isValid(), valid);
+        if (valid) {
+            QTEST(msecs, "msecs");
+            QCOMPARE(parsed.toMSecsSinceEpoch(), msecs);
+            QCOMPARE(parsed.timeSpec(), Qt::UTC);
+        } else {
+            QCOMPARE(msecs, qint64(-1));
+        }
+    }
+
+    void nameTime_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("found");
+        QTest::addColumn<qint64>("msecs");
+        QTest::newRow("front camera") << "20261206_101500F.MP4" << true << utc(2026, 12, 6, 10, 15, 0);
+        QTest::newRow("prefix and dashes") << "REC-2026-1206-111213_R.mov" << true << utc(2026, 12, 6, 11, 12, 13);
+        QTest::newRow("numbered clip") << "CLIP_0042_F.MP4" << false << qint64(0);
+        QTest::newRow("no date") << "20261399_101500F.MP4" << false << qint64(0);
+        QTest::newRow("cut short by a letter") << "2026120610F1500.MP4" << false << qint64(0);
+        QTest::newRow("no digits") << "drive.avi" << false << qint64(0);
+    }
+
+    void nameTime()
+    {
+        QFETCH(QString, name);
+        qint64 msecs = 0;
+        QTEST(CameraFileName::nameTime(name, msecs), "found");
+        QTEST(msecs, "msecs");
+    }
+
+    void layouts_data()
+    {
+        QTest::addColumn<QString>("fileName");
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<int>("firstEntry");  // record of second 0
+        const QVector<GpsRecord> drive = testDrive();
+        QTest::newRow("gps0") << "clip.mp4" << movie().gps0(drive).bytes() << 1;
+        QTest::newRow("gps box") << "clip.mp4" << movie().gpsBox(drive).bytes() << 1;
+        QTest::newRow("ext track") << "clip.mp4" << movie().extTrack(drive).bytes() << 1;
+        QTest::newRow("meta track") << "clip.mp4" << movie().metaTrack(drive).bytes() << 1;
+        QTest::newRow("freeGPS") << "clip.mp4" << movie().freeGpsTrack(drive).bytes() << 1;
+        QTest::newRow("GPSL block") << "clip.avi" << AviSample().mainHeader(40000, 250, 1280, 720)
+                                       .videoChunk(100).gpslBlock(drive).bytes() << 1;
+        QTest::newRow("audio chunks") << "clip.avi" << AviSample().mainHeader(40000, 250, 1280, 720)
+                                         .audioRecords(drive).bytes() << 0;
+    }
+
+    // Every layout gives one point per second it serves, with signed
+    // position, UTC camera time, speed and G values of its record.
+    void layouts()
+    {
+        QFETCH(QString, fileName);
+        QFETCH(QByteArray, file);
+        QFETCH(int, firstEntry);
+        const TelemetryTrack track = trackOf(mDir.write(fileName, file));
+        QCOMPARE(track.size(), 8);  // the last stored record is never served
+        for (int second = 0; second < track.size(); ++second) {
+            const TrackPoint &point = track[second];
+            const int entry = second + firstEntry;
+            QCOMPARE(point.second, second);
+            QCOMPARE(point.hasFix, entry != 3);
+            if (entry != 3) {
+                QVERIFY(qAbs(point.latitude - (-33.9 - entry * 0.0002)) < 1e-6);
+                QVERIFY(qAbs(point.longitude - (-70.6 - entry * 0.0001)) < 1e-6);
+                QCOMPARE(point.speedKmh, float(40 + entry));
+                QCOMPARE(point.gX, float(0.01 * entry));
+                QCOMPARE(point.gY, -0.02f);
+                QCOMPARE(point.gZ, 0.98f);
+            }
+            QCOMPARE(point.hasTime, entry != 5);
+            if (entry != 5)
+                QCOMPARE(point.utcMsecs, utc(2026, 12, 6, 10, 15, 10 + entry));
+            QVERIFY(point.course >= 0.0 && point.course < 360.0);
+        }
+        // South-west at twice the pace southwards: a course between 180 and 270.
+        QVERIFY(track[7].course > 180.0 && track[7].course < 270.0);
+    }
+
+    // Slices decoded between playback requests give the very track of one
+    // pass: the requests keep their own course, and so does the pass.
+    void slicesBetweenRequests()
+    {
+        const QString path = mDir.write("slices.mp4", movie().gps0(straightDrive(40)).bytes());
+        const TelemetryTrack whole = trackOf(path);
+        QCOMPARE(whole.size(), 39);
+        const auto parser = createParser(path);
+        TrackDecoder decoder(*parser);
+        TelemetryTrack sliced;
+        GpsData served;
+        for (int request = 30; !decoder.atEnd(); request -= 7) {
+            QVERIFY(decoder.decodeUntil(decoder.nextSecond() + 5, sliced));
+            QVERIFY(parser->getGpsData(qAbs(request), served));
+        }
+        QCOMPARE(sliced.size(), whole.size());
+        for (int i = 0; i < whole.size(); ++i) {
+            QCOMPARE(sliced[i].second, whole[i].second);
+            QCOMPARE(sliced[i].course, whole[i].course);
+            QCOMPARE(sliced[i].latitude, whole[i].latitude);
+        }
+    }
+
+    void cancelled()
+    {
+        const QString path = mDir.write("cancel.mp4", movie().gps0(straightDrive(40)).bytes());
+        const auto parser = createParser(path);
+        std::atomic<bool> flag{true};
+        CancelScope scope(flag);
+        QVERIFY(decodeTrack(*parser, &scope).isEmpty());
+        TrackDecoder decoder(*parser);
+        TelemetryTrack track;
+        QVERIFY(!decoder.decodeUntil(10, track, &scope));
+        QVERIFY(track.isEmpty());
+    }
+
+    void truncated_data()
+    {
+        QTest::addColumn<QString>("fileName");
+        QTest::addColumn<QByteArray>("file");
+        const QVector<GpsRecord> drive = straightDrive(12);
+        QTest::newRow("gps0") << "cut.mp4" << movie().gps0(drive).bytes();
+        QTest::newRow("gps box") << "cut.mp4" << movie().gpsBox(drive).bytes();
+        QTest::newRow("meta track, moov first") << "cut.mp4" << movie().metaTrack(drive).bytes();
+        QTest::newRow("audio chunks") << "cut.avi" << AviSample().mainHeader(40000, 250, 1280, 720)
+                                         .audioRecords(drive).bytes();
+    }
+
+    // A file cut anywhere gives a part of its whole track: every point it
+    // keeps is the whole file's point of that second, or none at all.
+    void truncated()
+    {
+        QFETCH(QString, fileName);
+        QFETCH(QByteArray, file);
+        const TelemetryTrack whole = trackOf(mDir.write(fileName, file));
+        QVERIFY(!whole.isEmpty());
+        for (int length = 0; length < file.size(); length += qMax(1, file.size() / 97)) {
+            const TelemetryTrack part = trackOf(mDir.write(fileName, file.left(length)));
+            QVERIFY2(part.size() <= whole.size(), qPrintable(QString::number(length)));
+            for (const TrackPoint &point : part) {
+                const TrackPoint &full = whole.value(point.second);
+                QVERIFY2(point.second < whole.size() && point.latitude == full.latitude
+                             && point.utcMsecs == full.utcMsecs && point.gZ == full.gZ,
+                         qPrintable(QString("cut at %1, second %2").arg(length).arg(point.second)));
+            }
+        }
+    }
+
+    void lyingFiles_data()
+    {
+        QTest::addColumn<QString>("fileName");
+        QTest::addColumn<QByteArray>("file");
+        const QByteArray one = recordBytes(straightDrive(1).first());
+        // 200,000 table entries, every one pointing at the one record there is.
+        QByteArray sameEntry;
+        for (int i = 0; i < 200000; ++i)
+            sameEntry += BoxWriter::bigEndian32(40) + BoxWriter::bigEndian32(0);
+        QTest::newRow("every entry at one record") << "lie.mp4"
+            << BoxWriter::box("ftyp", "isom") + BoxWriter::box("mdat", QByteArray(18, '\0') + one)
+                   + BoxWriter::box("moov", BoxWriter::box("gps ", BoxWriter::bigEndian32(0)
+                                     + BoxWriter::bigEndian32(200000) + sameEntry));
+        QTest::newRow("gps0 claims 4 GB") << "lie.mp4"
+            << BoxWriter::box("ftyp", "isom") + BoxWriter::boxHeader(0xFFFFFFF0u, "gps0") + one + one;
+        QTest::newRow("garbage") << "lie.mp4" << QByteArray(100000, '\x6b');
+        QByteArray gpsl = AviSample().mainHeader(40000, 250, 1280, 720).gpslBlock(straightDrive(3)).bytes();
+        gpsl.replace(gpsl.lastIndexOf("GPSL") + 4, 4, BoxWriter::bigEndian32(~0u));
+        QTest::newRow("GPSL claims 2^32 records") << "lie.avi" << gpsl;
+    }
+
+    // However many records a file claims, the pass asks for no more seconds
+    // than records of its size could hold.
+    void lyingFiles()
+    {
+        QFETCH(QString, fileName);
+        QFETCH(QByteArray, file);
+        const QString path = mDir.write(fileName, file);
+        const auto parser = createParser(path);
+        TrackDecoder decoder(*parser);
+        QVERIFY2(decoder.endSecond() <= file.size() / 311, qPrintable(QString::number(decoder.endSecond())));
+        QVERIFY(decodeTrack(*parser).size() <= file.size() / 311);
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_Track)
+#include "tst_track.moc"
