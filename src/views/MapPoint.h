@@ -13,4 +13,9 @@ struct MapPoint
     double latitude = 0.0;
 };
 
+inline bool operator==(const MapPoint &a, const MapPoint &b)
+{
+    return a.second == b.second && a.longitude == b.longitude && a.latitude == b.latitude;
+}
+
 Q_DECLARE_METATYPE(MapPoint)

@@ -133,8 +133,12 @@ void MapWebView::clearAll()
 
 void MapWebView::setRoute(const QVector<MapPoint> &route)
 {
-    mRoute.clear();
-    std::copy_if(route.cbegin(), route.cend(), std::back_inserter(mRoute), isFinite);
+    QVector<MapPoint> kept;
+    std::copy_if(route.cbegin(), route.cend(), std::back_inserter(kept), isFinite);
+    // The same route again (another clip of the trip starts) keeps its view.
+    if (kept == mRoute)
+        return;
+    mRoute = kept;
     mRouteSecond = -1;
     // The route replaces the track: what was drawn of this file is on it.
     if (!mRoute.isEmpty())
