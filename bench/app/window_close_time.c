@@ -7,36 +7,14 @@
  *   window_close_time <runs> <seconds shown> <program> [arguments...]
  *
  * Prints one line per run in milliseconds and the medians. */
-#include <xcb/xcb.h>
+#include "x_window_wait.h"
 
 #include <signal.h>
 #include <spawn.h>
-#include <stdio.h>
-#include <stdlib.h>
 #include <string.h>
 #include <sys/wait.h>
-#include <time.h>
 
 extern char **environ;
-
-static double nowMs(void)
-{
-    struct timespec t;
-    clock_gettime(CLOCK_MONOTONIC, &t);
-    return t.tv_sec * 1000.0 + t.tv_nsec / 1e6;
-}
-
-static void pause200us(void)
-{
-    struct timespec pause = {0, 200000};
-    nanosleep(&pause, NULL);
-}
-
-static int compare(const void *a, const void *b)
-{
-    const double x = *(const double *)a, y = *(const double *)b;
-    return (x > y) - (x < y);
-}
 
 static xcb_atom_t atom(xcb_connection_t *x, const char *name)
 {
@@ -45,26 +23,6 @@ static xcb_atom_t atom(xcb_connection_t *x, const char *name)
     const xcb_atom_t value = reply ? reply->atom : XCB_ATOM_NONE;
     free(reply);
     return value;
-}
-
-/* The first window of the program mapped at the top level, or 0. */
-static xcb_window_t waitForWindow(xcb_connection_t *x, double start)
-{
-    while (nowMs() - start < 60000) {
-        xcb_generic_event_t *event = xcb_poll_for_event(x);
-        if (!event) {
-            pause200us();
-            continue;
-        }
-        xcb_window_t shown = 0;
-        if ((event->response_type & 0x7f) == XCB_MAP_NOTIFY
-            && !((xcb_map_notify_event_t *)event)->override_redirect)
-            shown = ((xcb_map_notify_event_t *)event)->window;
-        free(event);
-        if (shown)
-            return shown;
-    }
-    return 0;
 }
 
 static void requestClose(xcb_connection_t *x, xcb_window_t window)
@@ -85,10 +43,7 @@ static void requestClose(xcb_connection_t *x, xcb_window_t window)
  * could not be started or showed no window. */
 static int timeOneRun(xcb_connection_t *x, char **argv, int shownSeconds, double *hidden, double *ended)
 {
-    xcb_generic_event_t *stale;
-    while ((stale = xcb_poll_for_event(x)))
-        free(stale);
-
+    discardEvents(x);
     pid_t child;
     if (posix_spawn(&child, argv[0], NULL, NULL, argv, environ) != 0) {
         fprintf(stderr, "cannot start %s\n", argv[0]);
@@ -102,8 +57,7 @@ static int timeOneRun(xcb_connection_t *x, char **argv, int shownSeconds, double
     }
     const struct timespec shown = {shownSeconds, 0};
     nanosleep(&shown, NULL);
-    while ((stale = xcb_poll_for_event(x)))
-        free(stale);
+    discardEvents(x);
 
     const double start = nowMs();
     requestClose(x, window);
@@ -136,17 +90,9 @@ int main(int argc, char **argv)
         fprintf(stderr, "usage: %s <runs> <seconds shown> <program> [arguments...]\n", argv[0]);
         return 2;
     }
-    /* One connection for all runs: an X server resets when its last client
-     * leaves, and refuses connections while it does. */
-    xcb_connection_t *x = xcb_connect(NULL, NULL);
-    if (xcb_connection_has_error(x)) {
-        fprintf(stderr, "no X server\n");
+    xcb_connection_t *x = connectWatchingWindows();
+    if (!x)
         return 1;
-    }
-    xcb_screen_t *screen = xcb_setup_roots_iterator(xcb_get_setup(x)).data;
-    const uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
-    xcb_change_window_attributes(x, screen->root, XCB_CW_EVENT_MASK, &mask);
-    xcb_flush(x);
 
     const int runs = atoi(argv[1]);
     const int shownSeconds = atoi(argv[2]);
@@ -158,8 +104,8 @@ int main(int argc, char **argv)
         printf("run %d: hidden after %.0f ms, ended after %.0f ms\n", i + 1, hidden[i], ended[i]);
         fflush(stdout);
     }
-    qsort(hidden, runs, sizeof *hidden, compare);
-    qsort(ended, runs, sizeof *ended, compare);
+    qsort(hidden, runs, sizeof *hidden, compareMs);
+    qsort(ended, runs, sizeof *ended, compareMs);
     printf("median: hidden after %.0f ms, ended after %.0f ms\n", hidden[runs / 2], ended[runs / 2]);
     free(hidden);
     free(ended);
