@@ -149,8 +149,9 @@ int main(int argc, char *argv[])
     window.show();
     window.openLaunchFiles({QUrl::fromLocalFile(QFileInfo(QString::fromLocal8Bit(argv[1])).absoluteFilePath())});
     auto *playArea = window.findChild<PlayAreaManager *>(QStringLiteral("wgt_PlayArea"));
-    auto *map = window.findChild<MapWebView *>(QStringLiteral("wgt_MapView"));
     BenchEventLoop::runFor(3000);
+    // Made once the window has been painted.
+    auto *map = window.findChild<MapWebView *>(QStringLiteral("wgt_MapView"));
     // Paused, so that only this program's samples reach the views.
     playArea->pause();
     BenchEventLoop::runFor(500);

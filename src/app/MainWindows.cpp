@@ -9,14 +9,16 @@
 #include "GyroChartView.h"
 #include "HeaderText.h"
 #include "MapPoint.h"
-#include "MapWebView.h"
+#include "MapArea.h"
 #include "MoveFilter.h"
 #include "NoticeBar.h"
 #include "PlayAreaManager.h"
 #include "PlaybackController.h"
 #include "PlaybackKeys.h"
+#include "PlaylistColumns.h"
 #include "PlaylistModel.h"
 #include "PlaylistRow.h"
+#include "RecordingFiles.h"
 #include "Setting.h"
 #include "SpeedTray.h"
 #include "VideoFile.h"
@@ -90,6 +92,8 @@ MainWindows::MainWindows(QWidget *parent)
     ui->wgt_PlayCtrl->setFocusPolicy(Qt::StrongFocus);
 
     mPlaylistModel = new PlaylistModel(this);
+    // Where the user left the window, before the splitter shares its height.
+    restoreGeometry(Configuration::instance()->windowGeometry());
     setUpTable();
     setUpSplitter();
     mNotices = new NoticeBar(this);
@@ -108,6 +112,8 @@ MainWindows::MainWindows(QWidget *parent)
 
     connectComponents();
     connectPlayback();
+    restoreSound();
+    showMaximizeState();
     // What went wrong with the settings file before the window existed,
     // told once the window is on screen to place the message over it.
     QTimer::singleShot(0, this, &MainWindows::showSettingsNotices);
@@ -123,6 +129,8 @@ MainWindows::~MainWindows()
     mOpener = nullptr;
     delete mPlayback;
     mPlayback = nullptr;
+    delete mColumns; // it measures the model's rows
+    mColumns = nullptr;
     for (QObject *sender : std::initializer_list<QObject *>{
              ui->wgt_PlayArea, ui->wgt_PlayCtrl, ui->tbl_PlayListView, mPlaylistModel, Configuration::instance()})
         sender->disconnect(this);
@@ -144,7 +152,13 @@ void MainWindows::setUpTable()
     table->setShowGrid(false);
     table->horizontalHeader()->setHighlightSections(false);
     table->verticalHeader()->setDefaultSectionSize(38);
-    fitColumns();
+    // The name takes the room the other columns leave; a name cut short
+    // shows whole in its tool tip.
+    mColumns = new PlaylistColumns(table, PlaylistModel::FileNameColumn);
+    mColumns->restore(Configuration::instance()->playlistColumns());
+    connect(mColumns, &PlaylistColumns::widthsChanged, this, [](const QByteArray &widths) {
+        Configuration::instance()->setPlaylistColumns(widths);
+    });
     table->verticalScrollBar()->setStyleSheet(QLatin1String(verticalScrollBarStyle));
     table->horizontalScrollBar()->setStyleSheet(QLatin1String(horizontalScrollBarStyle));
 }
@@ -176,15 +190,14 @@ void MainWindows::showSettingsNotices()
     box->show();
 }
 
-// Every column but the name is as wide as its header and cells in the
-// interface language; the name takes the rest, and a name cut short shows
-// whole in its tool tip. Setting the modes again is what makes the header
-// measure anew: a change of language gives it no other cue.
-void MainWindows::fitColumns()
+void MainWindows::restoreSound()
 {
-    QHeaderView *header = ui->tbl_PlayListView->horizontalHeader();
-    header->setSectionResizeMode(QHeaderView::ResizeToContents);
-    header->setSectionResizeMode(PlaylistModel::FileNameColumn, QHeaderView::Stretch);
+    Configuration *configuration = Configuration::instance();
+    ui->wgt_PlayArea->setVolume(configuration->volume());
+    ui->wgt_PlayArea->setMuted(configuration->muted());
+    ControlPanel *panel = ui->wgt_PlayCtrl;
+    connect(panel, &ControlPanel::changeVolume, configuration, &Configuration::setVolume);
+    connect(panel, &ControlPanel::changeMuting, configuration, &Configuration::setMuted);
 }
 
 void MainWindows::connectComponents()
@@ -202,6 +215,7 @@ void MainWindows::connectComponents()
     });
     connect(panel, &ControlPanel::sliderStatusChanged, playArea, &PlayAreaManager::onSliderStatusChanged);
     connect(panel, &ControlPanel::openFile, this, &MainWindows::openFile);
+    connect(panel, &ControlPanel::openFolder, this, &MainWindows::chooseFolder);
     connect(playArea, &PlayAreaManager::volumeChanged, panel, &ControlPanel::setVolume);
     connect(playArea, &PlayAreaManager::mutedChanged, panel, &ControlPanel::setMuted);
     connect(playArea, &PlayAreaManager::keyPressSignals, this, &MainWindows::onKeyPressEvent);
@@ -227,7 +241,7 @@ void MainWindows::showSpeedUnit(int unit)
 void MainWindows::showMapPage()
 {
     Configuration *configuration = Configuration::instance();
-    ui->wgt_MapView->setPage(configuration->maps(), configuration->language());
+    ui->wgt_MapArea->setPage(configuration->maps(), configuration->language());
 }
 
 void MainWindows::connectFailureReports()
@@ -302,7 +316,8 @@ void MainWindows::onUpdateLanguage()
     // The form's texts know neither the window state nor the playing file.
     showMaximizeState();
     setFileName(mFileName);
-    fitColumns();
+    // The headers' texts have changed without a signal of the model's.
+    mColumns->fitLater();
 
     ApplicationIdentity::apply(tr("Fenmora"));
     setTitle(ApplicationIdentity::title());
@@ -311,27 +326,70 @@ void MainWindows::onUpdateLanguage()
     showMapPage();
 }
 
+void MainWindows::prepareOpenDialog(QFileDialog &dialog)
+{
+    Configuration *configuration = Configuration::instance();
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setDirectory(configuration->videoFilePath());
+    const QStringList recent = configuration->recentFolders();
+    dialog.setHistory(recent);
+    QList<QUrl> places = dialog.sidebarUrls();
+    for (const QString &folder : recent)
+        if (!places.contains(QUrl::fromLocalFile(folder)))
+            places << QUrl::fromLocalFile(folder);
+    dialog.setSidebarUrls(places);
+}
+
+void MainWindows::rememberFolder(const QString &folder)
+{
+    Configuration::instance()->setVideoFilePath(folder);
+    Configuration::instance()->addRecentFolder(folder);
+}
+
 void MainWindows::openFile()
 {
     qDebug() << "open file--";
     QFileDialog dialog(this);
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    prepareOpenDialog(dialog);
     dialog.setWindowTitle(tr("Open Files"));
     dialog.setNameFilter(VideoFile::nameFilters().join(QLatin1Char(' ')));
-    dialog.setDirectory(Configuration::instance()->videoFilePath());
     dialog.setFileMode(QFileDialog::ExistingFiles);
     if (dialog.exec() != QDialog::Accepted)
         return;
     openFiles(dialog.selectedUrls());
 }
 
+void MainWindows::chooseFolder()
+{
+    QFileDialog dialog(this);
+    prepareOpenDialog(dialog);
+    dialog.setWindowTitle(tr("Open Folder"));
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
+        openFolder(dialog.selectedFiles().first());
+}
+
 void MainWindows::openFiles(const QList<QUrl> &urls)
 {
     if (urls.isEmpty())
         return;
-    const QString folder = QFileInfo(VideoFile::localPath(urls.first())).absolutePath();
-    Configuration::instance()->setVideoFilePath(folder);
+    rememberFolder(QFileInfo(VideoFile::localPath(urls.first())).absolutePath());
     qDebug() << "select file count:" << urls.size();
+    mOpener->open(urls);
+}
+
+void MainWindows::openFolder(const QString &folder)
+{
+    const QStringList recordings = RecordingFiles::byRecordingTime(folder);
+    if (recordings.isEmpty()) {
+        mNotices->showNotice(tr("No recordings in %1").arg(QDir::toNativeSeparators(folder)), NoticeBar::Problem);
+        return;
+    }
+    rememberFolder(folder);
+    QList<QUrl> urls;
+    for (const QString &path : recordings)
+        urls << VideoFile::fileUrl(path);
     mOpener->open(urls);
 }
 
@@ -377,7 +435,7 @@ void MainWindows::onRowStarted(int rowId)
     ui->wgt_PlayCtrl->clearTelemetry();
     ui->wgt_Speed->setSpeed(0);
     ui->gView_GyroChart->clearSamples();
-    ui->wgt_MapView->clearAll();
+    ui->wgt_MapArea->clearAll();
 }
 
 void MainWindows::onStopped()
@@ -430,6 +488,7 @@ void MainWindows::closeEvent(QCloseEvent *event)
     if (!event->isAccepted())
         return;
     ui->wgt_PlayArea->stop();
+    Configuration::instance()->setWindowGeometry(saveGeometry());
     hide();
     QGuiApplication::sync();
 }
@@ -447,7 +506,7 @@ void MainWindows::showSample(const GpsData &data)
     ui->gView_GyroChart->addSample(gForces);
     // A fix at exactly 0, 0 is a camera without satellites, not a place.
     if (data.latitude != 0 || data.longitude != 0)
-        ui->wgt_MapView->addPoint(mapPoint(data));
+        ui->wgt_MapArea->addPoint(mapPoint(data));
 }
 
 void MainWindows::keyPressEvent(QKeyEvent *e)

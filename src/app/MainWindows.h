@@ -14,6 +14,8 @@ class PlaylistModel;
 class QCloseEvent;
 class PlaybackController;
 class PlaybackKeys;
+class PlaylistColumns;
+class QFileDialog;
 class QKeyEvent;
 struct PlaylistRow;
 class BatchOpener;
@@ -37,6 +39,11 @@ public:
     // What the open dialog does with the files the user picked: lists them,
     // remembers their folder for the next dialog and plays the first.
     void openFiles(const QList<QUrl> &urls);
+    // What the folder dialog does with the folder the user picked: lists
+    // every recording in and below it (a card's front and rear folders
+    // together) in the order they were recorded, remembers the folder and
+    // plays the first; a folder without recordings is named in a notice.
+    void openFolder(const QString &folder);
     // Files handed over at launch: listed and the first played, like files
     // dropped on the video area (the open dialog's folder stays as it was).
     void openLaunchFiles(const QList<QUrl> &urls);
@@ -56,6 +63,7 @@ protected:
 private slots:
     void onUpdateLanguage();
     void openFile();
+    void chooseFolder();
     void onRowStarted(int rowId);
     void onStopped();
     void on_pBtn_Step_clicked();
@@ -71,8 +79,9 @@ private:
     static constexpr int defaultPlaylistHeight = 150;
 
     void setUpTable();
-    void fitColumns();
     void setUpSplitter();
+    // Volume and mute as the user left them, kept as the user changes them.
+    void restoreSound();
     void connectComponents();
     // Stills saved or not, files that cannot be opened or played.
     void connectFailureReports();
@@ -84,6 +93,9 @@ private:
     void showMapPage();
     // Every speed shown from now on in `unit` (0 km/h, else mph).
     void showSpeedUnit(int unit);
+    // The open dialogs start in the last folder used, with the recent ones at hand.
+    void prepareOpenDialog(QFileDialog &dialog);
+    void rememberFolder(const QString &folder);
     // The row the user picked in the table, or -1.
     int selectedRow() const;
 
@@ -97,4 +109,5 @@ private:
     NoticeBar *mNotices = nullptr;
     PlaybackController *mPlayback = nullptr;
     PlaybackKeys *mKeys = nullptr;
+    PlaylistColumns *mColumns = nullptr;
 };

@@ -60,6 +60,7 @@ void Setting::showConfiguration()
     ui->cBox_Language->setCurrentIndex(languageEntry(mConfiguration->language()));
     ui->cBox_Maps->setCurrentIndex(mConfiguration->maps());
     ui->cBox_SpeedUnit->setCurrentIndex(speedUnitEntry(mConfiguration->speedUnit()));
+    ui->chk_SeveralWindows->setChecked(mConfiguration->severalWindows());
 }
 
 QString Setting::chooserStartFolder()
@@ -89,6 +90,7 @@ void Setting::on_pBtn_OK_clicked()
     mConfiguration->setScreenshotSavePath(ui->lEdit_SavePath->text());
     mConfiguration->setMaps(static_cast<MapTypes>(ui->cBox_Maps->currentIndex()));
     mConfiguration->setSpeedUnit(ui->cBox_SpeedUnit->currentIndex());
+    mConfiguration->setSeveralWindows(ui->chk_SeveralWindows->isChecked());
     accept();
 }
 

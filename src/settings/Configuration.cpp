@@ -33,6 +33,12 @@ const QString speedUnitKey = QStringLiteral("speedUnit");
 const QString videoFolderKey = QStringLiteral("videoFilePath");
 const QString splitterKey = QStringLiteral("playlistSplitter");
 const QString severalWindowsKey = QStringLiteral("severalWindows");
+const QString geometryKey = QStringLiteral("windowGeometry");
+const QString columnsKey = QStringLiteral("playlistColumns");
+const QString volumeKey = QStringLiteral("volume");
+const QString mutedKey = QStringLiteral("muted");
+const QString recentFoldersKey = QStringLiteral("recentFolders");
+constexpr int recentFolderCount = 8;
 
 // Whether the settings file in `folder` can be written, tried for real:
 // permission bits say nothing to root or about read-only mounts, and a full
@@ -402,6 +408,65 @@ QByteArray Configuration::playlistSplitterState()
 void Configuration::setPlaylistSplitterState(const QByteArray &state)
 {
     setValue(splitterKey, state);
+}
+
+QByteArray Configuration::windowGeometry()
+{
+    return value(geometryKey).toByteArray();
+}
+
+void Configuration::setWindowGeometry(const QByteArray &geometry)
+{
+    setValue(geometryKey, geometry);
+}
+
+QByteArray Configuration::playlistColumns()
+{
+    return value(columnsKey).toByteArray();
+}
+
+void Configuration::setPlaylistColumns(const QByteArray &widths)
+{
+    setValue(columnsKey, widths);
+}
+
+int Configuration::volume()
+{
+    bool isNumber = false;
+    const int volume = value(volumeKey).toInt(&isNumber);
+    return isNumber ? qBound(0, volume, 100) : 100;
+}
+
+void Configuration::setVolume(int volume)
+{
+    setValue(volumeKey, volume);
+}
+
+bool Configuration::muted()
+{
+    return value(mutedKey, false).toBool();
+}
+
+void Configuration::setMuted(bool muted)
+{
+    setValue(mutedKey, muted);
+}
+
+QStringList Configuration::recentFolders()
+{
+    QStringList folders;
+    for (const QString &folder : value(recentFoldersKey).toStringList())
+        if (!folder.isEmpty() && QFileInfo(folder).isDir() && folders.size() < recentFolderCount)
+            folders << folder;
+    return folders;
+}
+
+void Configuration::addRecentFolder(const QString &folder)
+{
+    QStringList folders = recentFolders();
+    folders.removeAll(folder);
+    folders.prepend(folder);
+    setValue(recentFoldersKey, QStringList(folders.mid(0, recentFolderCount)));
 }
 
 bool Configuration::severalWindows()

@@ -70,6 +70,22 @@ public:
     // interface language; each notice is handed out once.
     QStringList takeNotices();
 
+    // The main window's place, size and maximised state (QWidget::saveGeometry).
+    QByteArray windowGeometry();
+    void setWindowGeometry(const QByteArray &geometry);
+    // The playlist's column widths the user has set (PlaylistColumns::widths).
+    QByteArray playlistColumns();
+    void setPlaylistColumns(const QByteArray &widths);
+    // The player's volume (0 to 100, linear) and mute.
+    int volume();
+    void setVolume(int volume);
+    bool muted();
+    void setMuted(bool muted);
+    // The folders recordings were last opened from, the latest first, those
+    // still there only.
+    QStringList recentFolders();
+    void addRecentFolder(const QString &folder);
+
     // Whether every start opens a window of its own instead of handing its
     // files to the window already open.
     bool severalWindows();

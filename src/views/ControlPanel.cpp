@@ -3,6 +3,7 @@
 
 #include <QAudio>
 #include <QFont>
+#include <QMenu>
 #include <QSignalBlocker>
 
 namespace {
@@ -69,7 +70,14 @@ void ControlPanel::applyFonts()
 
 void ControlPanel::connectControls()
 {
-    connect(ui->btn_OpenFile, &QPushButton::clicked, this, &ControlPanel::openFile);
+    // Files, or a whole folder such as a card: the button offers both.
+    auto *openMenu = new QMenu(ui->btn_OpenFile);
+    openMenu->setStyleSheet(QStringLiteral("QMenu{background: rgb(44, 44, 52); color: rgb(170, 170, 170);}"
+                                           "QMenu::item:selected{background: rgb(70, 70, 80);}"));
+    mOpenFilesAction = openMenu->addAction(QString(), this, &ControlPanel::openFile);
+    mOpenFolderAction = openMenu->addAction(QString(), this, &ControlPanel::openFolder);
+    ui->btn_OpenFile->setMenu(openMenu);
+    showOpenTexts();
     connect(ui->btn_ScreenShot, &QPushButton::clicked, this, &ControlPanel::screenshot);
     connect(ui->btn_PlayOrPause, &QPushButton::clicked, this, &ControlPanel::playClicked);
     connect(ui->btn_Stop, &QPushButton::clicked, this, &ControlPanel::stop);
@@ -268,6 +276,12 @@ void ControlPanel::onVolumeSliderValueChanged()
     emit changeVolume(playerVolume(ui->hSlider_Volume->value()));
 }
 
+void ControlPanel::showOpenTexts()
+{
+    mOpenFilesAction->setText(tr("Open Files"));
+    mOpenFolderAction->setText(tr("Open Folder"));
+}
+
 void ControlPanel::setSpeedUnit(int unit)
 {
     mSpeedUnit = unit;
@@ -279,6 +293,7 @@ void ControlPanel::retranslate()
     // The rate selector first: it reports its entry again, as before.
     ui->fcbox_Rate->retranslate();
     ui->retranslateUi(this);
+    showOpenTexts();
     for (auto text = mLiveTexts.cbegin(); text != mLiveTexts.cend(); ++text)
         text.key()->setText(text.value());
     if (mNoTelemetry)

@@ -5,6 +5,7 @@
 #include <QMediaPlayer>
 #include <QWidget>
 
+class QAction;
 class QLabel;
 
 namespace Ui {
@@ -41,6 +42,7 @@ public:
 
 signals:
     void openFile();
+    void openFolder();
     void screenshot();
     void play();
     void pause();
@@ -78,8 +80,11 @@ private:
     void showPlayingLook();
     void showLiveText(QLabel *label, const QString &text);
     void showNoTelemetryText();
+    void showOpenTexts();
 
     Ui::ControlPanel *ui;
+    QAction *mOpenFilesAction = nullptr;
+    QAction *mOpenFolderAction = nullptr;
     QMediaPlayer::State mState = QMediaPlayer::StoppedState;
     bool mMuted = false;
     int mDuration = 0;

@@ -71,8 +71,12 @@ protected:
     {
         mWindow.reset(new MainWindows);
         mWindow->show();
+        if (!QTest::qWaitForWindowExposed(mWindow.data()))
+            return false;
         mWindow->activateWindow();
-        return QTest::qWaitForWindowExposed(mWindow.data()) && QTest::qWaitForWindowActive(mWindow.data());
+        // The map's web view is made once the window has been painted.
+        return QTest::qWaitForWindowActive(mWindow.data())
+            && QTest::qWaitFor([this] { return child<QWidget>("wgt_MapView"); }, 10000);
     }
     QScopedPointer<MainWindows> mWindow;
 };

@@ -19,6 +19,9 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QFileDialog>
+#include <QHeaderView>
+#include <QSlider>
 #include <QPushButton>
 #include <QSplitter>
 #include <QTableView>
@@ -391,6 +394,88 @@ private slots:
         QVERIFY(waitUntilPlaying());
         QCOMPARE(model()->rowCount(), 2);
         QVERIFY(!mWindow->isMinimized());
+    }
+
+    // Place and size or the maximised state, a column's width, volume and
+    // mute come back at the next start.
+    void keptAcrossStarts_data()
+    {
+        QTest::addColumn<bool>("maximized");
+        QTest::newRow("placed and sized") << false;
+        QTest::newRow("maximised") << true;
+    }
+    void keptAcrossStarts()
+    {
+        QFETCH(bool, maximized);
+        const auto forget = qScopeGuard([] {
+            Configuration *configuration = Configuration::instance();
+            configuration->setWindowGeometry(QByteArray());
+            configuration->setPlaylistColumns(QByteArray());
+            configuration->setVolume(100);
+            configuration->setMuted(false);
+        });
+        const QRect placed(130, 90, 1180, 760);
+        mWindow->setGeometry(placed);
+        if (maximized)
+            QTest::mouseClick(child<QPushButton>("pBtn_Maximize"), Qt::LeftButton);
+        QTRY_COMPARE(mWindow->isMaximized(), maximized);
+        table()->horizontalHeader()->resizeSection(PlaylistModel::SizeColumn, 211); // as the user's drag does
+        child<QSlider>("hSlider_Volume")->setValue(30);
+        const int volume = area()->volume();
+        QVERIFY(volume > 0 && volume < 30); // the slider is perceptual, the player linear
+        QTest::mouseClick(child<QAbstractButton>("tBtn_Mute"), Qt::LeftButton);
+        QTRY_VERIFY(area()->mainPlayer()->player()->isMuted());
+        QVERIFY(mWindow->close());
+        QVERIFY(showWindow());
+        QCOMPARE(mWindow->isMaximized(), maximized);
+        if (!maximized)
+            QCOMPARE(mWindow->geometry(), placed);
+        QCOMPARE(table()->horizontalHeader()->sectionSize(PlaylistModel::SizeColumn), 211);
+        QCOMPARE(area()->volume(), volume);
+        QVERIFY(qAbs(child<QSlider>("hSlider_Volume")->value() - 30) <= 1); // back from the linear volume
+        QVERIFY(area()->mainPlayer()->player()->isMuted() && child<QAbstractButton>("tBtn_Mute")->isChecked());
+    }
+
+    // A card's folder: every recording below it, front and rear in turn by
+    // recording time, the first playing beside its rear; the folder is at
+    // hand in the next open dialog. A folder without recordings is named.
+    void openFolderPlaysByRecordingTime()
+    {
+        QTemporaryDir card;
+        QDir root(card.path());
+        const QStringList clips{"DCIM/Movie/F/20261206_101600F.MP4", "DCIM/Movie/R/20261206_101500R.MP4",
+                                "DCIM/Movie/F/20261206_101500F.MP4", "DCIM/Movie/R/20261206_101600R.MP4"};
+        for (const QString &clip : clips)
+            QVERIFY(root.mkpath(QFileInfo(clip).path()) && QFile::copy(demoUrl(clip.endsWith("F.MP4") ? front1 : rear1).toLocalFile(), root.filePath(clip)));
+        QVERIFY(root.mkpath("DCIM/Photo"));
+        mWindow->openFolder(card.path());
+        QTRY_COMPARE(model()->rowCount(), 4);
+        const QStringList order{"20261206_101500F.MP4", "20261206_101500R.MP4", "20261206_101600F.MP4", "20261206_101600R.MP4"};
+        for (int row = 0; row < 4; ++row)
+            QCOMPARE(model()->rowAt(row)->url.fileName(), order[row]);
+        QVERIFY(waitUntilPlaying());
+        QCOMPARE(playedUrl().fileName(), order[0]);
+        QCOMPARE(area()->secondPlayer()->player()->media().request().url().fileName(), order[1]);
+        QCOMPARE(Configuration::instance()->videoFilePath(), card.path());
+
+        QStringList history;
+        QList<QUrl> places;
+        QTimer dialogWatch;
+        connect(&dialogWatch, &QTimer::timeout, this, [&] {
+            if (auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())) {
+                history = dialog->history();
+                places = dialog->sidebarUrls();
+                dialog->reject();
+            }
+        });
+        dialogWatch.start(50);
+        emit panel()->openFolder();
+        QCOMPARE(history.value(0), card.path());
+        QVERIFY(places.contains(QUrl::fromLocalFile(card.path())));
+
+        mWindow->openFolder(root.filePath("DCIM/Photo"));
+        QCOMPARE(child<NoticeBar>("wgt_Notices")->texts().last(), "No recordings in " + root.filePath("DCIM/Photo"));
+        QCOMPARE(model()->rowCount(), 4);
     }
 };
 

@@ -2,6 +2,7 @@
 #include "IniFile.h"
 #include "Setting.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QPushButton>
 #include <QtTest>
@@ -29,20 +30,21 @@ private slots:
     void storesOnlyOnSave_data()
     {
         QTest::addColumn<Values>("stored");
-        QTest::addColumn<QVector<int>>("chosen"); // language, maps, speed unit; -1: as shown
+        QTest::addColumn<QVector<int>>("chosen"); // language, maps, speed unit, several windows; -1: as shown
         QTest::addColumn<QString>("folder"); // empty: as shown
         QTest::addColumn<QString>("button");
         QTest::addColumn<Values>("written");
         const Values old{{"language", 5}, {"maps", 0}, {"speedUnit", 1}, {"ScreenshotSavePath", "/old"}};
-        const QVector<int> changes{4, 1, 0}, untouched{-1, -1, -1};
+        const QVector<int> changes{4, 1, 0, 1}, untouched{-1, -1, -1, -1};
         // Saving untouched writes back what is shown, and leaves the implied service out.
         QTest::newRow("untouched, nothing stored") << Values() << untouched << QString() << "pBtn_OK"
-            << Values{{"language", 9}, {"speedUnit", 0}, {"ScreenshotSavePath", mDefaultFolder}};
+            << Values{{"language", 9}, {"speedUnit", 0}, {"ScreenshotSavePath", mDefaultFolder}, {"severalWindows", false}};
         // Odd values show as the entry that behaves alike; an unlisted service stays as stored.
-        QTest::newRow("untouched, odd values") << Values{{"language", 42}, {"maps", 4}, {"speedUnit", 7}} << untouched << QString()
-            << "pBtn_OK" << Values{{"language", 2}, {"maps", 4}, {"speedUnit", 1}, {"ScreenshotSavePath", mDefaultFolder}};
+        QTest::newRow("untouched, odd values") << Values{{"language", 42}, {"maps", 4}, {"speedUnit", 7}, {"severalWindows", true}}
+            << untouched << QString() << "pBtn_OK"
+            << Values{{"language", 2}, {"maps", 4}, {"speedUnit", 1}, {"ScreenshotSavePath", mDefaultFolder}, {"severalWindows", true}};
         QTest::newRow("everything changed") << old << changes << QStringLiteral("/new") << "pBtn_OK"
-            << Values{{"language", 4}, {"maps", 1}, {"speedUnit", 0}, {"ScreenshotSavePath", "/new"}};
+            << Values{{"language", 4}, {"maps", 1}, {"speedUnit", 0}, {"ScreenshotSavePath", "/new"}, {"severalWindows", true}};
         QTest::newRow("cancel") << old << changes << QStringLiteral("/new") << "pBtn_Cancel" << old;
     }
     void storesOnlyOnSave()
@@ -63,6 +65,8 @@ private slots:
             for (int i = 0; i < 3; ++i)
                 if (chosen[i] >= 0)
                     dialog.findChild<QComboBox *>(boxes[i])->setCurrentIndex(chosen[i]);
+            if (chosen[3] >= 0)
+                dialog.findChild<QCheckBox *>("chk_SeveralWindows")->setChecked(chosen[3]);
             if (!folder.isEmpty())
                 dialog.applyChosenFolder(folder);
             dialog.applyChosenFolder(QString()); // a cancelled folder chooser: the shown folder stays

@@ -308,6 +308,38 @@ private slots:
             configuration.setVideoFilePath(mDir->filePath(stored));
         QCOMPARE(configuration.videoFilePath(), home ? QDir::homePath() : mDir->filePath(stored));
     }
+
+    // The latest folder first, each once, eight at most; folders gone since
+    // are left out. Read back as at the next start.
+    void recentFolders_data()
+    {
+        QTest::addColumn<QStringList>("opened"); // in turn; "-x": folder x is removed then
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("latest first") << QStringList{"a", "b", "c"} << QStringList{"c", "b", "a"};
+        QTest::newRow("again: to the front") << QStringList{"a", "b", "a"} << QStringList{"a", "b"};
+        QTest::newRow("eight at most") << QString("1 2 3 4 5 6 7 8 9").split(' ') << QString("9 8 7 6 5 4 3 2").split(' ');
+        QTest::newRow("gone since") << QStringList{"a", "b", "-a"} << QStringList{"b"};
+        QTest::newRow("gone ones make room") << QString("1 2 3 4 5 6 7 8 -8 9").split(' ') << QString("9 7 6 5 4 3 2 1").split(' ');
+    }
+    void recentFolders()
+    {
+        QFETCH(QStringList, opened);
+        QFETCH(QStringList, expected);
+        Configuration configuration(filePath());
+        for (const QString &folder : opened) {
+            if (folder.startsWith('-'))
+                QVERIFY(QDir(mDir->path()).rmdir(folder.mid(1)));
+            else
+                QVERIFY(QDir(mDir->path()).mkpath(folder));
+            if (!folder.startsWith('-'))
+                configuration.addRecentFolder(mDir->filePath(folder));
+        }
+        QCoreApplication::sendPostedEvents();
+        QStringList paths;
+        for (const QString &folder : expected)
+            paths << mDir->filePath(folder);
+        QCOMPARE(Configuration(filePath()).recentFolders(), paths);
+    }
 };
 
 QTEST_GUILESS_MAIN(ConfigurationTest)

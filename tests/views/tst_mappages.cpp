@@ -1,3 +1,4 @@
+#include "MapArea.h"
 #include "MapWebView.h"
 
 #include <QWebEngineProfile>
@@ -327,6 +328,30 @@ private slots:
         QTest::mouseClick(surface, Qt::LeftButton, {}, fourth + QPoint(-40, -40));
         QVERIFY(!clicked.wait(1000));
         mView->setRoute({});
+    }
+
+    // The map area makes its web view only once painted; the page and the
+    // track it was given before reach the view, a clear included.
+    void areaHandsOverWhatCameFirst()
+    {
+        MapArea area;
+        area.setPage(BaiduMap, 2);
+        area.addPoint(MapPoint{1, 2.35, 48.85});
+        area.clearAll();
+        area.setPage(GoogleMap, 4);
+        for (int second = 5; second < 8; ++second)
+            area.addPoint(MapPoint{second, 2.35 + second * 0.001, 48.85});
+        QVERIFY(!area.view());
+        QSignalSpy created(&area, &MapArea::viewCreated);
+        area.resize(320, 240);
+        area.show();
+        QVERIFY(created.wait(timeout));
+        MapWebView &view = *area.view();
+        QSignalSpy loaded(&view, &QWebEngineView::loadFinished);
+        QVERIFY(loaded.wait(timeout));
+        QCOMPARE(view.url().fileName(), QStringLiteral("WG_GoogleMapIndex_fr.html"));
+        QCOMPARE(pointCount(view), 3);
+        QCOMPARE(evaluate(view, "mapCurrentSecond()").toInt(), 7);
     }
 
 private:

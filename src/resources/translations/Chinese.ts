@@ -101,6 +101,10 @@
         <source>No GPS</source>
         <translation>无 GPS</translation>
     </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>打开文件夹</translation>
+    </message>
 </context>
 <context>
     <name>FComboBox</name>
@@ -166,6 +170,14 @@
     <message>
         <source>Cannot open %1: %2</source>
         <translation>无法打开 %1：%2</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>打开文件夹</translation>
+    </message>
+    <message>
+        <source>No recordings in %1</source>
+        <translation>%1 中没有录像</translation>
     </message>
 </context>
 <context>
@@ -391,6 +403,14 @@
     <message>
         <source>Open Directory</source>
         <translation>选择文件夹</translation>
+    </message>
+    <message>
+        <source>Allow several windows</source>
+        <translation>允许多个窗口</translation>
+    </message>
+    <message>
+        <source>Each file opened from outside gets a window of its own</source>
+        <translation>从外部打开的每个文件都有自己的窗口</translation>
     </message>
 </context>
 <context>

@@ -101,6 +101,10 @@
         <source>No GPS</source>
         <translation>無 GPS</translation>
     </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>開啟資料夾</translation>
+    </message>
 </context>
 <context>
     <name>FComboBox</name>
@@ -166,6 +170,14 @@
     <message>
         <source>Cannot open %1: %2</source>
         <translation>無法開啟 %1：%2</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>開啟資料夾</translation>
+    </message>
+    <message>
+        <source>No recordings in %1</source>
+        <translation>%1 中沒有錄影</translation>
     </message>
 </context>
 <context>
@@ -391,6 +403,14 @@
     <message>
         <source>Open Directory</source>
         <translation>選擇資料夾</translation>
+    </message>
+    <message>
+        <source>Allow several windows</source>
+        <translation>允許多個視窗</translation>
+    </message>
+    <message>
+        <source>Each file opened from outside gets a window of its own</source>
+        <translation>從外部開啟的每個檔案都有自己的視窗</translation>
     </message>
 </context>
 <context>

@@ -101,6 +101,10 @@
         <source>No GPS</source>
         <translation>Pas de GPS</translation>
     </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Ouvrir un dossier</translation>
+    </message>
 </context>
 <context>
     <name>FComboBox</name>
@@ -166,6 +170,14 @@
     <message>
         <source>Cannot open %1: %2</source>
         <translation>Impossible d&apos;ouvrir %1 : %2</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Ouvrir un dossier</translation>
+    </message>
+    <message>
+        <source>No recordings in %1</source>
+        <translation>Aucun enregistrement dans %1</translation>
     </message>
 </context>
 <context>
@@ -391,6 +403,14 @@
     <message>
         <source>Open Directory</source>
         <translation>Choisir un dossier</translation>
+    </message>
+    <message>
+        <source>Allow several windows</source>
+        <translation>Autoriser plusieurs fenêtres</translation>
+    </message>
+    <message>
+        <source>Each file opened from outside gets a window of its own</source>
+        <translation>Chaque fichier ouvert depuis l&apos;extérieur obtient sa propre fenêtre</translation>
     </message>
 </context>
 <context>

@@ -101,6 +101,10 @@
         <source>No GPS</source>
         <translation>Kein GPS</translation>
     </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Ordner öffnen</translation>
+    </message>
 </context>
 <context>
     <name>FComboBox</name>
@@ -166,6 +170,14 @@
     <message>
         <source>Cannot open %1: %2</source>
         <translation>%1 kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Ordner öffnen</translation>
+    </message>
+    <message>
+        <source>No recordings in %1</source>
+        <translation>Keine Aufnahmen in %1</translation>
     </message>
 </context>
 <context>
@@ -391,6 +403,14 @@
     <message>
         <source>Open Directory</source>
         <translation>Ordner auswählen</translation>
+    </message>
+    <message>
+        <source>Allow several windows</source>
+        <translation>Mehrere Fenster erlauben</translation>
+    </message>
+    <message>
+        <source>Each file opened from outside gets a window of its own</source>
+        <translation>Jede von außen geöffnete Datei bekommt ein eigenes Fenster</translation>
     </message>
 </context>
 <context>

@@ -101,6 +101,10 @@
         <source>No GPS</source>
         <translation>Nessun GPS</translation>
     </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Apri cartella</translation>
+    </message>
 </context>
 <context>
     <name>FComboBox</name>
@@ -166,6 +170,14 @@
     <message>
         <source>Cannot open %1: %2</source>
         <translation>Impossibile aprire %1: %2</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Apri cartella</translation>
+    </message>
+    <message>
+        <source>No recordings in %1</source>
+        <translation>Nessuna registrazione in %1</translation>
     </message>
 </context>
 <context>
@@ -391,6 +403,14 @@
     <message>
         <source>Open Directory</source>
         <translation>Scegli cartella</translation>
+    </message>
+    <message>
+        <source>Allow several windows</source>
+        <translation>Consenti più finestre</translation>
+    </message>
+    <message>
+        <source>Each file opened from outside gets a window of its own</source>
+        <translation>Ogni file aperto dall&apos;esterno ha una finestra propria</translation>
     </message>
 </context>
 <context>

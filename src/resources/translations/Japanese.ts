@@ -101,6 +101,10 @@
         <source>No GPS</source>
         <translation>GPS なし</translation>
     </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>フォルダーを開く</translation>
+    </message>
 </context>
 <context>
     <name>FComboBox</name>
@@ -166,6 +170,14 @@
     <message>
         <source>Cannot open %1: %2</source>
         <translation>%1 を開けません: %2</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>フォルダーを開く</translation>
+    </message>
+    <message>
+        <source>No recordings in %1</source>
+        <translation>%1 に録画がありません</translation>
     </message>
 </context>
 <context>
@@ -391,6 +403,14 @@
     <message>
         <source>Open Directory</source>
         <translation>フォルダーを選択</translation>
+    </message>
+    <message>
+        <source>Allow several windows</source>
+        <translation>複数のウィンドウを許可</translation>
+    </message>
+    <message>
+        <source>Each file opened from outside gets a window of its own</source>
+        <translation>外部から開いたファイルごとに専用のウィンドウを使います</translation>
     </message>
 </context>
 <context>

@@ -101,6 +101,10 @@
         <source>No GPS</source>
         <translation>GPS 없음</translation>
     </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>폴더 열기</translation>
+    </message>
 </context>
 <context>
     <name>FComboBox</name>
@@ -166,6 +170,14 @@
     <message>
         <source>Cannot open %1: %2</source>
         <translation>%1을(를) 열 수 없습니다: %2</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>폴더 열기</translation>
+    </message>
+    <message>
+        <source>No recordings in %1</source>
+        <translation>%1에 녹화 파일이 없습니다</translation>
     </message>
 </context>
 <context>
@@ -391,6 +403,14 @@
     <message>
         <source>Open Directory</source>
         <translation>폴더 선택</translation>
+    </message>
+    <message>
+        <source>Allow several windows</source>
+        <translation>여러 창 허용</translation>
+    </message>
+    <message>
+        <source>Each file opened from outside gets a window of its own</source>
+        <translation>외부에서 연 파일마다 별도의 창을 사용합니다</translation>
     </message>
 </context>
 <context>

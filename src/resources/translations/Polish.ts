@@ -101,6 +101,10 @@
         <source>No GPS</source>
         <translation>Brak GPS</translation>
     </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Otwórz folder</translation>
+    </message>
 </context>
 <context>
     <name>FComboBox</name>
@@ -166,6 +170,14 @@
     <message>
         <source>Cannot open %1: %2</source>
         <translation>Nie można otworzyć %1: %2</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Otwórz folder</translation>
+    </message>
+    <message>
+        <source>No recordings in %1</source>
+        <translation>Brak nagrań w %1</translation>
     </message>
 </context>
 <context>
@@ -391,6 +403,14 @@
     <message>
         <source>Open Directory</source>
         <translation>Wybierz folder</translation>
+    </message>
+    <message>
+        <source>Allow several windows</source>
+        <translation>Zezwalaj na wiele okien</translation>
+    </message>
+    <message>
+        <source>Each file opened from outside gets a window of its own</source>
+        <translation>Każdy plik otwarty z zewnątrz dostaje własne okno</translation>
     </message>
 </context>
 <context>

@@ -101,6 +101,10 @@
         <source>No GPS</source>
         <translation>Sem GPS</translation>
     </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Abrir pasta</translation>
+    </message>
 </context>
 <context>
     <name>FComboBox</name>
@@ -166,6 +170,14 @@
     <message>
         <source>Cannot open %1: %2</source>
         <translation>Não é possível abrir %1: %2</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Abrir pasta</translation>
+    </message>
+    <message>
+        <source>No recordings in %1</source>
+        <translation>Nenhuma gravação em %1</translation>
     </message>
 </context>
 <context>
@@ -391,6 +403,14 @@
     <message>
         <source>Open Directory</source>
         <translation>Escolher pasta</translation>
+    </message>
+    <message>
+        <source>Allow several windows</source>
+        <translation>Permitir várias janelas</translation>
+    </message>
+    <message>
+        <source>Each file opened from outside gets a window of its own</source>
+        <translation>Cada ficheiro aberto a partir de fora tem a sua própria janela</translation>
     </message>
 </context>
 <context>

@@ -101,6 +101,10 @@
         <source>No GPS</source>
         <translation>Нет GPS</translation>
     </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Открыть папку</translation>
+    </message>
 </context>
 <context>
     <name>FComboBox</name>
@@ -166,6 +170,14 @@
     <message>
         <source>Cannot open %1: %2</source>
         <translation>Не удаётся открыть %1: %2</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Открыть папку</translation>
+    </message>
+    <message>
+        <source>No recordings in %1</source>
+        <translation>Нет записей в %1</translation>
     </message>
 </context>
 <context>
@@ -391,6 +403,14 @@
     <message>
         <source>Open Directory</source>
         <translation>Выбор папки</translation>
+    </message>
+    <message>
+        <source>Allow several windows</source>
+        <translation>Разрешить несколько окон</translation>
+    </message>
+    <message>
+        <source>Each file opened from outside gets a window of its own</source>
+        <translation>Каждый файл, открытый извне, получает своё окно</translation>
     </message>
 </context>
 <context>

@@ -101,6 +101,10 @@
         <source>No GPS</source>
         <translation>Sin GPS</translation>
     </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Abrir carpeta</translation>
+    </message>
 </context>
 <context>
     <name>FComboBox</name>
@@ -166,6 +170,14 @@
     <message>
         <source>Cannot open %1: %2</source>
         <translation>No se puede abrir %1: %2</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Abrir carpeta</translation>
+    </message>
+    <message>
+        <source>No recordings in %1</source>
+        <translation>No hay grabaciones en %1</translation>
     </message>
 </context>
 <context>
@@ -391,6 +403,14 @@
     <message>
         <source>Open Directory</source>
         <translation>Seleccionar carpeta</translation>
+    </message>
+    <message>
+        <source>Allow several windows</source>
+        <translation>Permitir varias ventanas</translation>
+    </message>
+    <message>
+        <source>Each file opened from outside gets a window of its own</source>
+        <translation>Cada archivo abierto desde fuera tiene su propia ventana</translation>
     </message>
 </context>
 <context>
