@@ -41,6 +41,21 @@ void MapArea::clearAll()
     mPendingPoints.clear();
 }
 
+void MapArea::setRoute(const QVector<MapPoint> &route)
+{
+    mRoute = route;
+    if (mView)
+        mView->setRoute(route);
+}
+
+void MapArea::setRouteSecond(int tripSecond)
+{
+    mRouteSecond = tripSecond;
+    mRouteSecondSet = true;
+    if (mView)
+        mView->setRouteSecond(tripSecond);
+}
+
 // The first paint is on its way to the screen; the view follows in the next
 // turn of the event loop.
 void MapArea::paintEvent(QPaintEvent *event)
@@ -57,8 +72,13 @@ void MapArea::createView()
     mView = new MapWebView(this);
     mView->setObjectName(QStringLiteral("wgt_MapView"));
     layout()->addWidget(mView);
+    connect(mView, &MapWebView::routePointClicked, this, &MapArea::routePointClicked);
     if (mPageSet)
         mView->setPage(mType, mLanguage);
+    if (!mRoute.isEmpty())
+        mView->setRoute(mRoute);
+    if (mRouteSecondSet)
+        mView->setRouteSecond(mRouteSecond);
     for (const MapPoint &point : qAsConst(mPendingPoints))
         mView->addPoint(point);
     mPendingPoints.clear();

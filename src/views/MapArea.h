@@ -26,8 +26,12 @@ public slots:
     void setPage(MapTypes type, int language);
     void addPoint(const MapPoint &point);
     void clearAll();
+    void setRoute(const QVector<MapPoint> &route);
+    void setRouteSecond(int tripSecond);
 
 signals:
+    // As MapWebView::routePointClicked.
+    void routePointClicked(int tripSecond);
     // The web view is made and has been given what came before.
     void viewCreated(MapWebView *view);
 
@@ -43,4 +47,7 @@ private:
     int mLanguage = -1;
     bool mPageSet = false;
     QVector<MapPoint> mPendingPoints;
+    QVector<MapPoint> mRoute;
+    int mRouteSecond = -1;
+    bool mRouteSecondSet = false;
 };
