@@ -13,6 +13,8 @@ set(VANTREL_ICON_SIZES 16 22 24 32 48 64 128 256)
 
 # ---- Programs and map pages ----
 install(TARGETS vantrel vantrel-telemetry RUNTIME DESTINATION bin)
+# The player the `vantrel` command starts when no window takes its files.
+install(TARGETS vantrel-player RUNTIME DESTINATION lib/vantrel)
 # Leaflet stays the system's (libjs-leaflet): the installed pages reach it
 # through links, relative ones when the prefix is the system's own.
 install(DIRECTORY ${VANTREL_MAP_PAGES_DIR}/ DESTINATION share/vantrel/maps

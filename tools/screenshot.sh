@@ -28,7 +28,7 @@ trap 'kill "$player" 2>/dev/null || true; rm -rf "$work"' EXIT
 
 # A copy of its own, so the configuration file written beside it (English,
 # the program's source texts) is neither the build's nor the user's.
-cp "$build/src/app/vantrel" "$work/"
+cp "$build/src/app/vantrel" "$build/src/app/vantrel-player" "$work/"
 cp -r "$build/src/app/maps" "$work/"
 # The web engine's sandbox refuses to run as root.
 [ "$(id -u)" -ne 0 ] || export QTWEBENGINE_DISABLE_SANDBOX=1

@@ -20,7 +20,7 @@ runs=$3
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 # A copy of the player of its own, so that its configuration file is too.
-cp "$build/src/app/vantrel" "$work/"
+cp "$build/src/app/vantrel" "$build/src/app/vantrel-player" "$work/"
 cp -r "$build/src/app/maps" "$work/"
 printf '[General]\nlanguage=2\n' > "$work/configuration.ini"
 # The web engine's sandbox refuses to run as root.

@@ -1,11 +1,11 @@
 #include "ApplicationIdentity.h"
 #include "CommandLineFiles.h"
 #include "Configuration.h"
+#include "EarlyStart.h"
 #include "FileNameCodec.h"
 #include "ImageResources.h"
 #include "InstanceChannel.h"
 #include "KeepAwake.h"
-#include "LaunchOptions.h"
 #include "MainWindows.h"
 
 #include <QApplication>
@@ -13,40 +13,6 @@
 #include <QFont>
 #include <QIcon>
 
-#include <cstdio>
-
-namespace {
-
-void print(FILE *stream, const QString &text)
-{
-    std::fputs(text.toLocal8Bit().constData(), stream);
-}
-
-// What the command line settles before the window system is reached, so
-// that it works without a display and a second start ends soon: help, the
-// version, a refusal, or files handed to the window already open. -1 when
-// this process is to open a window.
-int settleEarly(const LaunchOptions &options, bool oneWindow)
-{
-    switch (options.action) {
-    case LaunchOptions::Action::Help:
-        print(stdout, options.usage);
-        return 0;
-    case LaunchOptions::Action::Version:
-        print(stdout, QStringLiteral("vantrel %1\n").arg(ApplicationIdentity::version()));
-        return 0;
-    case LaunchOptions::Action::Invalid:
-        print(stderr, QStringLiteral("vantrel: %1\n\n%2").arg(options.error, options.usage));
-        return 2;
-    case LaunchOptions::Action::Run:
-        break;
-    }
-    if (oneWindow && InstanceChannel(InstanceChannel::defaultName()).handOver(QDir::currentPath(), options.files))
-        return 0;
-    return -1;
-}
-
-} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -61,9 +27,8 @@ int main(int argc, char *argv[])
     {
         QCoreApplication early(argc, argv);
         options = LaunchOptions::fromArguments(QCoreApplication::arguments());
-        oneWindow = !options.newWindow && options.action == LaunchOptions::Action::Run
-                    && !Configuration::instance()->severalWindows();
-        const int status = settleEarly(options, oneWindow);
+        oneWindow = EarlyStart::oneWindow(options);
+        const int status = EarlyStart::settle(options, oneWindow);
         if (status >= 0)
             return status;
     }

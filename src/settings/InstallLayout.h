@@ -2,14 +2,17 @@
 
 #include <QString>
 
-// How the program's files lie around its executable. Installed under a
-// prefix, the read-only data is in <prefix>/share/vantrel beside
-// <prefix>/bin; a build tree (or an unpacked archive) keeps the map pages in
-// "maps" beside the executable instead.
+// How the program's files lie around its executables. Installed under a
+// prefix, the command is <prefix>/bin/vantrel, the player it starts
+// <prefix>/lib/vantrel/vantrel-player, and the read-only data is in
+// <prefix>/share/vantrel; a build tree (or an unpacked archive) keeps the
+// player and the map pages ("maps") beside the command instead.
 class InstallLayout
 {
 public:
-    // The data folder when the executable in `applicationDir` runs
-    // installed; empty when it runs from a build tree.
+    // The data folder when the executable in `applicationDir` (either of
+    // the two) runs installed; empty when it runs from a build tree.
     static QString dataFolder(const QString &applicationDir);
+    // The player the command in `applicationDir` starts.
+    static QString playerProgram(const QString &applicationDir);
 };

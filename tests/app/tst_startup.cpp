@@ -6,7 +6,7 @@ namespace {
 const QString demoFile1 = QStringLiteral(VANTREL_DEMO_DIR "/20261206_101500F.MP4");
 const QString demoFile2 = QStringLiteral(VANTREL_DEMO_DIR "/20261206_101600F.MP4");
 
-// A copy of the real program in a folder of its own (where it writes its
+// A copy of the real command and player in a folder of its own (where it writes its
 // configuration file), with its own runtime folder for the socket of the
 // window that is open.
 struct Sandbox
@@ -14,7 +14,11 @@ struct Sandbox
     QTemporaryDir folder;
     QString program() const { return folder.filePath(QStringLiteral("vantrel")); }
     QString runtime() const { return folder.filePath(QStringLiteral("runtime")); }
-    bool make() const { return QFile::copy(QStringLiteral(VANTREL_PROGRAM), program()) && QDir().mkpath(runtime()); }
+    bool make() const
+    {
+        return QFile::copy(QStringLiteral(VANTREL_PROGRAM), program())
+            && QFile::copy(QStringLiteral(VANTREL_PLAYER), folder.filePath(QStringLiteral("vantrel-player"))) && QDir().mkpath(runtime());
+    }
     QProcessEnvironment environment() const
     {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment(); // on the suite's X server

@@ -1,6 +1,7 @@
 #include "BatchOpener.h"
 #include "CommandLineFiles.h"
 #include "FileNameCodec.h"
+#include "InstallLayout.h"
 #include "InstanceChannel.h"
 #include "LaunchOptions.h"
 #include "MapPagesFolder.h"
@@ -94,24 +95,32 @@ private slots:
         FileNameCodec::install();  // as the program does first
     }
 
-    void mapPagesFolder_data()
+    // Where the map pages and the player are for the command in bin or the
+    // player in lib/vantrel, installed or in a build tree.
+    void installLayout_data()
     {
         QTest::addColumn<QString>("made"); // under a prefix; a trailing slash makes a folder
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("beside the executable") << "bin/maps/ share/vantrel/maps/" << "bin/maps";
-        QTest::newRow("installed") << "share/vantrel/maps/" << "share/vantrel/maps";
-        QTest::newRow("a file named maps") << "bin/maps share/vantrel/maps/" << "share/vantrel/maps";
-        QTest::newRow("neither") << "share/vantrel/" << "bin/maps";
+        QTest::addColumn<QString>("program");
+        QTest::addColumn<QString>("maps");
+        QTest::addColumn<QString>("player");
+        const QString installed = "share/vantrel/maps/ lib/vantrel/vantrel-player";
+        QTest::newRow("build tree") << "bin/maps/ bin/vantrel-player share/vantrel/maps/" << "bin" << "bin/maps" << "bin/vantrel-player";
+        QTest::newRow("installed command") << installed << "bin" << "share/vantrel/maps" << "lib/vantrel/vantrel-player";
+        QTest::newRow("installed player") << installed << "lib/vantrel" << "share/vantrel/maps" << "lib/vantrel/vantrel-player";
+        QTest::newRow("a file named maps") << "bin/maps share/vantrel/maps/" << "bin" << "share/vantrel/maps" << "lib/vantrel/vantrel-player";
+        QTest::newRow("neither") << "share/vantrel/" << "bin" << "bin/maps" << "lib/vantrel/vantrel-player";
+        QTest::newRow("two up from lib/vantrel only") << "opt/vantrel/ share/vantrel/maps/" << "opt/vantrel" << "opt/vantrel/maps" << "opt/lib/vantrel/vantrel-player";
     }
 
-    void mapPagesFolder()
+    void installLayout()
     {
         QFETCH(QString, made);
-        QFETCH(QString, expected);
+        QFETCH(QString, program);
         QTemporaryDir prefix;
         QDir root(prefix.path());
         QVERIFY(make(root, ("bin/ " + made).split(' ')));
-        QCOMPARE(MapPagesFolder::pathFor(root.filePath(QStringLiteral("bin"))), root.filePath(expected));
+        QTEST(root.relativeFilePath(MapPagesFolder::pathFor(root.filePath(program))), "maps");
+        QTEST(root.relativeFilePath(InstallLayout::playerProgram(root.filePath(program))), "player");
     }
 
     void launchOptions_data()

@@ -22,7 +22,7 @@ have() { command -v "$1" >/dev/null 2>&1 || { echo "SKIP: $1 is not installed"; 
 cmake --install "$build" --prefix "$prefix" >"$work/install.log" 2>&1 || { cat "$work/install.log"; fail "cmake --install"; exit 1; }
 
 # ---- Files where the desktop expects them ----
-for file in bin/vantrel bin/vantrel-telemetry \
+for file in bin/vantrel bin/vantrel-telemetry lib/vantrel/vantrel-player \
         share/vantrel/maps/BaiduMapIndex.html share/vantrel/maps/WG_GoogleMapIndex_en.html \
         share/vantrel/maps/leaflet.js share/vantrel/maps/leaflet.css share/vantrel/maps/images/marker-icon.png \
         share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
