@@ -330,6 +330,8 @@ private slots:
         emit panel()->screenshot();
         const QString failure = QStringLiteral("Could not save the still image into %1: No space left on device").arg(shots.path());
         QTRY_VERIFY_WITH_TIMEOUT(notices->texts().contains(failure), 60000);
+        // Both cameras' runs are over before the real ffmpeg comes back.
+        QTRY_VERIFY_WITH_TIMEOUT(!area()->mainPlayer()->captureThread() && !area()->secondPlayer()->captureThread(), 60000);
         qputenv("PATH", path);
         QCOMPARE(QDir(shots.path()).entryList(QDir::Files).size(), 2);
     }
