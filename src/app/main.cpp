@@ -13,7 +13,6 @@
 #include <QFont>
 #include <QIcon>
 
-
 int main(int argc, char *argv[])
 {
     // File names are taken byte for byte, also those that are not UTF-8;
