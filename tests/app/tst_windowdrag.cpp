@@ -70,14 +70,14 @@ private slots:
         main.resize(700, 500);
         main.move(150, 120);
         main.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&main));
+        QVERIFY(QTest::qWaitForWindowExposed(&main, 20000)); // a window manager just started may be slow to map it
         Configuration configuration(mDir.filePath(QStringLiteral("configuration.ini")));
         QScopedPointer<Setting> settings;
         QWidget *window = &main;
         if (dialog) {
             settings.reset(new Setting(&configuration, &main));
             settings->open();
-            QVERIFY(QTest::qWaitForWindowExposed(settings.data()));
+            QVERIFY(QTest::qWaitForWindowExposed(settings.data(), 20000));
             window = settings.data();
         }
         // Let the window manager place the window before it is grabbed.
