@@ -11,8 +11,18 @@ namespace {
 
 constexpr qint64 plainHeaderSize = 8;
 constexpr qint64 largeHeaderSize = 16;
-constexpr qint64 movieHeaderSize = 100;
-constexpr qint64 trackHeaderSize = 84;
+constexpr qint64 movieHeaderSize = 112;   // version 1: 64-bit times
+constexpr qint64 trackHeaderSize = 96;    // version 1: 64-bit times
+constexpr qint64 mediaHeaderSize = 24;
+constexpr qint64 trunBlockSize = 4096;
+// Track fragment header and run flags: which optional fields are present.
+constexpr quint32 tfhdBaseDataOffset = 0x01;
+constexpr quint32 tfhdSampleDescription = 0x02;
+constexpr quint32 tfhdDefaultDuration = 0x08;
+constexpr quint32 trunDataOffset = 0x001;
+constexpr quint32 trunFirstSampleFlags = 0x004;
+constexpr quint32 trunSampleDuration = 0x100;
+constexpr quint32 trunSampleFieldFlags = 0xF00;  // duration, size, flags, composition offset
 constexpr qint64 handlerFixedSize = 24;  // version, pre-defined, type, reserved
 constexpr qint64 handlerNameLimit = 255;
 constexpr qint64 gps0RecordSize = 311;
@@ -22,6 +32,11 @@ constexpr quint32 freeGpsProbeOffsets[] = {0x10004, 0x20004, 0x40004};
 quint32 clampToCount(qint64 value)
 {
     return static_cast<quint32>(qMin<qint64>(value, std::numeric_limits<quint32>::max()));
+}
+
+quint32 secondsCount(quint64 seconds)
+{
+    return static_cast<quint32>(qMin<quint64>(seconds, std::numeric_limits<quint32>::max()));
 }
 
 } // namespace
@@ -35,7 +50,10 @@ Mp4Parser::Mp4Parser(const QString &path, QObject *parent)
             parseMoov(bodySize);
         else if (type == fourCC("gps0"))
             takeGps0Box();
+        else if (type == fourCC("moof") && mFragmented)
+            parseMoof(bodySize);
     });
+    takeFragmentedDuration();
     finishWalk();
     qDebug() << "fileName:" << path;
     qDebug() << "videoInfo:" << width << height << duration << recordCount;
@@ -105,16 +123,21 @@ void Mp4Parser::parseMoov(qint64 payloadSize)
             readMovieHeader();
         else if (type == fourCC("gps "))
             takeGpsBoxTable();
+        else if (type == fourCC("mvex"))
+            parseMvex(bodySize);
     });
 }
 
+// Version 1 headers hold 64-bit times and durations.
 void Mp4Parser::readMovieHeader()
 {
     char body[movieHeaderSize];
     readBytes(body, movieHeaderSize);
-    const quint32 timeScale = qFromBigEndian<quint32>(body + 12);
-    const quint32 movieDuration = qFromBigEndian<quint32>(body + 16);
-    duration = timeScale == 0 ? 0 : movieDuration / timeScale;
+    const bool wide = body[0] == 1;
+    mMovieTimeScale = qFromBigEndian<quint32>(body + (wide ? 20 : 12));
+    const quint64 movieDuration =
+        wide ? qFromBigEndian<quint64>(body + 24) : qFromBigEndian<quint32>(body + 16);
+    duration = mMovieTimeScale == 0 ? 0 : secondsCount(movieDuration / mMovieTimeScale);
 }
 
 void Mp4Parser::takeGps0Box()
@@ -149,9 +172,20 @@ void Mp4Parser::readTrackHeader(Track &track)
 {
     char body[trackHeaderSize];
     readBytes(body, trackHeaderSize);
-    track.creationTime = qFromBigEndian<quint32>(body + 4);
-    track.width = static_cast<qint32>(qFromBigEndian<quint32>(body + 76) >> 16);
-    track.height = static_cast<qint32>(qFromBigEndian<quint32>(body + 80) >> 16);
+    const bool wide = body[0] == 1;
+    const int shift = wide ? 12 : 0;  // three times or durations of 8 bytes instead of 4
+    track.creationTime =
+        wide ? qFromBigEndian<quint64>(body + 4) : qFromBigEndian<quint32>(body + 4);
+    track.id = qFromBigEndian<quint32>(body + (wide ? 20 : 12));
+    track.width = static_cast<qint32>(qFromBigEndian<quint32>(body + 76 + shift) >> 16);
+    track.height = static_cast<qint32>(qFromBigEndian<quint32>(body + 80 + shift) >> 16);
+}
+
+void Mp4Parser::readMediaHeader(Track &track)
+{
+    char body[mediaHeaderSize];
+    readBytes(body, mediaHeaderSize);
+    track.timeScale = qFromBigEndian<quint32>(body + (body[0] == 1 ? 20 : 12));
 }
 
 // The widest video track describes the video; the first of equal ones wins.
@@ -161,8 +195,13 @@ void Mp4Parser::adoptVideoTrack(const Track &track)
         return;
     width = track.width;
     height = track.height;
+    mVideoTrackId = track.id;
+    mVideoTimeScale = track.timeScale;
+    // A creation time of 0 is a camera that wrote none, not 1904-01-01.
     const QDateTime epoch(QDate(1904, 1, 1), QTime(0, 0), Qt::LocalTime);
-    creationTime = epoch.addSecs(track.creationTime);
+    creationTime = track.creationTime == 0 || track.creationTime > quint64(std::numeric_limits<qint64>::max())
+                       ? QDateTime()
+                       : epoch.addSecs(qint64(track.creationTime));
 }
 
 void Mp4Parser::parseMdia(qint64 payloadSize, Track &track)
@@ -172,6 +211,8 @@ void Mp4Parser::parseMdia(qint64 payloadSize, Track &track)
             parseHdlr(bodySize, track);
         else if (type == fourCC("minf"))
             parseMinf(bodySize, track);
+        else if (type == fourCC("mdhd"))
+            readMediaHeader(track);
     });
     classifyTrack(track);
 }
@@ -259,4 +300,111 @@ void Mp4Parser::probeFreeGps(const Track &track)
         }
     }
     seekTo(resumeAt);
+}
+
+void Mp4Parser::parseMvex(qint64 payloadSize)
+{
+    mFragmented = true;
+    walkBoxes(payloadSize, [this](const FourCC &type) {
+        char body[16];
+        if (type == fourCC("mehd")) {
+            readBytes(body, 12);
+            mFragmentDuration =
+                body[0] == 1 ? qFromBigEndian<quint64>(body + 4) : qFromBigEndian<quint32>(body + 4);
+        } else if (type == fourCC("trex") && mTrackDefaultsCount < trackDefaultsLimit) {
+            readBytes(body, 16);
+            mTrackDefaults[mTrackDefaultsCount++] = {qFromBigEndian<quint32>(body + 4),
+                                                     qFromBigEndian<quint32>(body + 12)};
+        }
+    });
+}
+
+quint32 Mp4Parser::trexDefaultDuration(quint32 trackId) const
+{
+    for (int i = 0; i < mTrackDefaultsCount; ++i) {
+        if (mTrackDefaults[i].trackId == trackId)
+            return mTrackDefaults[i].sampleDuration;
+    }
+    return 0;
+}
+
+void Mp4Parser::parseMoof(qint64 payloadSize)
+{
+    walkBoxes(payloadSize, [this](const FourCC &type) {
+        if (type == fourCC("traf"))
+            parseTraf(bodySize);
+    });
+}
+
+// A fragment of the video track starts at its tfdt's decode time, or where
+// the one before it ended, and lasts the sum of its samples' durations.
+void Mp4Parser::parseTraf(qint64 payloadSize)
+{
+    quint32 trackId = 0;
+    quint32 defaultDuration = 0;
+    bool hasStart = false;
+    quint64 start = 0;
+    quint64 length = 0;
+    walkBoxes(payloadSize, [&, this](const FourCC &type) {
+        if (type == fourCC("tfhd")) {
+            const quint32 flags = readBigEndian32() & 0xFFFFFF;
+            trackId = readBigEndian32();
+            defaultDuration = trexDefaultDuration(trackId);
+            if (flags & tfhdBaseDataOffset)
+                readBigEndian64();
+            if (flags & tfhdSampleDescription)
+                readBigEndian32();
+            if (flags & tfhdDefaultDuration)
+                defaultDuration = readBigEndian32();
+        } else if (type == fourCC("tfdt")) {
+            const bool wide = readBigEndian32() >> 24 == 1;
+            start = wide ? readBigEndian64() : readBigEndian32();
+            hasStart = true;
+        } else if (type == fourCC("trun") && trackId == mVideoTrackId) {
+            length += trunDuration(defaultDuration);
+        }
+    });
+    if (trackId != mVideoTrackId)
+        return;
+    const quint64 end = (hasStart ? start : mFragmentsEnd) + length;
+    mFragmentsEnd = qMax(mFragmentsEnd, end);
+}
+
+// The sum of a run's sample durations: each sample's own when the run holds
+// them (read a block at a time, never past the box), else the default.
+quint64 Mp4Parser::trunDuration(quint32 defaultDuration)
+{
+    const qint64 boxEnd = currentBoxEnd();
+    const quint32 flags = readBigEndian32() & 0xFFFFFF;
+    const quint64 samples = readBigEndian32();
+    if (flags & trunDataOffset)
+        readBigEndian32();
+    if (flags & trunFirstSampleFlags)
+        readBigEndian32();
+    if (!(flags & trunSampleDuration))
+        return samples * defaultDuration;
+    const qint64 entrySize = 4 * qPopulationCount(flags & trunSampleFieldFlags);
+    const quint64 entries = qMin<quint64>(samples, quint64(qMax<qint64>(0, boxEnd - position()) / entrySize));
+    char block[trunBlockSize];
+    quint64 total = 0;
+    for (quint64 done = 0; done < entries && takeWalkStep();) {
+        const quint64 count = qMin<quint64>(entries - done, trunBlockSize / entrySize);
+        readBytes(block, qint64(count) * entrySize);
+        for (quint64 i = 0; i < count; ++i)
+            total += qFromBigEndian<quint32>(block + i * entrySize);
+        done += count;
+    }
+    return total;
+}
+
+void Mp4Parser::takeFragmentedDuration()
+{
+    if (!mFragmented || duration != 0)
+        return;
+    quint64 seconds = 0;
+    if (mFragmentDuration > 0 && mMovieTimeScale > 0)
+        seconds = mFragmentDuration / mMovieTimeScale;
+    else if (mVideoTimeScale > 0)
+        seconds = mFragmentsEnd / mVideoTimeScale;
+    duration = secondsCount(seconds);
 }

@@ -8,6 +8,10 @@
 // records (a "gps0" box, a "gps " table, an "Ambarella EXT" track, a gps meta
 // track, or "freeGPS" blocks in the sound track's chunks). The last layout
 // found in file order wins.
+//
+// A fragmented file (moov with an mvex, the media in moof + mdat pairs after
+// it) has a movie duration of 0: its length comes from the mvex's mehd, else
+// from the durations of the video track's fragments.
 class Mp4Parser : public ParserObject
 {
     Q_OBJECT
@@ -20,9 +24,11 @@ private:
     struct Track
     {
         HandlerKind kind = HandlerKind::None;
+        quint32 id = 0;
+        quint32 timeScale = 0;   // media time scale (mdhd)
         qint32 width = 0;
         qint32 height = 0;
-        quint32 creationTime = 0;
+        quint64 creationTime = 0;
         QByteArray handlerName;
         qint64 chunkTable = 0;   // first entry of the track's stco
         qint64 chunkTableEnd = 0;
@@ -48,6 +54,13 @@ private:
     void parseHdlr(qint64 payloadSize, Track &track);
     void readMovieHeader();
     void readTrackHeader(Track &track);
+    void readMediaHeader(Track &track);
+    void parseMvex(qint64 payloadSize);
+    void parseMoof(qint64 payloadSize);
+    void parseTraf(qint64 payloadSize);
+    quint64 trunDuration(quint32 defaultDuration);
+    quint32 trexDefaultDuration(quint32 trackId) const;
+    void takeFragmentedDuration();
     void takeGps0Box();
     void takeGpsBoxTable();
     void classifyTrack(const Track &track);
@@ -57,4 +70,20 @@ private:
     qint64 boxSize = 0;
     qint64 bodySize = 0;
     FourCC boxType{};
+
+    // Fragmented files.
+    struct TrackDefaults
+    {
+        quint32 trackId = 0;
+        quint32 sampleDuration = 0;
+    };
+    static constexpr int trackDefaultsLimit = 8;
+    quint32 mMovieTimeScale = 0;
+    bool mFragmented = false;
+    quint64 mFragmentDuration = 0;  // mehd, in the movie time scale
+    TrackDefaults mTrackDefaults[trackDefaultsLimit];
+    int mTrackDefaultsCount = 0;
+    quint32 mVideoTrackId = 0;
+    quint32 mVideoTimeScale = 0;
+    quint64 mFragmentsEnd = 0;      // end of the video track's last fragment, media time scale
 };

@@ -1,5 +1,6 @@
 #include "AviSample.h"
 #include "BoxWriter.h"
+#include "FragmentBoxes.h"
 #include "Mp4Sample.h"
 #include "ParserFactory.h"
 #include "SampleDir.h"
@@ -274,6 +275,123 @@ private slots:
             QCOMPARE(QByteArray(data.dateTime), straightDriveTime(second + firstShown));
         }
         QVERIFY(!parser->getGpsData(qMax(served, 0), data));
+    }
+    void fragmented_data()
+    {
+        using FragmentBoxes::Fragment;
+        using Durations = Fragment::Durations;
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<uint>("duration");
+
+        // A camera's fragments: a second of 30 frames each at 90 kHz.
+        const auto camera = [](quint32 movieDuration = 0) {
+            return Mp4Sample().movie(1000, movieDuration).videoTrack(1920, 1080).mediaTimeScale(90000)
+                .soundTrack().gps0(straightDrive(3), Placement::BeforeMoov);
+        };
+        const auto fragments = [](Mp4Sample sample, int count, Fragment each) {
+            for (int i = 0; i < count; ++i) {
+                if (each.decodeTime >= 0)
+                    each.decodeTime = qint64(i) * each.samples * each.sampleDuration;
+                sample.topLevelBox(FragmentBoxes::fragment(quint32(i + 1), each));
+            }
+            return sample;
+        };
+        const QByteArray trex = FragmentBoxes::movieExtends(1, 3000);
+        QTest::newRow("mehd, version 0") << camera().moovBox(FragmentBoxes::movieExtends(1, 3000, 0, 61500))
+                                                .bytes() << 61u;
+        QTest::newRow("mehd, version 1") << camera().moovBox(FragmentBoxes::movieExtends(1, 3000, 1, 7261000))
+                                                .bytes() << 7261u;
+        QTest::newRow("durations per sample") << fragments(camera().moovBox(trex), 62, {}).bytes() << 62u;
+        Fragment trackDefault;
+        trackDefault.durations = Durations::TrackDefault;
+        trackDefault.sampleDuration = 1500;  // 60 frames a second
+        trackDefault.samples = 60;
+        QTest::newRow("track fragment default") << fragments(camera().moovBox(trex), 45, trackDefault).bytes() << 45u;
+        Fragment movieDefault;
+        movieDefault.durations = Durations::MovieDefault;
+        QTest::newRow("movie default") << fragments(camera().moovBox(trex), 20, movieDefault).bytes() << 20u;
+        // Decode times leave a lost fragment's gap in: 3 fragments, the last at 9 s.
+        Fragment late;
+        late.decodeTime = 9 * 90000;
+        QTest::newRow("decode time after a gap")
+            << fragments(camera().moovBox(trex), 2, {}).topLevelBox(FragmentBoxes::fragment(3, late)).bytes() << 10u;
+        Fragment version0Time;
+        version0Time.decodeTime = 0;
+        version0Time.tfdtVersion = 0;
+        QTest::newRow("decode times, version 0") << fragments(camera().moovBox(trex), 30, version0Time).bytes() << 30u;
+        // The sound track's fragments do not lengthen the video.
+        Fragment sound;
+        sound.trackId = 2;
+        sound.samples = 300;
+        QTest::newRow("other track's fragments")
+            << fragments(camera().moovBox(trex), 5, {}).topLevelBox(FragmentBoxes::fragment(6, sound)).bytes() << 5u;
+        QTest::newRow("mehd of 0: the fragments")
+            << fragments(camera().moovBox(FragmentBoxes::movieExtends(1, 3000, 0, 0)), 12, {}).bytes() << 12u;
+        QTest::newRow("movie duration kept") << fragments(camera(59000).moovBox(trex), 62, {}).bytes() << 59u;
+        // Fragments without an mvex are no fragments of this movie.
+        QTest::newRow("no mvex") << fragments(camera(), 62, {}).bytes() << 0u;
+        // A run that claims 2^32 - 1 samples of its own durations holds only what its box holds.
+        QByteArray lying = FragmentBoxes::fragment(1, {});
+        lying.replace(lying.indexOf("trun") + 8, 4, bigEndian32(~0u));
+        QTest::newRow("run claims 2^32 samples") << camera().moovBox(trex).topLevelBox(lying).bytes() << 1u;
+    }
+
+    // A fragmented file's length comes from its mehd, else from the video
+    // fragments' own durations; its records are found as in any file.
+    void fragmented()
+    {
+        QFETCH(QByteArray, file);
+        const QString path = mDir.write("fragmented.mp4", file);
+        const std::unique_ptr<ParserObject> parser = createParser(path);
+        QTEST(parser->videoInfo().duration, "duration");
+        QCOMPARE(parser->layout(), GpsKind::Gps0Records);
+        QCOMPARE(parser->videoInfo().width, 1920);
+        QVERIFY(parser->bytesRead() <= file.size() + 1024);
+    }
+
+    // Cut anywhere, a fragmented file never claims more than the whole one.
+    void fragmentedCutShort()
+    {
+        Mp4Sample sample = Mp4Sample().movie(1000, 0).videoTrack(1280, 720).mediaTimeScale(90000)
+                               .moovBox(FragmentBoxes::movieExtends(1, 3000));
+        for (int i = 0; i < 20; ++i)
+            sample.topLevelBox(FragmentBoxes::fragment(quint32(i + 1), {}));
+        const QByteArray file = sample.bytes();
+        uint previous = 0;
+        for (int length = 0; length <= file.size(); length += 97) {
+            const QString path = mDir.write("cut.mp4", file.left(length));
+            const uint seconds = createParser(path)->videoInfo().duration;
+            QVERIFY2(seconds <= 20 && seconds >= previous, qPrintable(QString::number(length)));
+            previous = seconds;
+        }
+        QCOMPARE(createParser(mDir.write("cut.mp4", file))->videoInfo().duration, 20u);
+    }
+
+    void creationTime_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QDateTime>("created");
+        const QDateTime epoch(QDate(1904, 1, 1), QTime(0, 0), Qt::LocalTime);
+        const auto video = [](quint32 created) { return Mp4Sample().movie(1000, 60000).videoTrack(640, 480, created); };
+        QTest::newRow("none written") << video(0).bytes() << QDateTime();
+        QTest::newRow("one second") << video(1).bytes() << epoch.addSecs(1);
+        QTest::newRow("2027") << video(3900000000u).bytes() << epoch.addSecs(3900000000u);
+        // Version 1: 64-bit times move the track id and frame size 12 bytes on.
+        QByteArray wide = box("tkhd", bigEndian32(0x01000007) + bigEndian64(4000000000ull) + bigEndian64(0)
+                                          + bigEndian32(1) + bigEndian32(0) + bigEndian64(0) + QByteArray(8, '\0')
+                                          + QByteArray(8, '\0') + QByteArray(36, '\0') + bigEndian32(1280u << 16)
+                                          + bigEndian32(720u << 16));
+        const QByteArray hdlr = box("hdlr", bigEndian32(0) + bigEndian32(0) + "vide" + QByteArray(12, '\0') + "v");
+        QTest::newRow("version 1 header") << Mp4Sample().movie(1000, 60000).moovBox(box("trak", wide + box("mdia", hdlr))).bytes()
+                                          << epoch.addSecs(4000000000ll);
+    }
+
+    void creationTime()
+    {
+        QFETCH(QByteArray, file);
+        const VideoInfo info = createParser(mDir.write("created.mp4", file))->videoInfo();
+        QTEST(info.creationTime, "created");
+        QVERIFY(info.width == 640 || info.width == 1280);
     }
 };
 

@@ -148,12 +148,19 @@ Mp4Sample &Mp4Sample::largeMdat()
     return *this;
 }
 
+Mp4Sample &Mp4Sample::mediaTimeScale(quint32 timeScale)
+{
+    mMediaTimeScale = timeScale;
+    return *this;
+}
+
 QByteArray Mp4Sample::trackBox(const Track &track, const QVector<quint32> &chunkOffsets, int id) const
 {
     const QByteArray table = track.withTable ? chunkOffsetTable(chunkOffsets) : QByteArray();
     const QByteArray minf = box("minf", box("stbl", box("stsd", bigEndian32(0) + bigEndian32(0))
                                                         + table));
-    const QByteArray mdhd = box("mdhd", QByteArray(24, '\0'));
+    const QByteArray mdhd = box("mdhd", QByteArray(12, '\0') + bigEndian32(mMediaTimeScale)
+                                            + QByteArray(8, '\0'));
     const QByteArray mdia = box("mdia", mdhd + handler(track.handlerType, track.handlerName) + minf);
     return box("trak", trackHeader(id, track.creationTime, track.width, track.height) + mdia);
 }

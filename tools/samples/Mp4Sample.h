@@ -39,6 +39,8 @@ public:
     Mp4Sample &moovBox(const QByteArray &box);
     // Writes the mdat with a 64-bit largesize header.
     Mp4Sample &largeMdat();
+    // The time scale in every track's media header (0 unless set).
+    Mp4Sample &mediaTimeScale(quint32 timeScale);
 
     QByteArray bytes() const;
     bool write(const QString &path) const;
@@ -70,4 +72,5 @@ private:
     QVector<QByteArray> mTrailing;
     QVector<QByteArray> mMoovExtras;
     bool mLargeMdat = false;
+    quint32 mMediaTimeScale = 0;
 };
