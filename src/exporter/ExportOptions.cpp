@@ -34,6 +34,8 @@ ExportOptions ExportOptions::fromArguments(const QStringList &arguments)
     const QCommandLineOption version = parser.addVersionOption();
     parser.addOptions({
         {"info", "Print each file's video information and record layout instead of samples."},
+        {"trips", "Print one JSON line per trip: clips recorded one after the other, with start, end, distance, speeds and G-sensor events."},
+        {"merge-trips", "With --format gpx, kml or geojson: one track per trip, one segment per clip."},
         {"format", "Output format: json (default), csv, gpx, kml or geojson.", "format", "json"},
         {"from", "First playback second to write.", "S"},
         {"to", "Last playback second to write.", "S"},
@@ -74,8 +76,18 @@ ExportOptions ExportOptions::fromArguments(const QStringList &arguments)
         return refused(options, QStringLiteral("No file given."));
 
     const bool info = parser.isSet("info");
-    if (info && (parser.isSet("format") || parser.isSet("from") || parser.isSet("to")))
-        return refused(options, QStringLiteral("--info takes no --format, --from or --to."));
-    options.action = info ? Action::Info : Action::Export;
+    const bool trips = parser.isSet("trips");
+    const bool ranged = parser.isSet("from") || parser.isSet("to");
+    if (info && trips)
+        return refused(options, QStringLiteral("--info and --trips exclude each other."));
+    if ((info || trips) && (parser.isSet("format") || ranged || parser.isSet("merge-trips")))
+        return refused(options, QStringLiteral("--%1 takes no --format, --from, --to or --merge-trips.")
+                                    .arg(info ? "info" : "trips"));
+    options.mergeTrips = parser.isSet("merge-trips");
+    const bool trackFormat = options.format == ExportFormat::Gpx || options.format == ExportFormat::Kml
+                             || options.format == ExportFormat::GeoJson;
+    if (options.mergeTrips && (!trackFormat || ranged))
+        return refused(options, QStringLiteral("--merge-trips takes --format gpx, kml or geojson, and no --from or --to."));
+    options.action = info ? Action::Info : trips ? Action::Trips : Action::Export;
     return options;
 }

@@ -12,7 +12,7 @@ enum class ExportFormat { Json, Csv, Gpx, Kml, GeoJson };
 class ExportOptions
 {
 public:
-    enum class Action { Export, Info, Help, Version, Invalid };
+    enum class Action { Export, Info, Trips, Help, Version, Invalid };
 
     static ExportOptions fromArguments(const QStringList &arguments);
 
@@ -25,6 +25,7 @@ public:
     int to = std::numeric_limits<int>::max();
     QStringList files;   // recordings and folders, as given
     bool recursive = false;  // folders: every folder below them too
+    bool mergeTrips = false; // track formats: one track per trip, one segment per clip
     bool verbose = false;
     QString error;  // why the arguments were refused (Action::Invalid)
     QString usage;  // the help text, for --help and for refusals

@@ -19,22 +19,29 @@ QJsonValue geometry(const QVector<TrackPoint> &points)
     return QJsonObject{{"type", "LineString"}, {"coordinates", coordinates}};
 }
 
+struct PointArrays
+{
+    explicit PointArrays(const QVector<TrackPoint> &points)
+    {
+        for (const TrackPoint &point : points) {
+            coordinates.append(QJsonArray{point.longitude, point.latitude});
+            times.append(point.time().isValid() ? QJsonValue(point.time().toString(Qt::ISODate))
+                                                : QJsonValue::Null);
+            speeds.append(point.speedMetresPerSecond());
+            courses.append(point.course);
+        }
+    }
+    QJsonArray coordinates, times, speeds, courses;
+};
+
 QJsonObject properties(const QString &path, const QVector<TrackPoint> &points)
 {
-    QJsonArray times;
-    QJsonArray speeds;
-    QJsonArray courses;
-    for (const TrackPoint &point : points) {
-        times.append(point.time().isValid() ? QJsonValue(point.time().toString(Qt::ISODate))
-                                            : QJsonValue::Null);
-        speeds.append(point.speedMetresPerSecond());
-        courses.append(point.course);
-    }
+    const PointArrays arrays(points);
     return {{"name", QFileInfo(path).fileName()},
             {"file", path},
-            {"coordTimes", times},
-            {"speeds", speeds},
-            {"courses", courses}};
+            {"coordTimes", arrays.times},
+            {"speeds", arrays.speeds},
+            {"courses", arrays.courses}};
 }
 
 } // namespace
@@ -54,20 +61,67 @@ void GeoJsonWriter::beginFile(const QString &path)
 
 void GeoJsonWriter::writeSample(const GpsData &data)
 {
-    const TrackPoint point = TrackPoint::fromSample(data);
+    writePoint(TrackPoint::fromSample(data));
+}
+
+void GeoJsonWriter::writePoint(const TrackPoint &point)
+{
     if (point.hasFix)
         mPoints.append(point);
 }
 
 void GeoJsonWriter::endFile()
 {
-    const QJsonObject feature{{"type", "Feature"},
-                              {"properties", properties(mPath, mPoints)},
-                              {"geometry", geometry(mPoints)}};
+    if (mInTrip) {
+        mTripFiles.append(mPath);
+        // A line needs two positions.
+        if (mPoints.size() >= 2)
+            mTripLines.append(mPoints);
+        mPoints.clear();
+        return;
+    }
+    writeFeature({{"type", "Feature"},
+                  {"properties", properties(mPath, mPoints)},
+                  {"geometry", geometry(mPoints)}});
+    mPoints.clear();
+}
+
+void GeoJsonWriter::beginTrip(const QString &name)
+{
+    mInTrip = true;
+    mTripName = name;
+    mTripFiles.clear();
+    mTripLines.clear();
+}
+
+void GeoJsonWriter::endTrip()
+{
+    QJsonArray lines, times, speeds, courses;
+    for (const QVector<TrackPoint> &line : qAsConst(mTripLines)) {
+        const PointArrays arrays(line);
+        lines.append(arrays.coordinates);
+        times.append(arrays.times);
+        speeds.append(arrays.speeds);
+        courses.append(arrays.courses);
+    }
+    const QJsonObject properties{{"name", mTripName},
+                                 {"files", QJsonArray::fromStringList(mTripFiles)},
+                                 {"coordTimes", times},
+                                 {"speeds", speeds},
+                                 {"courses", courses}};
+    const QJsonValue geometry = lines.isEmpty()
+                                    ? QJsonValue(QJsonValue::Null)
+                                    : QJsonObject{{"type", "MultiLineString"}, {"coordinates", lines}};
+    writeFeature({{"type", "Feature"}, {"properties", properties}, {"geometry", geometry}});
+    mInTrip = false;
+    mTripLines.clear();
+}
+
+void GeoJsonWriter::writeFeature(const QJsonObject &feature)
+{
     if (mFeatures++ > 0)
         out.write(",\n");
     out.write(QJsonDocument(feature).toJson(QJsonDocument::Compact));
-    mPoints.clear();
 }
 
 void GeoJsonWriter::end()

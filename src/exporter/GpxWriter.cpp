@@ -29,16 +29,35 @@ void GpxWriter::begin()
     mXml.writeAttribute(QStringLiteral("creator"), QStringLiteral("vantrel-telemetry"));
 }
 
-void GpxWriter::beginFile(const QString &path)
+void GpxWriter::beginTrip(const QString &name)
 {
     mXml.writeStartElement(gpxNamespace, QStringLiteral("trk"));
-    mXml.writeTextElement(gpxNamespace, QStringLiteral("name"), QFileInfo(path).fileName());
+    mXml.writeTextElement(gpxNamespace, QStringLiteral("name"), name);
+    mInTrip = true;
+}
+
+void GpxWriter::endTrip()
+{
+    mXml.writeEndElement(); // trk
+    mInTrip = false;
+}
+
+void GpxWriter::beginFile(const QString &path)
+{
+    if (!mInTrip) {
+        mXml.writeStartElement(gpxNamespace, QStringLiteral("trk"));
+        mXml.writeTextElement(gpxNamespace, QStringLiteral("name"), QFileInfo(path).fileName());
+    }
     mXml.writeStartElement(gpxNamespace, QStringLiteral("trkseg"));
 }
 
 void GpxWriter::writeSample(const GpsData &data)
 {
-    const TrackPoint point = TrackPoint::fromSample(data);
+    writePoint(TrackPoint::fromSample(data));
+}
+
+void GpxWriter::writePoint(const TrackPoint &point)
+{
     if (!point.hasFix)
         return;
     mXml.writeStartElement(gpxNamespace, QStringLiteral("trkpt"));
@@ -61,7 +80,8 @@ void GpxWriter::writeSample(const GpsData &data)
 void GpxWriter::endFile()
 {
     mXml.writeEndElement(); // trkseg
-    mXml.writeEndElement(); // trk
+    if (!mInTrip)
+        mXml.writeEndElement(); // trk
 }
 
 void GpxWriter::end()

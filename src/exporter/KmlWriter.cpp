@@ -59,15 +59,44 @@ void KmlWriter::beginFile(const QString &path)
 
 void KmlWriter::writeSample(const GpsData &data)
 {
-    const TrackPoint point = TrackPoint::fromSample(data);
+    writePoint(TrackPoint::fromSample(data));
+}
+
+void KmlWriter::writePoint(const TrackPoint &point)
+{
     if (point.hasFix)
         mPoints.append(point);
 }
 
-void KmlWriter::endFile()
+void KmlWriter::beginTrip(const QString &name)
 {
     mXml.writeStartElement(kmlNamespace, QStringLiteral("Placemark"));
+    mXml.writeTextElement(kmlNamespace, QStringLiteral("name"), name);
+    mXml.writeStartElement(extensionNamespace, QStringLiteral("MultiTrack"));
+    mInTrip = true;
+}
+
+void KmlWriter::endTrip()
+{
+    mXml.writeEndElement(); // gx:MultiTrack
+    mXml.writeEndElement(); // Placemark
+    mInTrip = false;
+}
+
+void KmlWriter::endFile()
+{
+    if (mInTrip) {
+        writeTrack();
+        return;
+    }
+    mXml.writeStartElement(kmlNamespace, QStringLiteral("Placemark"));
     mXml.writeTextElement(kmlNamespace, QStringLiteral("name"), mName);
+    writeTrack();
+    mXml.writeEndElement(); // Placemark
+}
+
+void KmlWriter::writeTrack()
+{
     mXml.writeStartElement(extensionNamespace, QStringLiteral("Track"));
     // Every coordinate needs its when, so a point without a valid time gets
     // an empty one.
@@ -85,7 +114,6 @@ void KmlWriter::endFile()
     mXml.writeEndElement(); // SchemaData
     mXml.writeEndElement(); // ExtendedData
     mXml.writeEndElement(); // gx:Track
-    mXml.writeEndElement(); // Placemark
     mPoints.clear();
 }
 

@@ -1,5 +1,7 @@
 #include "TelemetryExporter.h"
 
+#include "CameraFileName.h"
+#include "CameraTime.h"
 #include "CsvWriter.h"
 #include "FileNameCodec.h"
 #include "GeoJsonWriter.h"
@@ -12,8 +14,11 @@
 #include "VideoFile.h"
 
 #include <QFileInfo>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+
+#include <cmath>
 
 TelemetryExporter::TelemetryExporter(const ExportOptions &options, QIODevice &output,
                                      QIODevice &errors)
@@ -25,6 +30,17 @@ int TelemetryExporter::run()
 {
     int status = Success;
     const QStringList files = recordings(status);
+    if (mOptions.action == ExportOptions::Action::Trips || mOptions.mergeTrips) {
+        QVector<ClipInput> clips;
+        const QVector<Trip> trips = readTrips(files, clips, status);
+        if (mOptions.mergeTrips) {
+            writeMergedTrips(trips, clips);
+        } else {
+            for (const Trip &trip : trips)
+                writeTrip(trip, clips);
+        }
+        return finish(status);
+    }
     const bool info = mOptions.action == ExportOptions::Action::Info;
     std::unique_ptr<TrackWriter> writer = info ? nullptr : createWriter(files.size() > 1);
     if (writer)
@@ -137,6 +153,87 @@ void TelemetryExporter::writeSamples(const QString &path, ParserObject &parser,
             writer.writeSample(data);
     }
     writer.endFile();
+}
+
+QVector<Trip> TelemetryExporter::readTrips(const QStringList &files, QVector<ClipInput> &clips,
+                                           int &status)
+{
+    QStringList names;
+    for (const QString &path : files)
+        names << QFileInfo(path).fileName();
+    for (const int index : CameraFileName::mainCameraFiles(names)) {
+        const QString &path = files[index];
+        const std::unique_ptr<ParserObject> parser = openParser(path);
+        if (!parser) {
+            status = FileNotRead;
+            continue;
+        }
+        const VideoInfo info = parser->videoInfo();
+        warnIfTruncated(path, info, parser->records());
+        clips.append(ClipInput::of(path, decodeTrack(*parser), info));
+    }
+    return buildTrips(clips);
+}
+
+namespace {
+
+// Tenths are as much as a trip's summary can claim.
+double tenths(double value)
+{
+    return std::round(value * 10.0) / 10.0;
+}
+
+QJsonValue tripTime(const Trip &trip, qint64 utcMsecs)
+{
+    return trip.hasTime ? QJsonValue(CameraTime::isoText(utcMsecs)) : QJsonValue(QJsonValue::Null);
+}
+
+} // namespace
+
+void TelemetryExporter::writeTrip(const Trip &trip, const QVector<ClipInput> &clips)
+{
+    QJsonArray files;
+    for (const TripClip &clip : trip.clips)
+        files.append(FileNameCodec::readable(clips[clip.input].path));
+    QJsonArray events;
+    for (const TelemetryEvent &event : trip.events)
+        events.append(QJsonObject{
+            {"file", files[event.clip]},
+            {"second", event.second},
+            {"kind", event.kind == TelemetryEvent::Horizontal ? "horizontal" : "vertical"},
+            {"g", std::round(event.g * 100.0) / 100.0}});
+    const QJsonObject line{{"files", files},
+                           {"start", tripTime(trip, trip.startUtcMsecs)},
+                           {"end", tripTime(trip, trip.endUtcMsecs)},
+                           {"duration", trip.durationSeconds},
+                           {"distanceMetres", tenths(trip.distanceMetres)},
+                           {"maxSpeedKmh", tenths(trip.maxSpeedKmh)},
+                           {"averageMovingSpeedKmh", tenths(trip.averageMovingSpeedKmh)},
+                           {"events", events}};
+    mOutput.write(QJsonDocument(line).toJson(QJsonDocument::Compact));
+    mOutput.write("\n");
+}
+
+// Each trip is named after its start, or its first file when it has no time.
+void TelemetryExporter::writeMergedTrips(const QVector<Trip> &trips, const QVector<ClipInput> &clips)
+{
+    const std::unique_ptr<TrackWriter> writer = createWriter(false);
+    writer->begin();
+    for (const Trip &trip : trips) {
+        if (mOutput.failed())
+            break;
+        const QString first = QFileInfo(clips[trip.clips.first().input].path).fileName();
+        writer->beginTrip(trip.hasTime ? CameraTime::isoText(trip.startUtcMsecs)
+                                       : FileNameCodec::readable(first));
+        for (const TripClip &clip : trip.clips) {
+            writer->beginFile(FileNameCodec::readable(clips[clip.input].path));
+            for (const TrackPoint &point : clips[clip.input].track)
+                writer->writePoint(point);
+            writer->endFile();
+        }
+        writer->endTrip();
+    }
+    writer->end();
 }
 
 // A cut file is not an error (what it holds is written), but the user must

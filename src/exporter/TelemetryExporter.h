@@ -3,6 +3,7 @@
 #include "CheckedOutput.h"
 #include "ExportOptions.h"
 #include "ParserObject.h"
+#include "TripBuilder.h"
 #include "VideoInfo.h"
 
 #include <QIODevice>
@@ -14,6 +15,8 @@ class TrackWriter;
 // Runs one parser per file over every second it serves, in ascending order
 // as a play-through from the start would, and hands the samples to the
 // writer of the chosen format (or prints each file's video information).
+// With trips, the main-camera files are grouped into trips first: printed
+// as one JSON line per trip, or written as one track per trip.
 class TelemetryExporter
 {
 public:
@@ -39,6 +42,10 @@ private:
     std::unique_ptr<TrackWriter> createWriter(bool namesFiles);
     void writeInfo(const QString &path, const ParserObject &parser);
     void writeSamples(const QString &path, ParserObject &parser, TrackWriter &writer);
+    // The trips of the main-camera clips among `files`, with their inputs.
+    QVector<Trip> readTrips(const QStringList &files, QVector<ClipInput> &clips, int &status);
+    void writeTrip(const Trip &trip, const QVector<ClipInput> &clips);
+    void writeMergedTrips(const QVector<Trip> &trips, const QVector<ClipInput> &clips);
     void warnIfTruncated(const QString &path, const VideoInfo &info, quint32 records);
     void reportError(const QString &message);
 

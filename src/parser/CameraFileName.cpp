@@ -2,6 +2,8 @@
 
 #include "CameraTime.h"
 
+#include <QHash>
+
 namespace {
 
 // The name without its extension; a name without a dot is all stem.
@@ -38,6 +40,28 @@ bool areCompanions(const QString &fileName, const QString &otherFileName)
     const QString key = recordingKey(fileName);
     return !key.isEmpty() && key == recordingKey(otherFileName)
            && cameraLetter(fileName) != cameraLetter(otherFileName);
+}
+
+QVector<int> mainCameraFiles(const QStringList &fileNames)
+{
+    // The first camera letter of each recording among the names.
+    QHash<QString, QChar> firstLetters;
+    for (const QString &name : fileNames) {
+        const QString key = recordingKey(name);
+        if (key.isEmpty())
+            continue;
+        const QChar letter = cameraLetter(name);
+        const auto found = firstLetters.find(key);
+        if (found == firstLetters.end() || letter < *found)
+            firstLetters.insert(key, letter);
+    }
+    QVector<int> mains;
+    for (int i = 0; i < fileNames.size(); ++i) {
+        const QString key = recordingKey(fileNames[i]);
+        if (key.isEmpty() || cameraLetter(fileNames[i]) == firstLetters.value(key))
+            mains.append(i);
+    }
+    return mains;
 }
 
 bool nameTime(const QString &fileName, qint64 &utcMsecs)

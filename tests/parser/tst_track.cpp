@@ -114,6 +114,27 @@ private slots:
         QTEST(msecs, "msecs");
     }
 
+    void mainCameraFiles_data()
+    {
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<QVector<int>>("mains");
+        QTest::newRow("front and rear") << QStringList{"20261206_101500R.MP4", "20261206_101500F.MP4"}
+                                        << QVector<int>{1};
+        QTest::newRow("rear alone") << QStringList{"20261206_101500R.MP4", "20261206_101600F.MP4"}
+                                    << QVector<int>{0, 1};
+        QTest::newRow("letters A and B, any case") << QStringList{"clip_0042_b.mp4", "CLIP_0042_A.MP4", "CLIP_0043_B.MP4"}
+                                                   << QVector<int>{1, 2};
+        QTest::newRow("no camera letter") << QStringList{"drive1.mp4", "drive2.mp4"} << QVector<int>{0, 1};
+        QTest::newRow("same letter twice") << QStringList{"a/20261206_101500F.MP4", "20261206_101500F.MP4"}
+                                           << QVector<int>{0, 1};
+    }
+
+    void mainCameraFiles()
+    {
+        QFETCH(QStringList, names);
+        QTEST(CameraFileName::mainCameraFiles(names), "mains");
+    }
+
     void layouts_data()
     {
         QTest::addColumn<QString>("fileName");
