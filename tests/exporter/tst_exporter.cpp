@@ -253,7 +253,6 @@ private slots:
         row("missing file among others", {drive, missing, clip}, 1, 12, "", missing);
         // Nothing but regular files is opened, and a named pipe never blocks.
         row("named pipe first", {path("pipe.MP4"), drive}, 1, 11, "", path("pipe.MP4") + ": cannot open: not a regular file");
-        row("device", {"--info", "/dev/zero", drive}, 1, 1, "Gps0Records", "/dev/zero: cannot open: not a regular file");
         row("record count beyond belief", {"--format", "csv", path("lying.mp4"), clip}, 0, 2, "", "claims");
         row("unknown format", {"--format", "xml", drive}, 2, 0, "", "Usage:");
         // Folders: their own recordings, or with -r every one below them, by path.
@@ -274,36 +273,6 @@ private slots:
         QTEST(int(run.lines.size()), "lines");
         QVERIFY2(run.out.contains(stdoutHolds.toUtf8()), run.out);
         QVERIFY2(stderrHolds.isEmpty() ? run.err.isEmpty() : run.err.contains(stderrHolds.toUtf8()), run.err);
-    }
-
-    void courseOnStraightRoads_data()
-    {
-        QTest::addColumn<QPointF>("step");  // degrees per second, x longitude
-        QTest::addColumn<double>("course");
-        QTest::newRow("due east") << QPointF(0.0001, 0) << 90.0;
-        QTest::newRow("due north") << QPointF(0, 0.0001) << 0.0;
-        QTest::newRow("due west") << QPointF(-0.0001, 0) << 270.0;
-    }
-
-    // After a turn off a north-eastern road, every line of the straight road
-    // carries its heading.
-    void courseOnStraightRoads()
-    {
-        QFETCH(QPointF, step);
-        QFETCH(double, course);
-        // Entry 0 is never shown; the others are seconds 0 to 5.
-        QVector<SampleRecord> fixes{{}, SampleRecord::fix(22.5, 114.0), SampleRecord::fix(22.501, 114.001)};
-        for (int i = 1; i <= 4; ++i)
-            fixes << SampleRecord::fix(22.501 + i * step.y(), 114.001 + i * step.x());
-        const QString file = path(QStringLiteral("road-%1.mp4").arg(QTest::currentDataTag()));
-        QVERIFY(Mp4Sample().movie(1000, 7000).videoTrack(640, 360).gps0(storedRecords(fixes)).write(file));
-        const Run run = runExporter({file});
-        QCOMPARE(run.exitCode, 0);
-        QCOMPARE(run.lines.size(), 6);
-        for (int line = 2; line < 6; ++line) {
-            const double written = QJsonDocument::fromJson(run.lines[line]).object()["bearing"].toDouble();
-            QVERIFY2(qAbs(written - course) < 1e-9, run.lines[line]);
-        }
     }
 
     void lostOutput_data()

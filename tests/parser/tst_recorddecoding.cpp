@@ -1,7 +1,6 @@
 #include "BoxWriter.h"
 #include "Mp4Parser.h"
 #include "Mp4Sample.h"
-#include "RhumbBearing.h"
 #include "SampleDir.h"
 #include "SampleRecord.h"
 
@@ -159,8 +158,6 @@ private slots:
 
         const QPointF start(114.0, 22.5), northEast(114.1, 22.6);
         const double ne = referenceCourse(start, northEast);
-        QTest::newRow("first sample has none")
-            << QVector<QPointF>{start, northEast} << QVector<int>{1} << QVector<double>{0};
         // Roads along a parallel or a meridian: one coordinate never changes.
         QTest::newRow("due east")
             << QVector<QPointF>{start, northEast, {114.1001, 22.6}, {114.1002, 22.6}}
@@ -212,8 +209,6 @@ private slots:
             QVERIFY2(qAbs(data.bearing - courses[i]) < 0.01, QByteArray::number(i).data());
         }
     }
-
-    void identicalPositionsHaveNoCourse() { QCOMPARE(rhumbBearing(114, 22.5, 114, 22.5), 0.0); }
 };
 
 QTEST_GUILESS_MAIN(tst_RecordDecoding)
