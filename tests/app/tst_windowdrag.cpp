@@ -48,11 +48,9 @@ private slots:
         QTest::addColumn<bool>("dialog"); // the settings dialog over a window, or that window
         QTest::addColumn<QPoint>("delta");
         // Rows without a window manager first: the manager, once started, stays.
-        QTest::newRow("bare window") << false << false << QPoint(40, 25);
         QTest::newRow("bare dialog") << false << true << QPoint(-50, 50);
         QTest::newRow("managed window") << true << false << QPoint(40, 25);
         QTest::newRow("managed dialog") << true << true << QPoint(-50, 50);
-        QTest::newRow("managed dialog, to the right") << true << true << QPoint(70, -30);
     }
     void windowFollowsThePointer()
     {
