@@ -81,13 +81,13 @@ void ParseWorkerPool::request(const SlotPtr &slot, int second)
         if (second < 0 || second == slot->served || slot->busy || slot->urgent)
             return;
         if (slot->queued) {
-            if (slot->walked)
-                return;
-            // The file about to play must not wait for a card's walks.
-            const auto waiting = std::find(mWalks.begin(), mWalks.end(), slot);
-            if (waiting == mWalks.end())
-                return;
-            mWalks.erase(waiting);
+            // The file about to play must not wait for a card's walks, nor
+            // for its own pass.
+            std::deque<SlotPtr> &background = slot->walked ? mPasses : mWalks;
+            const auto waiting = std::find(background.begin(), background.end(), slot);
+            if (waiting == background.end())
+                return;  // already with the requests
+            background.erase(waiting);
         }
         slot->urgent = !slot->walked;
         slot->queued = true;
@@ -110,6 +110,21 @@ bool ParseWorkerPool::wantsSecond(const Slot &slot)
     return !slot.walked || (slot.requested >= 0 && slot.requested != slot.served);
 }
 
+ParseWorkerPool::Job ParseWorkerPool::nextJob(const Slot &slot)
+{
+    if (!slot.walked)
+        return Job::Walk;
+    if (wantsSecond(slot))
+        return Job::Serve;
+    return slot.passDone ? Job::None : Job::Pass;
+}
+
+// Work that may not take the thread kept for requests.
+bool ParseWorkerPool::isBackground(const Slot &slot, Job job)
+{
+    return job == Job::Pass || (job == Job::Walk && !slot.urgent);
+}
+
 void ParseWorkerPool::run()
 {
     std::unique_lock<std::mutex> lock(mMutex);
@@ -120,35 +135,53 @@ void ParseWorkerPool::run()
             waitForWork(lock);
             continue;
         }
-        if (!wantsSecond(*slot)) {
+        const Job job = nextJob(*slot);
+        if (job == Job::None) {
             // Asked for another second and back to the one served meanwhile.
             slot->queued = false;
             settle(slot);
             continue;
         }
-        const bool walking = !slot->walked;
-        const bool counted = walking && !slot->urgent;
+        const bool counted = isBackground(*slot, job);
         const int second = slot->requested;
         slot->busy = true;
         slot->queued = slot->urgent = false;
         mWalking += counted;
-        if (!walking)
+        if (job == Job::Serve)
             slot->served = second;
         lock.unlock();
-        if (walking)
-            slot->walk();
-        else
-            slot->serve(second);
+        const bool passGoesOn = doJob(*slot, job, second);
         lock.lock();
         mWalking -= counted;
         slot->walked = true;
+        if (job == Job::Pass)
+            slot->passDone = !passGoesOn;
         slot->busy = false;
         settle(slot);
     }
 }
 
-// Requests first; a walk only while a thread stays free for them. Slots
-// cancelled while they waited are dropped here.
+// Runs without the pool's lock; true while the slot's pass goes on.
+bool ParseWorkerPool::doJob(Slot &slot, Job job, int second)
+{
+    switch (job) {
+    case Job::Walk:
+        slot.walk();
+        return false;
+    case Job::Serve:
+        slot.serve(second);
+        return false;
+    case Job::Pass:
+        return slot.passStep();
+    case Job::None:
+        break;
+    }
+    return false;
+}
+
+// Requests first; a pass step or a walk only while a thread stays free for
+// them, passes first so that a walked file is done with before the next is
+// opened. Slots cancelled while they waited are dropped here.
 ParseWorkerPool::SlotPtr ParseWorkerPool::takeNext()
 {
     const auto takeFrom = [](std::deque<SlotPtr> &queue) {
@@ -162,12 +195,17 @@ ParseWorkerPool::SlotPtr ParseWorkerPool::takeNext()
     };
     if (SlotPtr slot = takeFrom(mRequests))
         return slot;
-    return mWalking < mWalkLimit ? takeFrom(mWalks) : SlotPtr();
+    if (mWalking >= mWalkLimit)
+        return SlotPtr();
+    if (SlotPtr slot = takeFrom(mPasses))
+        return slot;
+    return takeFrom(mWalks);
 }
 
-// After its turn a slot asks again if a newer second came meanwhile;
-// otherwise its file closes, at once after a walk, after the idle time
-// after a second served (the next one most likely follows).
+// After its turn a slot asks again if a newer second came meanwhile, else
+// its pass goes on, with the file open; otherwise its file closes, at once
+// when no second was served, after the idle time after a second served
+// (the next one most likely follows).
 void ParseWorkerPool::settle(const SlotPtr &slot)
 {
     if (slot->cancelled.load(std::memory_order_relaxed)) {
@@ -177,6 +215,12 @@ void ParseWorkerPool::settle(const SlotPtr &slot)
     if (wantsSecond(*slot)) {
         slot->queued = true;
         mRequests.push_back(slot);
+        mWake.notify_one();
+        return;
+    }
+    if (!slot->passDone) {
+        slot->queued = true;
+        mPasses.push_front(slot);
         mWake.notify_one();
         return;
     }
@@ -208,7 +252,7 @@ void ParseWorkerPool::releaseIdleFiles()
 // to close: with no file open it does not wake at all.
 void ParseWorkerPool::waitForWork(std::unique_lock<std::mutex> &lock)
 {
-    if (mStopping || !mRequests.empty() || (!mWalks.empty() && mWalking < mWalkLimit))
+    if (mStopping || !mRequests.empty() || ((!mWalks.empty() || !mPasses.empty()) && mWalking < mWalkLimit))
         return;
     // Slots being served or waiting for a thread are not due: their thread
     // settles them again, and a deadline passed meanwhile must not make the

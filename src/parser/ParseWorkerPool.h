@@ -11,12 +11,16 @@
 
 // The threads that do the file reading of every parse worker. A worker is a
 // slot here: first its file's walk, then the latest playback second asked
-// for. Slots with something to do wait in a queue and are served in the
+// for, and in the background a pass over its whole file in short steps.
+// Slots with something to do wait in a queue and are served in the
 // order they asked, each by one thread at a time, so a file's requests are
 // answered in order and a request made while its slot waits replaces the
-// one before. Walks may take every thread but one: a second asked for is
-// answered at once even while a whole card is being walked, and asking for
-// a second of a file not walked yet moves its walk ahead of the others.
+// one before. Walks and pass steps may take every thread but one: a second
+// asked for is answered at once even while a whole card is being walked,
+// asking for a second of a file not walked yet moves its walk ahead of the
+// others, and a slot's request is served before its pass takes its next
+// step. Passes go before walks, so a card's files are taken one at a time
+// and only the few under way hold their files open.
 // A slot's file is open only while it is served and for a short idle time
 // after a second was served, so a card's worth of slots holds no files and
 // no threads of its own.
@@ -33,6 +37,9 @@ public:
         virtual void walk() = 0;
         virtual void serve(int second) = 0;
         virtual void releaseFile() = 0;
+        // One short step of the background pass, after the walk; false
+        // once nothing is left of it. The file stays open between steps.
+        virtual bool passStep() { return false; }
 
         // Set by the owner when it goes: the slot's work in progress ends
         // at its next read and no other is started.
@@ -44,6 +51,7 @@ public:
         int requested = -1;
         int served = -1;
         bool walked = false;
+        bool passDone = false;
         bool queued = false;
         bool urgent = false;  // queued with the requests, walk still to do
         bool busy = false;
@@ -79,13 +87,18 @@ private:
     void releaseIdleFiles();
     void waitForWork(std::unique_lock<std::mutex> &lock);
     static bool wantsSecond(const Slot &slot);
+    enum class Job { None, Walk, Serve, Pass };
+    static Job nextJob(const Slot &slot);
+    static bool isBackground(const Slot &slot, Job job);
+    static bool doJob(Slot &slot, Job job, int second);
 
     std::mutex mMutex;
     std::condition_variable mWake;
     std::deque<SlotPtr> mRequests;  // seconds asked for, and walks made urgent
     std::deque<SlotPtr> mWalks;
+    std::deque<SlotPtr> mPasses;    // walked slots whose pass goes on
     std::vector<SlotPtr> mHoldingFiles;  // idle slots whose file is still open
-    int mWalking = 0;
+    int mWalking = 0;               // walks and pass steps under way
     const int mWalkLimit;
     const std::chrono::milliseconds mIdleRelease;
     bool mStopping = false;

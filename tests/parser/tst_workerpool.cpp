@@ -1,0 +1,174 @@
+#include "ParseWorkerPool.h"
+
+#include <QtTest>
+
+#include <condition_variable>
+#include <memory>
+#include <mutex>
+
+namespace {
+
+// What the pool's threads did, in order, as seen from any thread.
+class Log
+{
+public:
+    void add(const QString &entry)
+    {
+        std::lock_guard<std::mutex> lock(mMutex);
+        mEntries << entry;
+    }
+    QStringList entries() const
+    {
+        std::lock_guard<std::mutex> lock(mMutex);
+        return mEntries;
+    }
+    // Without the file releases, whose moment is the pool's own business.
+    QStringList work() const { return entries().filter(QRegularExpression(QStringLiteral("^(?!.*release)"))); }
+
+private:
+    mutable std::mutex mMutex;
+    QStringList mEntries;
+};
+
+// A slot whose background pass takes `steps` steps. Steps may be held at
+// their start until the test lets them go, one at a time.
+class FakeSlot : public ParseWorkerPool::Slot
+{
+public:
+    FakeSlot(Log &log, const QString &name, int steps)
+        : mLog(log), mName(name), mSteps(steps)
+    {
+    }
+
+    void walk() override { mLog.add(mName + QStringLiteral(" walk")); }
+    void serve(int second) override { mLog.add(QStringLiteral("%1 serve %2").arg(mName).arg(second)); }
+    void releaseFile() override { mLog.add(mName + QStringLiteral(" release")); }
+    bool passStep() override
+    {
+        ++mDone;
+        mLog.add(QStringLiteral("%1 step %2").arg(mName).arg(mDone));
+        std::unique_lock<std::mutex> lock(mGateMutex);
+        mGateOpened.wait(lock, [this] { return !mHeld || mAllowed > 0; });
+        if (mHeld)
+            --mAllowed;
+        return mDone < mSteps;
+    }
+
+    void hold()
+    {
+        std::lock_guard<std::mutex> lock(mGateMutex);
+        mHeld = true;
+    }
+    void letOneGo()
+    {
+        {
+            std::lock_guard<std::mutex> lock(mGateMutex);
+            ++mAllowed;
+        }
+        mGateOpened.notify_all();
+    }
+    void open()
+    {
+        {
+            std::lock_guard<std::mutex> lock(mGateMutex);
+            mHeld = false;
+        }
+        mGateOpened.notify_all();
+    }
+
+private:
+    Log &mLog;
+    const QString mName;
+    const int mSteps;
+    int mDone = 0;
+    std::mutex mGateMutex;
+    std::condition_variable mGateOpened;
+    bool mHeld = false;
+    int mAllowed = 0;
+};
+
+} // namespace
+
+// The background pass of the worker pool: a request is never kept waiting
+// by a pass, a pass ends with the file closed and nothing left running, and
+// a worker that goes stops its pass.
+class tst_WorkerPool : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // Two threads: one for walks and passes, one kept for requests.
+    void init() { mPool = std::make_unique<ParseWorkerPool>(2, std::chrono::milliseconds(50)); }
+    void cleanup() { mPool.reset(); }
+
+    // A walked file's pass runs to its end before the next file is walked,
+    // then its file is closed and nothing more is done.
+    void passesRunOneFileAtATime()
+    {
+        Log log;
+        auto a = std::make_shared<FakeSlot>(log, "a", 3);
+        auto b = std::make_shared<FakeSlot>(log, "b", 2);
+        mPool->add(a);
+        mPool->add(b);
+        const QStringList expected{"a walk", "a step 1", "a step 2", "a step 3", "b walk", "b step 1", "b step 2"};
+        QTRY_COMPARE_WITH_TIMEOUT(log.work(), expected, 10000);
+        QTRY_COMPARE(log.entries().filter("release"), (QStringList{"a release", "b release"}));
+        QTest::qWait(200);
+        QCOMPARE(log.work(), expected);
+    }
+
+    // The slot's own request goes before the next step of its pass; a
+    // request of another file is served while a step is under way.
+    void requestsGoBeforeThePass_data()
+    {
+        QTest::addColumn<bool>("sameSlot");
+        QTest::newRow("own file") << true;
+        QTest::newRow("other file") << false;
+    }
+
+    void requestsGoBeforeThePass()
+    {
+        QFETCH(bool, sameSlot);
+        Log log;
+        auto other = std::make_shared<FakeSlot>(log, "other", 1);
+        mPool->add(other);
+        QTRY_VERIFY(log.work().contains("other step 1"));
+        auto passing = std::make_shared<FakeSlot>(log, "pass", 4);
+        passing->hold();
+        mPool->add(passing);
+        QTRY_VERIFY(log.work().contains("pass step 1"));
+
+        mPool->request(sameSlot ? passing : other, 7);
+        if (!sameSlot) // served by the free thread while the step is held
+            QTRY_COMPARE(log.work().last(), QStringLiteral("other serve 7"));
+        passing->letOneGo();
+        if (sameSlot)
+            QTRY_COMPARE(log.work().mid(log.work().indexOf("pass step 1")),
+                         (QStringList{"pass step 1", "pass serve 7", "pass step 2"}));
+        passing->open();
+        QTRY_VERIFY(log.work().contains("pass step 4"));
+        QCOMPARE(log.work().filter("serve").size(), 1);
+    }
+
+    // A worker removed while its pass is under way takes no further step.
+    void removedSlotStopsItsPass()
+    {
+        Log log;
+        auto passing = std::make_shared<FakeSlot>(log, "pass", 10);
+        passing->hold();
+        mPool->add(passing);
+        passing->letOneGo();
+        QTRY_VERIFY(log.work().contains("pass step 2"));
+        mPool->remove(passing);
+        passing->open();
+        QTRY_VERIFY(log.entries().contains("pass release"));
+        QTest::qWait(100);
+        QCOMPARE(log.work(), (QStringList{"pass walk", "pass step 1", "pass step 2"}));
+    }
+
+private:
+    std::unique_ptr<ParseWorkerPool> mPool;
+};
+
+QTEST_GUILESS_MAIN(tst_WorkerPool)
+#include "tst_workerpool.moc"
