@@ -3,6 +3,7 @@
 #include "CancelScope.h"
 #include "ParseWorkerPool.h"
 #include "ParserFactory.h"
+#include "TrackDecoder.h"
 #include "VideoFile.h"
 
 #include <mutex>
@@ -36,6 +37,25 @@ public:
             report(&VideoParser::gpsDataChanged, data);
     }
 
+    // A step of the pass is short enough that a playback request waits
+    // for it no longer than for its own read.
+    bool passStep() override
+    {
+        const CancelScope cancel(cancelled);
+        if (!mParser || (!mParser->isOpen() && !mParser->reopenFile(mPath))) {
+            finishTrack();
+            return false;
+        }
+        if (!mDecoder)
+            mDecoder = std::make_unique<TrackDecoder>(*mParser);
+        if (!mDecoder->decodeUntil(mDecoder->nextSecond() + passStepSeconds, mTrack, &cancel))
+            return false;  // the worker is going
+        if (!mDecoder->atEnd())
+            return true;
+        finishTrack();
+        return false;
+    }
+
     void releaseFile() override
     {
         if (mParser)
@@ -51,6 +71,15 @@ public:
     }
 
 private:
+    static constexpr int passStepSeconds = 30;
+
+    void finishTrack()
+    {
+        mDecoder.reset();
+        report(&VideoParser::trackReady, mTrack);
+        mTrack = TelemetryTrack();  // the receiver holds it now
+    }
+
     template<typename Report, typename Value>
     void report(Report signal, const Value &value)
     {
@@ -64,6 +93,8 @@ private:
     const QString mPath;
     const int mId;
     std::unique_ptr<ParserObject> mParser;
+    std::unique_ptr<TrackDecoder> mDecoder;  // declared after the parser it reads
+    TelemetryTrack mTrack;                   // decoded so far
 };
 
 VideoParser::VideoParser(QObject *parent)
@@ -71,6 +102,7 @@ VideoParser::VideoParser(QObject *parent)
 {
     qRegisterMetaType<VideoInfo>("VideoInfo");
     qRegisterMetaType<GpsData>("GpsData");
+    qRegisterMetaType<TelemetryTrack>("TelemetryTrack");
 }
 
 VideoParser::~VideoParser()

@@ -22,11 +22,26 @@ struct Reports : QObject
         });
         connect(&worker, &VideoParser::gpsDataChanged, this, [this](int id, const GpsData &data) {
             events << QString("%1: %2 at %3").arg(id).arg(data.second).arg(data.dateTime);
+            samples << data;
+        });
+        connect(&worker, &VideoParser::trackReady, this, [this](int id, const TelemetryTrack &track) {
+            tracks << track;
+            trackIds << id;
         });
     }
 
     QStringList events;
+    QVector<GpsData> samples;
+    QVector<TelemetryTrack> tracks;
+    QVector<int> trackIds;
 };
+
+qint64 utcMsecs(const QByteArray &cameraDigits)
+{
+    QDateTime time = QDateTime::fromString(QString::fromLatin1(cameraDigits), "yyyyMMddhhmmss");
+    time.setTimeSpec(Qt::UTC);
+    return time.toMSecsSinceEpoch();
+}
 
 // This process's threads and open descriptors, as the kernel counts them.
 int threadCount()
@@ -189,19 +204,99 @@ private slots:
         QVERIFY2(reports.filter("info").size() < slowWalks + 1, qPrintable(reports.join(", ")));
     }
 
+    // Once its information is in, a worker decodes its whole file in the
+    // background and reports the track once: empty without telemetry, the
+    // readable part of a file cut short.
+    void track_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("fewestPoints");
+        QTest::addColumn<int>("mostPoints");
+
+        QFile whole(mDrive);
+        QVERIFY(whole.open(QIODevice::ReadOnly));
+        const QByteArray bytes = whole.readAll();
+        // The records lie after the movie box: a cut takes the last few.
+        const QString cut = mDir.write("cut.mp4", bytes.left(bytes.size() - 4 * 312 - 100));
+        QByteArray garbage(200000, '\0');
+        for (int i = 0; i < garbage.size(); ++i)
+            garbage[i] = char((i * 7919) >> 3);
+        // The records of the first nine seconds; the tenth starts no second.
+        QTest::newRow("drive") << mDrive << 9 << 9;
+        QTest::newRow("cut short") << cut << 1 << 8;
+        QTest::newRow("video without telemetry")
+            << mDir.write("video.mp4", Mp4Sample().movie(1000, 10000).videoTrack(640, 480).bytes()) << 0 << 0;
+        QTest::newRow("garbage") << mDir.write("garbage.mp4", garbage) << 0 << 0;
+        QTest::newRow("unopenable file") << mDir.path("missing.mp4") << 0 << 0;
+    }
+
+    void track()
+    {
+        QFETCH(QString, file);
+        QFETCH(int, fewestPoints);
+        QFETCH(int, mostPoints);
+        auto worker = std::make_unique<VideoParser>();
+        Reports reports(*worker);
+        worker->startParsing(QUrl::fromLocalFile(file), 5);
+        QTRY_COMPARE_WITH_TIMEOUT(reports.tracks.size(), 1, 10000);
+        QCOMPARE(reports.events.size(), 1);  // the information came first
+        QCOMPARE(reports.trackIds, QVector<int>{5});
+        const TelemetryTrack track = reports.tracks.first();
+        QVERIFY2(track.size() >= fewestPoints && track.size() <= mostPoints, qPrintable(QString::number(track.size())));
+        for (int i = 0; i < track.size(); ++i) {
+            const TrackPoint &point = track[i];
+            QCOMPARE(point.second, i);
+            QVERIFY(point.hasTime && point.hasFix);
+            QCOMPARE(point.utcMsecs, utcMsecs(straightDriveTime(i + 1)));
+            QVERIFY(qAbs(point.latitude - (22.5 + 0.0001 * (i + 1))) < 2e-6);
+            QVERIFY(qAbs(point.longitude - (114.0 + 0.0001 * (i + 1))) < 2e-6);
+        }
+        // Asked for seconds after the pass, the worker serves them and
+        // decodes nothing again.
+        worker->setSecond(2);
+        QTRY_COMPARE_WITH_TIMEOUT(reports.events.size(), 1 + qMin(track.size(), 1), 10000);
+        QTest::qWait(100);
+        QCOMPARE(reports.tracks.size(), 1);
+    }
+
+    // The samples served while a file plays are those of its track, course
+    // included, whether they are asked for before the pass or after it.
+    void trackAgreesWithPlayback()
+    {
+        VideoParser worker;
+        Reports reports(worker);
+        worker.startParsing(QUrl::fromLocalFile(mDrive), 1);
+        for (int second = 0; second < 9; ++second) {
+            worker.setSecond(second);
+            QTRY_COMPARE_WITH_TIMEOUT(reports.samples.size(), second + 1, 10000);
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(reports.tracks.size(), 1, 10000);
+        const TelemetryTrack &track = reports.tracks.first();
+        QCOMPARE(track.size(), reports.samples.size());
+        for (int i = 0; i < track.size(); ++i) {
+            const GpsData &sample = reports.samples[i];
+            QCOMPARE(track[i].second, sample.second);
+            QCOMPARE(track[i].latitude, signedLatitude(sample));
+            QCOMPARE(track[i].longitude, signedLongitude(sample));
+            QCOMPARE(double(track[i].speedKmh), double(sample.speed));
+            QCOMPARE(double(track[i].course), double(sample.bearing));
+        }
+    }
+
     void destroy_data()
     {
         QTest::addColumn<QString>("file");  // empty: never started
         QTest::addColumn<bool>("waitForInfo");
         QTest::addColumn<int>("second");    // asked for just before destruction
         QTest::addColumn<int>("infoReports");
+        QTest::addColumn<int>("trackReports");  // -1: either
 
-        QTest::newRow("never started") << QString() << false << 3 << 0;
-        QTest::newRow("just asked") << mDrive << true << 3 << 1;
+        QTest::newRow("never started") << QString() << false << 3 << 0 << 0;
+        QTest::newRow("just asked") << mDrive << true << 3 << 1 << -1;
         // The walk is stopped where it is, and what it found so far is not
         // worth a report.
-        QTest::newRow("during the walk") << mSlowWalk << false << -1 << 0;
-        QTest::newRow("asked during the walk") << mSlowWalk << false << 0 << 0;
+        QTest::newRow("during the walk") << mSlowWalk << false << -1 << 0 << 0;
+        QTest::newRow("asked during the walk") << mSlowWalk << false << 0 << 0 << 0;
     }
 
     void destroy()
@@ -219,6 +314,9 @@ private slots:
         worker.reset();
         QCoreApplication::sendPostedEvents();
         QTEST(int(reports.events.filter("info -7:").size()), "infoReports");
+        QFETCH(int, trackReports);
+        if (trackReports >= 0)
+            QCOMPARE(int(reports.tracks.size()), trackReports);
     }
 };
 
