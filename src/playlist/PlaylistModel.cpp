@@ -3,6 +3,7 @@
 #include "CameraFileName.h"
 #include "FileNameCodec.h"
 #include "HumanReadableSize.h"
+#include "TripBuilder.h"
 #include "VideoFile.h"
 
 #include <QColor>
@@ -23,6 +24,8 @@ const char *const headerContext = "PlaylistModel";
 
 const char *const headerTexts[PlaylistModel::ColumnCount] = {
     QT_TRANSLATE_NOOP("PlaylistModel", "File Name"),
+    QT_TRANSLATE_NOOP("PlaylistModel", "Trip"),
+    QT_TRANSLATE_NOOP("PlaylistModel", "Recorded"),
     QT_TRANSLATE_NOOP("PlaylistModel", "Duration"),
     QT_TRANSLATE_NOOP("PlaylistModel", "Create Date"),
     QT_TRANSLATE_NOOP("PlaylistModel", "Size"),
@@ -33,6 +36,27 @@ const char *const headerTexts[PlaylistModel::ColumnCount] = {
 // table's grey text.
 const QColor failedRowColour(236, 112, 99);
 const QColor truncatedRowColour(230, 180, 80);
+// The rows of one trip share a shade, the next trip has the other: where
+// one drive ends and the next begins shows at a glance.
+const QColor tripShades[2] = {QColor(38, 50, 66), QColor(60, 52, 40)};
+
+const QString dateTimeFormat = QStringLiteral("yyyy/MM/dd hh:mm:ss");
+constexpr double kilometresPerMile = 1.609344;
+
+QDateTime utcTime(qint64 msecs)
+{
+    return QDateTime::fromMSecsSinceEpoch(msecs, Qt::UTC);
+}
+
+// Hours are not wrapped at a day.
+QString durationText(int seconds)
+{
+    seconds = qMax(0, seconds);
+    return QStringLiteral("%1:%2:%3")
+        .arg(seconds / 3600)
+        .arg(seconds / 60 % 60, 2, 10, QLatin1Char('0'))
+        .arg(seconds % 60, 2, 10, QLatin1Char('0'));
+}
 
 } // namespace
 
@@ -96,6 +120,8 @@ QVariant PlaylistModel::data(const QModelIndex &index, int role) const
         const QString note = noteText(row);
         return note.isEmpty() ? name : name + QLatin1Char('\n') + note;
     }
+    if (row.trip >= 0 && (role == Qt::BackgroundRole || (role == Qt::ToolTipRole && index.column() == TripColumn)))
+        return tripCell(row, role);
     if (row.failure == PlaylistRow::NoFailure && !row.truncated)
         return {};
     if (role == Qt::ToolTipRole)
@@ -110,13 +136,17 @@ QVariant PlaylistModel::displayText(const PlaylistRow &row, int column) const
     switch (column) {
     case FileNameColumn:
         return FileNameCodec::readable(row.fileName);
+    case TripColumn:
+        return row.trip >= 0 ? QString::number(row.trip + 1) : QString();
+    case RecordedColumn:
+        return recordedAt(row.id).toString(dateTimeFormat);
     case DurationColumn:
         if (row.failure != PlaylistRow::NoFailure)
             return QString();
         // Clock time of the duration: a day or more wraps around.
         return QTime(0, 0).addSecs(row.duration).toString(QStringLiteral("HH:mm:ss"));
     case CreateDateColumn:
-        return row.createDate.toString(QStringLiteral("yyyy/MM/dd hh:mm:ss"));
+        return row.createDate.toString(dateTimeFormat);
     case SizeColumn:
         return humanReadableSize(row.size, 0);
     case ResolutionColumn:
@@ -193,6 +223,7 @@ void PlaylistModel::connectWorker(PlaylistRow &row)
 {
     connect(&row.parser, &VideoParser::videoInfoChanged, this,
             &PlaylistModel::onVideoInfoChanged);
+    connect(&row.parser, &VideoParser::trackReady, this, &PlaylistModel::onTrackReady);
     connect(&row.parser, &VideoParser::gpsDataChanged, this,
             [this](int mId, const GpsData &data) {
                 if (isRowNumber(mId))
@@ -261,6 +292,7 @@ void PlaylistModel::onVideoInfoChanged(int mId, VideoInfo info)
     row.duration = int(qMin<quint32>(info.duration, std::numeric_limits<int>::max()));
     row.resolution = QSize(info.width, info.height);
     row.telemetrySeconds = int(qMin<quint32>(info.telemetrySeconds, std::numeric_limits<int>::max()));
+    row.creationTime = info.creationTime;
     qDebug() << "row->resolution" << row.resolution;
     // A file that cannot be opened, or holds no picture the walk could find,
     // will not play either; a failed play reported first stays as it was.
@@ -318,6 +350,168 @@ void PlaylistModel::setPlaybackFailure(int rowId, const QString &reason)
     mRows[rowId]->failure = PlaylistRow::CannotPlay;
     mRows[rowId]->failureDetail = reason;
     noteChangedRow(rowId);
+    // A file that cannot be played has no place in a trip.
+    noteTripsOutdated();
+}
+
+void PlaylistModel::onTrackReady(int mId, const TelemetryTrack &track)
+{
+    if (!isRowNumber(mId))
+        return;
+    PlaylistRow &row = *mRows[mId];
+    row.track = track;
+    row.trackKnown = true;
+    noteChangedRow(mId);
+    noteTripsOutdated();
+}
+
+const QVector<Trip> &PlaylistModel::trips() const
+{
+    return mTrips;
+}
+
+int PlaylistModel::tripOfRow(int rowId) const
+{
+    return isRowNumber(rowId) ? mRows[rowId]->trip : -1;
+}
+
+int PlaylistModel::rowOfClip(int trip, int clip) const
+{
+    if (trip < 0 || trip >= mTripRows.size())
+        return -1;
+    return mTripRows[trip].value(clip, -1);
+}
+
+const TelemetryTrack *PlaylistModel::trackOf(int rowId) const
+{
+    return isRowNumber(rowId) && mRows[rowId]->trackKnown ? &mRows[rowId]->track : nullptr;
+}
+
+QDateTime PlaylistModel::recordedAt(int rowId) const
+{
+    if (!isRowNumber(rowId))
+        return {};
+    const PlaylistRow &row = *mRows[rowId];
+    // The camera's own clock is the only one a copied card keeps.
+    for (const TrackPoint &point : row.track) {
+        if (point.hasTime)
+            return utcTime(point.utcMsecs - qint64(point.second) * 1000);
+    }
+    if (row.creationTime.isValid())
+        return row.creationTime.toUTC();
+    qint64 named = 0;
+    if (CameraFileName::nameTime(row.fileName, named))
+        return utcTime(named);
+    return {};
+}
+
+void PlaylistModel::setSpeedUnit(int unit)
+{
+    mSpeedUnit = unit;
+}
+
+void PlaylistModel::setTripSettings(const TripSettings &settings)
+{
+    mTripSettings = settings;
+    noteTripsOutdated();
+}
+
+// Like the rows' reports, the tracks of a card arrive within moments: the
+// trips are built once for all that came in during one turn.
+void PlaylistModel::noteTripsOutdated()
+{
+    if (mTripsOutdated)
+        return;
+    mTripsOutdated = true;
+    QMetaObject::invokeMethod(this, &PlaylistModel::buildTripsNow, Qt::QueuedConnection);
+}
+
+// The main-camera rows whose tracks are in and that can be played; the
+// other camera's row of a recording joins its main row's trip.
+void PlaylistModel::buildTripsNow()
+{
+    mTripsOutdated = false;
+    QVector<ClipInput> inputs;
+    QVector<int> inputRows;
+    for (const auto &row : mRows) {
+        if (!row->trackKnown || row->failure != PlaylistRow::NoFailure || isShownBesideEarlierRow(row->id))
+            continue;
+        VideoInfo info;
+        info.duration = quint32(qMax(0, row->duration));
+        info.creationTime = row->creationTime;
+        inputs << ClipInput::of(VideoFile::localPath(row->url), row->track, info);
+        inputRows << row->id;
+    }
+    mTrips = buildTrips(inputs, mTripSettings);
+    mTripRows.clear();
+    QVector<int> tripOfRow(rowCount(), -1);
+    for (int trip = 0; trip < mTrips.size(); ++trip) {
+        QVector<int> rows;
+        for (const TripClip &clip : qAsConst(mTrips[trip].clips)) {
+            const int row = inputRows.value(clip.input, -1);
+            rows << row;
+            if (row < 0)
+                continue;
+            tripOfRow[row] = trip;
+            const int companion = companionOf(row);
+            if (companion >= 0 && tripOfRow[companion] < 0)
+                tripOfRow[companion] = trip;
+        }
+        mTripRows << rows;
+    }
+    for (const auto &row : mRows) {
+        if (row->trip != tripOfRow[row->id]) {
+            row->trip = tripOfRow[row->id];
+            noteChangedRow(row->id);
+        }
+    }
+    emit tripsChanged();
+}
+
+// The trip cell's tool tip sums the trip up, and says what is wrong with
+// the row's file if anything is.
+QVariant PlaylistModel::tripCell(const PlaylistRow &row, int role) const
+{
+    if (role == Qt::BackgroundRole)
+        return tripShades[row.trip % 2];
+    QStringList lines{tripSummary(row.trip), noteText(row)};
+    lines.removeAll(QString());
+    return lines.join(QLatin1Char('\n'));
+}
+
+QString PlaylistModel::tripSummary(int trip) const
+{
+    if (trip < 0 || trip >= mTrips.size())
+        return {};
+    const Trip &summed = mTrips[trip];
+    const QString distance = distanceText(summed.distanceMetres);
+    const QString top = speedText(summed.maxSpeedKmh);
+    const QString average = speedText(summed.averageMovingSpeedKmh);
+    if (!summed.hasTime)
+        return tr("Trip %1: recording time unknown, %2, top speed %3, average moving speed %4")
+            .arg(trip + 1).arg(distance, top, average);
+    const QDateTime start = utcTime(summed.startUtcMsecs);
+    const QDateTime end = utcTime(summed.endUtcMsecs);
+    const QString endText = end.date() == start.date() ? end.toString(QStringLiteral("hh:mm:ss"))
+                                                       : end.toString(dateTimeFormat);
+    return tr("Trip %1: %2 to %3 (%4), %5, top speed %6, average moving speed %7")
+        .arg(trip + 1)
+        .arg(start.toString(dateTimeFormat), endText, durationText(summed.durationSeconds), distance, top, average);
+}
+
+// Truncated in miles per hour, as every speed display does.
+QString PlaylistModel::speedText(double kmh) const
+{
+    if (mSpeedUnit == 0)
+        return tr("%1 km/h").arg(qRound(kmh));
+    return tr("%1 MPH").arg(int(kmh / kilometresPerMile));
+}
+
+QString PlaylistModel::distanceText(double metres) const
+{
+    if (mSpeedUnit == 0)
+        return tr("%1 km").arg(metres / 1000.0, 0, 'f', 1);
+    return tr("%1 mi").arg(metres / 1000.0 / kilometresPerMile, 0, 'f', 1);
 }
 
 // A card's worth of workers reports within moments: the views hear of all

@@ -2,6 +2,8 @@
 
 #include "GpsData.h"
 #include "PlaylistRow.h"
+#include "Trip.h"
+#include "TripSettings.h"
 #include "VideoInfo.h"
 
 #include <QAbstractItemModel>
@@ -15,8 +17,11 @@
 
 class QFileInfo;
 
-// The playlist table: one row per opened video file with its name, duration,
-// creation date, size and resolution; a row whose file cannot be read or
+// The playlist table: one row per opened video file with its name, trip,
+// recording time, duration, creation date, size and resolution. Recordings
+// that follow each other form trips, built again whenever the tracks of
+// more rows are in; the rows of one trip share its shade, and the trip
+// cell's tool tip sums the trip up. A row whose file cannot be read or
 // played, or was cut short, says so in its colour and its tool tip. Each row owns a parse worker; the model
 // stores the video information a worker reports and passes its telemetry on,
 // tagged with the row's number. Rows are only ever appended, so a row's
@@ -25,8 +30,8 @@ class PlaylistModel : public QAbstractItemModel
 {
     Q_OBJECT
 public:
-    enum Column { FileNameColumn, DurationColumn, CreateDateColumn, SizeColumn, ResolutionColumn,
-                  ColumnCount };
+    enum Column { FileNameColumn, TripColumn, RecordedColumn, DurationColumn, CreateDateColumn, SizeColumn,
+                  ResolutionColumn, ColumnCount };
 
     explicit PlaylistModel(QObject *parent = nullptr);
     ~PlaylistModel() override;
@@ -57,11 +62,33 @@ public:
     // The media player could not play the row's file, for `reason`.
     void setPlaybackFailure(int rowId, const QString &reason);
 
+    // The trips of the readable main-camera rows whose tracks are in, in
+    // recording order; other cameras' rows follow their main row.
+    const QVector<Trip> &trips() const;
+    // The row's trip, or -1.
+    int tripOfRow(int rowId) const;
+    // The main-camera row of a trip's clip, or -1.
+    int rowOfClip(int trip, int clip) const;
+    // The row's whole track; none until its worker has decoded it.
+    const TelemetryTrack *trackOf(int rowId) const;
+    // When the row's clip was recorded, in UTC: the camera time of its first
+    // record, else the video's creation time, else the time in its name;
+    // invalid when none of them is known.
+    QDateTime recordedAt(int rowId) const;
+    // Start, end, duration, distance and speeds of a trip in the unit set.
+    QString tripSummary(int trip) const;
+    // 0: kilometres per hour; any other value: miles per hour.
+    void setSpeedUnit(int unit);
+    void setTripSettings(const TripSettings &settings);
+
 signals:
     void gpsDataChanged(int mId, GpsData data);
+    // The trips were built again: more tracks are in, or the settings changed.
+    void tripsChanged();
 
 private slots:
     void onVideoInfoChanged(int mId, VideoInfo info);
+    void onTrackReady(int mId, const TelemetryTrack &track);
 
 private:
     bool isRowNumber(int row) const;
@@ -76,10 +103,20 @@ private:
     static QString noteText(const PlaylistRow &row);
     int neighbourRecording(int rowId, int step) const;
     bool isShownBesideEarlierRow(int rowId) const;
+    void noteTripsOutdated();
+    void buildTripsNow();
+    QVariant tripCell(const PlaylistRow &row, int role) const;
+    QString speedText(double kmh) const;
+    QString distanceText(double metres) const;
 
     std::vector<std::unique_ptr<PlaylistRow>> mRows;
     QHash<QString, int> mRowIdByFile;  // canonical path -> row number
     QHash<QString, QVector<int>> mRowIdsByRecording; // recording key -> row numbers, in order
     int mFirstChangedRow = -1;         // rows changed since the views last heard
     int mLastChangedRow = -1;
+    QVector<Trip> mTrips;
+    QVector<QVector<int>> mTripRows;   // trip -> clip -> row number
+    TripSettings mTripSettings;
+    bool mTripsOutdated = false;       // a build is due on the next turn
+    int mSpeedUnit = 0;
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "TrackPoint.h"
 #include "VideoParser.h"
 
 #include <QDateTime>
@@ -28,6 +29,10 @@ struct PlaylistRow
     bool truncated = false;
     bool telemetryRecovered = false;
     int telemetrySeconds = -1; // seconds with a telemetry record; -1 until the VideoInfo arrives
+    QDateTime creationTime;  // the video track's, as the camera wrote it (UTC); invalid when none
+    TelemetryTrack track;    // every record of the file, once the worker has decoded them
+    bool trackKnown = false;
+    int trip = -1;           // the trip of the row's recording; -1: none (yet)
     VideoParser parser;      // the row's own parse worker, lives and dies with it
     QUrl url;                // as added, unchanged
 };

@@ -19,6 +19,23 @@ class PlaylistModelTest : public QObject
         return Mp4Sample().movie(1, seconds).videoTrack(1920, 1080).gps0(straightDrive(records)).write(path) ? path : QString();
     }
     QUrl urlOf(const QString &name) const { return QUrl::fromLocalFile(mDir.filePath(name)); }
+    // A minute driven at `kmh`, standing still, whose second 0 the camera
+    // stamped `start` (UTC); or, with `kmh` negative, a minute of video alone
+    // whose track was created at `created` (none when invalid).
+    QUrl writeMinute(const QString &name, const QDateTime &start, int kmh, const QDateTime &created = {}) const
+    {
+        QVector<SampleRecord> records;
+        // The record before the first second's is not played.
+        for (int i = 0; kmh >= 0 && i <= 60; ++i)
+            records << SampleRecord::fix(48.1, 11.5, kmh, start.addSecs(i - 1).toString("yyyyMMddhhmmss").toLatin1());
+        const quint32 mp4Time = created.isValid() ? quint32(created.toSecsSinceEpoch() + 2082844800LL) : 0;
+        const QString path = mDir.filePath("trips/" + name);
+        QDir().mkpath(QFileInfo(path).path());
+        Mp4Sample sample = Mp4Sample().movie(1, 60).videoTrack(1920, 1080, mp4Time);
+        if (!records.isEmpty())
+            sample.gps0(storedRecords(records));
+        return sample.write(path) ? QUrl::fromLocalFile(path) : QUrl();
+    }
 
     QTemporaryDir mDir;
 
@@ -44,7 +61,13 @@ private slots:
                 rows += change[1].toModelIndex().row() - change[0].toModelIndex().row() + 1;
             return rows;
         };
-        QTRY_COMPARE_WITH_TIMEOUT(reported(), 4, 30000);
+        // Then each row's track, which may come in the same turn or later.
+        QTRY_VERIFY_WITH_TIMEOUT(reported() >= 4, 30000);
+        for (int at = 0; at < 4; ++at)
+            QTRY_VERIFY_WITH_TIMEOUT(model.trackOf(at), 30000);
+        QCoreApplication::processEvents();
+        const int reportedBefore = reported();
+        QVERIFY2(reportedBefore <= 8, qPrintable(QString::number(reportedBefore)));
         const auto cell = [&](int at, int column) { return model.data(model.index(at, column)).toString(); };
         QCOMPARE(cell(0, PlaylistModel::SizeColumn), QString("3 MB"));
         QCOMPARE(cell(1, PlaylistModel::SizeColumn), QString("1024 KB"));
@@ -60,7 +83,7 @@ private slots:
             model.setCurrentSecond(id, 3);
         }
         QCoreApplication::processEvents();
-        QCOMPARE(reported(), 4);
+        QCOMPARE(reported(), reportedBefore);
     }
 
     // A file that cannot be read or played says so in its row: duration column, tool tip and colour.
@@ -123,7 +146,11 @@ private slots:
             // The name's tool tip shows the name whole first.
             const QString name = file + ".MP4";
             const QString expected = column != PlaylistModel::FileNameColumn ? toolTip : toolTip.isEmpty() ? name : name + '\n' + toolTip;
-            QCOMPARE(model.data(cell, Qt::ToolTipRole).toString(), expected);
+            // A row of a trip sums its trip up first.
+            if (column == PlaylistModel::TripColumn && model.tripOfRow(row) >= 0)
+                QVERIFY(model.data(cell, Qt::ToolTipRole).toString().endsWith(expected));
+            else
+                QCOMPARE(model.data(cell, Qt::ToolTipRole).toString(), expected);
             // Failed rows stand out in a colour of their own.
             QCOMPARE(model.data(cell, Qt::ForegroundRole).isValid(), !toolTip.isEmpty());
         }
@@ -181,6 +208,96 @@ private slots:
             QCOMPARE(QList<int>({model.companionOf(unknown), model.nextRecording(unknown), model.previousRecording(unknown)}), QList<int>({-1, -1, -1}));
     }
 
+    // Main-camera clips that follow each other form a trip, whatever order
+    // they were opened in; a clip without telemetry is placed by the time in
+    // its name or else its video's creation time; the other camera's file
+    // goes with its main one; a file that cannot be read is in no trip.
+    void trips_data()
+    {
+        QTest::addColumn<int>("gapSeconds");
+        QTest::addColumn<int>("speedUnit");
+        QTest::addColumn<QList<QStringList>>("trips");
+        QTest::addColumn<QString>("firstSummary");
+        const QStringList first{"20261206_101500F.MP4", "20261206_101600F.MP4", "20261206_101700F.MP4"};
+        QTest::newRow("a minute's gap, km/h")
+            << 60 << 0 << QList<QStringList>{first, {"20261206_102000F.MP4"}, {"clipE.MP4"}}
+            << "Trip 1: 2026/12/06 10:15:00 to 10:18:00 (0:03:00), 0.0 km, top speed 80 km/h, average moving speed 65 km/h";
+        QTest::newRow("ten minutes' gap, mph")
+            << 600 << 1 << QList<QStringList>{first + QStringList{"20261206_102000F.MP4", "clipE.MP4"}}
+            << "Trip 1: 2026/12/06 10:15:00 to 10:31:00 (0:16:00), 0.0 mi, top speed 49 MPH, average moving speed 33 MPH";
+    }
+
+    void trips()
+    {
+        QFETCH(int, gapSeconds);
+        QFETCH(int, speedUnit);
+        QFETCH(QList<QStringList>, trips);
+        const QDateTime at1015(QDate(2026, 12, 6), QTime(10, 15), Qt::UTC);
+        PlaylistModel model;
+        QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        model.setSpeedUnit(speedUnit);
+        model.setTripSettings({gapSeconds, 0.35, 0.5});
+        QSignalSpy built(&model, &PlaylistModel::tripsChanged);
+        const QList<QUrl> urls{
+            writeMinute("20261206_102000F.MP4", at1015.addSecs(300), 30),
+            writeMinute("20261206_101500F.MP4", at1015, 50),
+            writeMinute("20261206_101600F.MP4", at1015.addSecs(60), 80),
+            writeMinute("20261206_101500R.MP4", at1015, 50),
+            writeMinute("20261206_101700F.MP4", at1015, -1),  // no telemetry: the name says when
+            writeMinute("clipE.MP4", at1015, -1, at1015.addSecs(900)),
+            QUrl::fromLocalFile(mDir.filePath("trips/20261206_101630F.MP4")),  // missing
+        };
+        QHash<QString, int> rowOf;
+        for (const QUrl &url : urls) {
+            QVERIFY(url.isValid());
+            rowOf.insert(url.fileName(), model.addFile(url));
+        }
+        for (int row = 0; row < urls.size(); ++row)
+            QTRY_VERIFY_WITH_TIMEOUT(model.trackOf(row), 30000);
+        QTRY_COMPARE(model.trips().size(), trips.size());
+        // Built again once a turn, however many changes came in it.
+        built.clear();
+        for (int times = 0; times < 3; ++times)
+            model.setTripSettings({gapSeconds, 0.35, 0.5});
+        QCOMPARE(built.size(), 0);
+        QCoreApplication::processEvents();
+        QCoreApplication::processEvents();
+        QCOMPARE(built.size(), 1);
+
+        const auto cell = [&](const QString &file, int column, int role = Qt::DisplayRole) {
+            return model.data(model.index(rowOf.value(file), column), role);
+        };
+        for (int trip = 0; trip < trips.size(); ++trip) {
+            QStringList clips;
+            for (int clip = 0; model.rowOfClip(trip, clip) >= 0; ++clip)
+                clips << model.rowAt(model.rowOfClip(trip, clip))->fileName;
+            QCOMPARE(clips, trips[trip]);
+            for (const QString &file : trips[trip]) {
+                QCOMPARE(model.tripOfRow(rowOf.value(file)), trip);
+                QCOMPARE(cell(file, PlaylistModel::TripColumn).toString(), QString::number(trip + 1));
+                // The whole row takes its trip's shade; the trip before has the other.
+                const QVariant shade = cell(file, PlaylistModel::SizeColumn, Qt::BackgroundRole);
+                QVERIFY(shade.isValid());
+                QCOMPARE(shade, cell(trips[trip][0], PlaylistModel::TripColumn, Qt::BackgroundRole));
+                if (trip > 0)
+                    QVERIFY(shade != cell(trips[trip - 1][0], PlaylistModel::TripColumn, Qt::BackgroundRole));
+            }
+        }
+        QCOMPARE(model.tripOfRow(rowOf.value("20261206_101500R.MP4")), 0);
+        QCOMPARE(model.tripOfRow(rowOf.value("20261206_101630F.MP4")), -1);
+        QCOMPARE(model.rowOfClip(trips.size(), 0), -1);
+        QTEST(cell("20261206_101500F.MP4", PlaylistModel::TripColumn, Qt::ToolTipRole).toString(), "firstSummary");
+        QTEST(model.tripSummary(0), "firstSummary");
+
+        // Recorded: the camera's clock, else the video's creation time, else the name.
+        QCOMPARE(cell("20261206_101600F.MP4", PlaylistModel::RecordedColumn).toString(), QString("2026/12/06 10:16:00"));
+        QCOMPARE(cell("20261206_101700F.MP4", PlaylistModel::RecordedColumn).toString(), QString("2026/12/06 10:17:00"));
+        QCOMPARE(cell("clipE.MP4", PlaylistModel::RecordedColumn).toString(), QString("2026/12/06 10:30:00"));
+        QCOMPARE(cell("20261206_101630F.MP4", PlaylistModel::RecordedColumn).toString(), QString("2026/12/06 10:16:30"));
+        QCOMPARE(model.headerData(PlaylistModel::RecordedColumn, Qt::Horizontal).toString(), QString("Recorded"));
+        QCOMPARE(model.headerData(PlaylistModel::TripColumn, Qt::Horizontal).toString(), QString("Trip"));
+    }
+
     void teardownDeliversNothing_data()
     {
         QTest::addColumn<bool>("serving");
@@ -203,6 +320,7 @@ private slots:
         connect(model, &QAbstractItemModel::modelAboutToBeReset, [&] { tearingDown = true; });
         connect(model, &QAbstractItemModel::dataChanged, count);
         connect(model, &PlaylistModel::gpsDataChanged, count);
+        connect(model, &PlaylistModel::tripsChanged, count);
         for (int i = 0; i < rowCount; ++i)
             model->addFile(QUrl::fromLocalFile(writeMp4(QStringLiteral("teardown/T%1.MP4").arg(i), 60, 61)));
         QTimer requests, gateOpener;
