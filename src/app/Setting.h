@@ -10,7 +10,7 @@ class Setting;
 }
 
 // The modal settings dialog behind the setup button: language, map service,
-// speed unit and screenshot folder. It reads the configuration when it opens
+// speed unit, screenshot folder, and what makes a trip and an event. It reads the configuration when it opens
 // and writes all four back on Save; Cancel, the close button and Escape store
 // nothing.
 class Setting : public QDialog

@@ -39,6 +39,13 @@ const QString volumeKey = QStringLiteral("volume");
 const QString mutedKey = QStringLiteral("muted");
 const QString recentFoldersKey = QStringLiteral("recentFolders");
 constexpr int recentFolderCount = 8;
+const QString tripGapKey = QStringLiteral("tripGapSeconds");
+const QString horizontalEventKey = QStringLiteral("horizontalEventG");
+const QString verticalEventKey = QStringLiteral("verticalEventG");
+constexpr int defaultTripGap = 60;
+constexpr double defaultHorizontalEventG = 0.35;
+constexpr double defaultVerticalEventG = 0.5;
+constexpr double smallestEventG = 0.05;
 
 // Whether the settings file in `folder` can be written, tried for real:
 // permission bits say nothing to root or about read-only mounts, and a full
@@ -477,4 +484,51 @@ bool Configuration::severalWindows()
 void Configuration::setSeveralWindows(bool allowed)
 {
     setValue(severalWindowsKey, allowed);
+}
+
+int Configuration::tripGapSeconds()
+{
+    bool isNumber = false;
+    const int seconds = value(tripGapKey, defaultTripGap).toInt(&isNumber);
+    return isNumber ? qBound(0, seconds, longestTripGap) : defaultTripGap;
+}
+
+void Configuration::setTripGapSeconds(int seconds)
+{
+    setTripValue(tripGapKey, qBound(0, seconds, longestTripGap), tripGapSeconds());
+}
+
+double Configuration::horizontalEventG()
+{
+    return eventG(horizontalEventKey, defaultHorizontalEventG);
+}
+
+void Configuration::setHorizontalEventG(double g)
+{
+    setTripValue(horizontalEventKey, qBound(smallestEventG, g, largestEventG), horizontalEventG());
+}
+
+double Configuration::verticalEventG()
+{
+    return eventG(verticalEventKey, defaultVerticalEventG);
+}
+
+void Configuration::setVerticalEventG(double g)
+{
+    setTripValue(verticalEventKey, qBound(smallestEventG, g, largestEventG), verticalEventG());
+}
+
+// A threshold of nothing would make every second an event.
+double Configuration::eventG(const QString &key, double fallback)
+{
+    bool isNumber = false;
+    const double g = value(key, fallback).toDouble(&isNumber);
+    return isNumber ? qBound(smallestEventG, g, largestEventG) : fallback;
+}
+
+void Configuration::setTripValue(const QString &key, const QVariant &value, const QVariant &current)
+{
+    setValue(key, value);
+    if (value != current)
+        emit tripSettingsChanged();
 }

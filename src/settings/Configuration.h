@@ -62,6 +62,19 @@ public:
     // exists, else the home folder.
     QString videoFilePath();
     void setVideoFilePath(const QString &path);
+    // What makes clips one trip: the longest pause between them, in
+    // seconds; and the G-sensor thresholds of an event, in g, horizontal
+    // (braking, swerving) and vertical (potholes). Values out of range are
+    // taken as the nearest in range.
+    static constexpr int longestTripGap = 24 * 3600;
+    static constexpr double largestEventG = 8.0;
+    int tripGapSeconds();
+    void setTripGapSeconds(int seconds);
+    double horizontalEventG();
+    void setHorizontalEventG(double g);
+    double verticalEventG();
+    void setVerticalEventG(double g);
+
     // How the main window shares its height between video and playlist.
     QByteArray playlistSplitterState();
     void setPlaylistSplitterState(const QByteArray &state);
@@ -96,6 +109,8 @@ signals:
     void mapsChanged(MapTypes map);
     // The speed unit was set to another value.
     void speedUnitChanged(int unit);
+    // The trip gap or an event threshold was set to another value.
+    void tripSettingsChanged();
     // A notice is waiting for takeNotices().
     void noticesPending();
 
@@ -113,6 +128,8 @@ private:
 
     QVariant value(const QString &key, const QVariant &fallback = QVariant()) const;
     void setValue(const QString &key, const QVariant &value);
+    double eventG(const QString &key, double fallback);
+    void setTripValue(const QString &key, const QVariant &value, const QVariant &current);
     static int languageFromSystem();
     bool applyTranslation(int index);
     QSettings *openSettings(const QString &filePath);

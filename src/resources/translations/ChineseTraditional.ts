@@ -239,6 +239,38 @@
         <source>The file is cut short: %1 seconds of telemetry could be recovered</source>
         <translation>檔案被截斷：已復原 %1 秒遙測資料</translation>
     </message>
+    <message>
+        <source>Trip</source>
+        <translation>行程</translation>
+    </message>
+    <message>
+        <source>Recorded</source>
+        <translation>錄製時間</translation>
+    </message>
+    <message>
+        <source>Trip %1: %2 to %3 (%4), %5, top speed %6, average moving speed %7</source>
+        <translation>行程 %1：%2 至 %3（%4），%5，最高速度 %6，平均行駛速度 %7</translation>
+    </message>
+    <message>
+        <source>Trip %1: recording time unknown, %2, top speed %3, average moving speed %4</source>
+        <translation>行程 %1：錄製時間未知，%2，最高速度 %3，平均行駛速度 %4</translation>
+    </message>
+    <message>
+        <source>%1 km/h</source>
+        <translation>%1 km/h</translation>
+    </message>
+    <message>
+        <source>%1 MPH</source>
+        <translation>%1 mph</translation>
+    </message>
+    <message>
+        <source>%1 km</source>
+        <translation>%1 公里</translation>
+    </message>
+    <message>
+        <source>%1 mi</source>
+        <translation>%1 英里</translation>
+    </message>
 </context>
 <context>
     <name>QInstaller</name>
@@ -411,6 +443,18 @@
     <message>
         <source>Each file opened from outside gets a window of its own</source>
         <translation>從外部開啟的每個檔案都有自己的視窗</translation>
+    </message>
+    <message>
+        <source>Trip gap</source>
+        <translation>行程間隔</translation>
+    </message>
+    <message>
+        <source>Braking or swerve</source>
+        <translation>煞車或急轉</translation>
+    </message>
+    <message>
+        <source>Pothole or bump</source>
+        <translation>坑洞或顛簸</translation>
     </message>
 </context>
 <context>

@@ -239,6 +239,38 @@
         <source>The file is cut short: %1 seconds of telemetry could be recovered</source>
         <translation>Le fichier est tronqué : %1 secondes de télémétrie ont pu être récupérées</translation>
     </message>
+    <message>
+        <source>Trip</source>
+        <translation>Trajet</translation>
+    </message>
+    <message>
+        <source>Recorded</source>
+        <translation>Enregistré</translation>
+    </message>
+    <message>
+        <source>Trip %1: %2 to %3 (%4), %5, top speed %6, average moving speed %7</source>
+        <translation>Trajet %1 : %2 à %3 (%4), %5, vitesse max. %6, vitesse moyenne en mouvement %7</translation>
+    </message>
+    <message>
+        <source>Trip %1: recording time unknown, %2, top speed %3, average moving speed %4</source>
+        <translation>Trajet %1 : heure d’enregistrement inconnue, %2, vitesse max. %3, vitesse moyenne en mouvement %4</translation>
+    </message>
+    <message>
+        <source>%1 km/h</source>
+        <translation>%1 km/h</translation>
+    </message>
+    <message>
+        <source>%1 MPH</source>
+        <translation>%1 mi/h</translation>
+    </message>
+    <message>
+        <source>%1 km</source>
+        <translation>%1 km</translation>
+    </message>
+    <message>
+        <source>%1 mi</source>
+        <translation>%1 mi</translation>
+    </message>
 </context>
 <context>
     <name>QInstaller</name>
@@ -411,6 +443,18 @@
     <message>
         <source>Each file opened from outside gets a window of its own</source>
         <translation>Chaque fichier ouvert depuis l&apos;extérieur obtient sa propre fenêtre</translation>
+    </message>
+    <message>
+        <source>Trip gap</source>
+        <translation>Pause entre trajets</translation>
+    </message>
+    <message>
+        <source>Braking or swerve</source>
+        <translation>Freinage ou écart</translation>
+    </message>
+    <message>
+        <source>Pothole or bump</source>
+        <translation>Nid-de-poule ou choc</translation>
     </message>
 </context>
 <context>

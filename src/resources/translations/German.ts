@@ -239,6 +239,38 @@
         <source>The file is cut short: %1 seconds of telemetry could be recovered</source>
         <translation>Die Datei ist abgeschnitten: %1 Sekunden Telemetrie konnten wiederhergestellt werden</translation>
     </message>
+    <message>
+        <source>Trip</source>
+        <translation>Fahrt</translation>
+    </message>
+    <message>
+        <source>Recorded</source>
+        <translation>Aufgenommen</translation>
+    </message>
+    <message>
+        <source>Trip %1: %2 to %3 (%4), %5, top speed %6, average moving speed %7</source>
+        <translation>Fahrt %1: %2 bis %3 (%4), %5, Höchstgeschwindigkeit %6, Durchschnitt in Fahrt %7</translation>
+    </message>
+    <message>
+        <source>Trip %1: recording time unknown, %2, top speed %3, average moving speed %4</source>
+        <translation>Fahrt %1: Aufnahmezeit unbekannt, %2, Höchstgeschwindigkeit %3, Durchschnitt in Fahrt %4</translation>
+    </message>
+    <message>
+        <source>%1 km/h</source>
+        <translation>%1 km/h</translation>
+    </message>
+    <message>
+        <source>%1 MPH</source>
+        <translation>%1 mph</translation>
+    </message>
+    <message>
+        <source>%1 km</source>
+        <translation>%1 km</translation>
+    </message>
+    <message>
+        <source>%1 mi</source>
+        <translation>%1 mi</translation>
+    </message>
 </context>
 <context>
     <name>QInstaller</name>
@@ -411,6 +443,18 @@
     <message>
         <source>Each file opened from outside gets a window of its own</source>
         <translation>Jede von außen geöffnete Datei bekommt ein eigenes Fenster</translation>
+    </message>
+    <message>
+        <source>Trip gap</source>
+        <translation>Pause zwischen Fahrten</translation>
+    </message>
+    <message>
+        <source>Braking or swerve</source>
+        <translation>Bremsen oder Ausweichen</translation>
+    </message>
+    <message>
+        <source>Pothole or bump</source>
+        <translation>Schlagloch oder Stoß</translation>
     </message>
 </context>
 <context>

@@ -239,6 +239,38 @@
         <source>The file is cut short: %1 seconds of telemetry could be recovered</source>
         <translation>Il file è troncato: è stato possibile recuperare %1 secondi di telemetria</translation>
     </message>
+    <message>
+        <source>Trip</source>
+        <translation>Viaggio</translation>
+    </message>
+    <message>
+        <source>Recorded</source>
+        <translation>Registrato</translation>
+    </message>
+    <message>
+        <source>Trip %1: %2 to %3 (%4), %5, top speed %6, average moving speed %7</source>
+        <translation>Viaggio %1: %2 – %3 (%4), %5, velocità massima %6, velocità media in movimento %7</translation>
+    </message>
+    <message>
+        <source>Trip %1: recording time unknown, %2, top speed %3, average moving speed %4</source>
+        <translation>Viaggio %1: ora di registrazione sconosciuta, %2, velocità massima %3, velocità media in movimento %4</translation>
+    </message>
+    <message>
+        <source>%1 km/h</source>
+        <translation>%1 km/h</translation>
+    </message>
+    <message>
+        <source>%1 MPH</source>
+        <translation>%1 mph</translation>
+    </message>
+    <message>
+        <source>%1 km</source>
+        <translation>%1 km</translation>
+    </message>
+    <message>
+        <source>%1 mi</source>
+        <translation>%1 mi</translation>
+    </message>
 </context>
 <context>
     <name>QInstaller</name>
@@ -411,6 +443,18 @@
     <message>
         <source>Each file opened from outside gets a window of its own</source>
         <translation>Ogni file aperto dall&apos;esterno ha una finestra propria</translation>
+    </message>
+    <message>
+        <source>Trip gap</source>
+        <translation>Pausa tra viaggi</translation>
+    </message>
+    <message>
+        <source>Braking or swerve</source>
+        <translation>Frenata o sterzata</translation>
+    </message>
+    <message>
+        <source>Pothole or bump</source>
+        <translation>Buca o urto</translation>
     </message>
 </context>
 <context>

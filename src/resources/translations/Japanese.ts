@@ -239,6 +239,38 @@
         <source>The file is cut short: %1 seconds of telemetry could be recovered</source>
         <translation>ファイルが途中で切れています: テレメトリ %1 秒分を復元できました</translation>
     </message>
+    <message>
+        <source>Trip</source>
+        <translation>トリップ</translation>
+    </message>
+    <message>
+        <source>Recorded</source>
+        <translation>録画日時</translation>
+    </message>
+    <message>
+        <source>Trip %1: %2 to %3 (%4), %5, top speed %6, average moving speed %7</source>
+        <translation>トリップ %1: %2 ～ %3（%4）、%5、最高速度 %6、走行中の平均速度 %7</translation>
+    </message>
+    <message>
+        <source>Trip %1: recording time unknown, %2, top speed %3, average moving speed %4</source>
+        <translation>トリップ %1: 録画時刻不明、%2、最高速度 %3、走行中の平均速度 %4</translation>
+    </message>
+    <message>
+        <source>%1 km/h</source>
+        <translation>%1 km/h</translation>
+    </message>
+    <message>
+        <source>%1 MPH</source>
+        <translation>%1 mph</translation>
+    </message>
+    <message>
+        <source>%1 km</source>
+        <translation>%1 km</translation>
+    </message>
+    <message>
+        <source>%1 mi</source>
+        <translation>%1 マイル</translation>
+    </message>
 </context>
 <context>
     <name>QInstaller</name>
@@ -411,6 +443,18 @@
     <message>
         <source>Each file opened from outside gets a window of its own</source>
         <translation>外部から開いたファイルごとに専用のウィンドウを使います</translation>
+    </message>
+    <message>
+        <source>Trip gap</source>
+        <translation>トリップの区切り</translation>
+    </message>
+    <message>
+        <source>Braking or swerve</source>
+        <translation>急ブレーキ・急ハンドル</translation>
+    </message>
+    <message>
+        <source>Pothole or bump</source>
+        <translation>段差・衝撃</translation>
     </message>
 </context>
 <context>

@@ -239,6 +239,38 @@
         <source>The file is cut short: %1 seconds of telemetry could be recovered</source>
         <translation>파일이 잘렸습니다: 텔레메트리 %1초를 복구했습니다</translation>
     </message>
+    <message>
+        <source>Trip</source>
+        <translation>주행</translation>
+    </message>
+    <message>
+        <source>Recorded</source>
+        <translation>녹화 시각</translation>
+    </message>
+    <message>
+        <source>Trip %1: %2 to %3 (%4), %5, top speed %6, average moving speed %7</source>
+        <translation>주행 %1: %2 ~ %3 (%4), %5, 최고 속도 %6, 주행 중 평균 속도 %7</translation>
+    </message>
+    <message>
+        <source>Trip %1: recording time unknown, %2, top speed %3, average moving speed %4</source>
+        <translation>주행 %1: 녹화 시각 알 수 없음, %2, 최고 속도 %3, 주행 중 평균 속도 %4</translation>
+    </message>
+    <message>
+        <source>%1 km/h</source>
+        <translation>%1 km/h</translation>
+    </message>
+    <message>
+        <source>%1 MPH</source>
+        <translation>%1 mph</translation>
+    </message>
+    <message>
+        <source>%1 km</source>
+        <translation>%1 km</translation>
+    </message>
+    <message>
+        <source>%1 mi</source>
+        <translation>%1 마일</translation>
+    </message>
 </context>
 <context>
     <name>QInstaller</name>
@@ -411,6 +443,18 @@
     <message>
         <source>Each file opened from outside gets a window of its own</source>
         <translation>외부에서 연 파일마다 별도의 창을 사용합니다</translation>
+    </message>
+    <message>
+        <source>Trip gap</source>
+        <translation>주행 간격</translation>
+    </message>
+    <message>
+        <source>Braking or swerve</source>
+        <translation>급제동 또는 급회전</translation>
+    </message>
+    <message>
+        <source>Pothole or bump</source>
+        <translation>포트홀 또는 충격</translation>
     </message>
 </context>
 <context>

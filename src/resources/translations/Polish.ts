@@ -239,6 +239,38 @@
         <source>The file is cut short: %1 seconds of telemetry could be recovered</source>
         <translation>Plik jest ucięty: udało się odzyskać %1 s telemetrii</translation>
     </message>
+    <message>
+        <source>Trip</source>
+        <translation>Trasa</translation>
+    </message>
+    <message>
+        <source>Recorded</source>
+        <translation>Nagrano</translation>
+    </message>
+    <message>
+        <source>Trip %1: %2 to %3 (%4), %5, top speed %6, average moving speed %7</source>
+        <translation>Trasa %1: %2 do %3 (%4), %5, prędkość maks. %6, średnia prędkość w ruchu %7</translation>
+    </message>
+    <message>
+        <source>Trip %1: recording time unknown, %2, top speed %3, average moving speed %4</source>
+        <translation>Trasa %1: czas nagrania nieznany, %2, prędkość maks. %3, średnia prędkość w ruchu %4</translation>
+    </message>
+    <message>
+        <source>%1 km/h</source>
+        <translation>%1 km/h</translation>
+    </message>
+    <message>
+        <source>%1 MPH</source>
+        <translation>%1 mph</translation>
+    </message>
+    <message>
+        <source>%1 km</source>
+        <translation>%1 km</translation>
+    </message>
+    <message>
+        <source>%1 mi</source>
+        <translation>%1 mi</translation>
+    </message>
 </context>
 <context>
     <name>QInstaller</name>
@@ -411,6 +443,18 @@
     <message>
         <source>Each file opened from outside gets a window of its own</source>
         <translation>Każdy plik otwarty z zewnątrz dostaje własne okno</translation>
+    </message>
+    <message>
+        <source>Trip gap</source>
+        <translation>Przerwa między trasami</translation>
+    </message>
+    <message>
+        <source>Braking or swerve</source>
+        <translation>Hamowanie lub skręt</translation>
+    </message>
+    <message>
+        <source>Pothole or bump</source>
+        <translation>Dziura lub wstrząs</translation>
     </message>
 </context>
 <context>

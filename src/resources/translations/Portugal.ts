@@ -239,6 +239,38 @@
         <source>The file is cut short: %1 seconds of telemetry could be recovered</source>
         <translation>O ficheiro está cortado: foi possível recuperar %1 segundos de telemetria</translation>
     </message>
+    <message>
+        <source>Trip</source>
+        <translation>Viagem</translation>
+    </message>
+    <message>
+        <source>Recorded</source>
+        <translation>Gravado</translation>
+    </message>
+    <message>
+        <source>Trip %1: %2 to %3 (%4), %5, top speed %6, average moving speed %7</source>
+        <translation>Viagem %1: %2 a %3 (%4), %5, velocidade máxima %6, velocidade média em movimento %7</translation>
+    </message>
+    <message>
+        <source>Trip %1: recording time unknown, %2, top speed %3, average moving speed %4</source>
+        <translation>Viagem %1: hora de gravação desconhecida, %2, velocidade máxima %3, velocidade média em movimento %4</translation>
+    </message>
+    <message>
+        <source>%1 km/h</source>
+        <translation>%1 km/h</translation>
+    </message>
+    <message>
+        <source>%1 MPH</source>
+        <translation>%1 mph</translation>
+    </message>
+    <message>
+        <source>%1 km</source>
+        <translation>%1 km</translation>
+    </message>
+    <message>
+        <source>%1 mi</source>
+        <translation>%1 mi</translation>
+    </message>
 </context>
 <context>
     <name>QInstaller</name>
@@ -411,6 +443,18 @@
     <message>
         <source>Each file opened from outside gets a window of its own</source>
         <translation>Cada ficheiro aberto a partir de fora tem a sua própria janela</translation>
+    </message>
+    <message>
+        <source>Trip gap</source>
+        <translation>Pausa entre viagens</translation>
+    </message>
+    <message>
+        <source>Braking or swerve</source>
+        <translation>Travagem ou desvio</translation>
+    </message>
+    <message>
+        <source>Pothole or bump</source>
+        <translation>Buraco ou solavanco</translation>
     </message>
 </context>
 <context>

@@ -239,6 +239,38 @@
         <source>The file is cut short: %1 seconds of telemetry could be recovered</source>
         <translation>Файл обрезан: удалось восстановить %1 с телеметрии</translation>
     </message>
+    <message>
+        <source>Trip</source>
+        <translation>Поездка</translation>
+    </message>
+    <message>
+        <source>Recorded</source>
+        <translation>Записано</translation>
+    </message>
+    <message>
+        <source>Trip %1: %2 to %3 (%4), %5, top speed %6, average moving speed %7</source>
+        <translation>Поездка %1: %2 – %3 (%4), %5, макс. скорость %6, средняя скорость в движении %7</translation>
+    </message>
+    <message>
+        <source>Trip %1: recording time unknown, %2, top speed %3, average moving speed %4</source>
+        <translation>Поездка %1: время записи неизвестно, %2, макс. скорость %3, средняя скорость в движении %4</translation>
+    </message>
+    <message>
+        <source>%1 km/h</source>
+        <translation>%1 км/ч</translation>
+    </message>
+    <message>
+        <source>%1 MPH</source>
+        <translation>%1 миль/ч</translation>
+    </message>
+    <message>
+        <source>%1 km</source>
+        <translation>%1 км</translation>
+    </message>
+    <message>
+        <source>%1 mi</source>
+        <translation>%1 миль</translation>
+    </message>
 </context>
 <context>
     <name>QInstaller</name>
@@ -411,6 +443,18 @@
     <message>
         <source>Each file opened from outside gets a window of its own</source>
         <translation>Каждый файл, открытый извне, получает своё окно</translation>
+    </message>
+    <message>
+        <source>Trip gap</source>
+        <translation>Перерыв между поездками</translation>
+    </message>
+    <message>
+        <source>Braking or swerve</source>
+        <translation>Торможение или манёвр</translation>
+    </message>
+    <message>
+        <source>Pothole or bump</source>
+        <translation>Яма или толчок</translation>
     </message>
 </context>
 <context>

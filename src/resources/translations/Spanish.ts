@@ -239,6 +239,38 @@
         <source>The file is cut short: %1 seconds of telemetry could be recovered</source>
         <translation>El archivo está cortado: se pudieron recuperar %1 segundos de telemetría</translation>
     </message>
+    <message>
+        <source>Trip</source>
+        <translation>Viaje</translation>
+    </message>
+    <message>
+        <source>Recorded</source>
+        <translation>Grabado</translation>
+    </message>
+    <message>
+        <source>Trip %1: %2 to %3 (%4), %5, top speed %6, average moving speed %7</source>
+        <translation>Viaje %1: %2 a %3 (%4), %5, velocidad máxima %6, velocidad media en marcha %7</translation>
+    </message>
+    <message>
+        <source>Trip %1: recording time unknown, %2, top speed %3, average moving speed %4</source>
+        <translation>Viaje %1: hora de grabación desconocida, %2, velocidad máxima %3, velocidad media en marcha %4</translation>
+    </message>
+    <message>
+        <source>%1 km/h</source>
+        <translation>%1 km/h</translation>
+    </message>
+    <message>
+        <source>%1 MPH</source>
+        <translation>%1 mph</translation>
+    </message>
+    <message>
+        <source>%1 km</source>
+        <translation>%1 km</translation>
+    </message>
+    <message>
+        <source>%1 mi</source>
+        <translation>%1 mi</translation>
+    </message>
 </context>
 <context>
     <name>QInstaller</name>
@@ -411,6 +443,18 @@
     <message>
         <source>Each file opened from outside gets a window of its own</source>
         <translation>Cada archivo abierto desde fuera tiene su propia ventana</translation>
+    </message>
+    <message>
+        <source>Trip gap</source>
+        <translation>Pausa entre viajes</translation>
+    </message>
+    <message>
+        <source>Braking or swerve</source>
+        <translation>Frenazo o volantazo</translation>
+    </message>
+    <message>
+        <source>Pothole or bump</source>
+        <translation>Bache o golpe</translation>
     </message>
 </context>
 <context>
