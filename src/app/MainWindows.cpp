@@ -225,6 +225,8 @@ void MainWindows::connectComponents()
     connect(configuration, &Configuration::updateLanguage, panel, &ControlPanel::retranslate);
     connect(configuration, &Configuration::speedUnitChanged, this, &MainWindows::showSpeedUnit);
     showSpeedUnit(configuration->speedUnit());
+    connect(configuration, &Configuration::tripSettingsChanged, this, &MainWindows::applyTripSettings);
+    applyTripSettings();
     connect(Configuration::instance(), &Configuration::updateLanguage, this, &MainWindows::onUpdateLanguage);
     connect(Configuration::instance(), &Configuration::noticesPending, this, &MainWindows::showSettingsNotices);
     connectFailureReports();
@@ -236,6 +238,16 @@ void MainWindows::showSpeedUnit(int unit)
 {
     ui->wgt_PlayCtrl->setSpeedUnit(unit);
     ui->wgt_Speed->setSpeedUnit(unit);
+    mPlaylistModel->setSpeedUnit(unit);
+    if (mPlayback && mPlayback->state() != QMediaPlayer::StoppedState)
+        showPlayingName();
+}
+
+void MainWindows::applyTripSettings()
+{
+    Configuration *configuration = Configuration::instance();
+    mPlaylistModel->setTripSettings(
+        {configuration->tripGapSeconds(), configuration->horizontalEventG(), configuration->verticalEventG()});
 }
 
 void MainWindows::showMapPage()
@@ -287,6 +299,10 @@ void MainWindows::connectPlayback()
     connect(mKeys, &PlaybackKeys::togglePlay, playback, [this] { mPlayback->togglePlay(selectedRow()); });
     connect(mKeys, &PlaybackKeys::seekBy, playback, &PlaybackController::seekBy);
     connect(mKeys, &PlaybackKeys::toggleFullScreen, playArea, &PlayAreaManager::toggleFullScreen);
+    connect(mKeys, &PlaybackKeys::previousClip, playback, &PlaybackController::previousClip);
+    connect(mKeys, &PlaybackKeys::nextClip, playback, &PlaybackController::nextClip);
+    connect(mKeys, &PlaybackKeys::previousEvent, playback, &PlaybackController::previousEvent);
+    connect(mKeys, &PlaybackKeys::nextEvent, playback, &PlaybackController::nextEvent);
     connect(ui->tbl_PlayListView, &QTableView::doubleClicked, playback, [this](const QModelIndex &index) {
         if (index.isValid())
             mPlayback->playRow(index.row());
@@ -308,6 +324,11 @@ void MainWindows::connectPlayback()
     connect(playback, &PlaybackController::rowStarted, this, &MainWindows::onRowStarted);
     connect(playback, &PlaybackController::stopped, this, &MainWindows::onStopped);
     connect(playback, &PlaybackController::sampleShown, this, &MainWindows::showSample);
+    connect(playback, &PlaybackController::tripPositionChanged, this, [this](int trip) {
+        if (trip != mShownTrip && mPlayback->state() != QMediaPlayer::StoppedState)
+            showPlayingName();
+        mShownTrip = trip;
+    });
 }
 
 void MainWindows::onUpdateLanguage()
@@ -425,17 +446,31 @@ int MainWindows::selectedRow() const
     return selected.isEmpty() ? -1 : selected.first().row();
 }
 
-// Nothing of the previous file stays on screen; the heading gauge keeps its
-// last heading until the new file's first sample.
-void MainWindows::onRowStarted(int rowId)
+// Nothing of the previous file stays on screen, unless the file goes on
+// with the same trip; the heading gauge keeps its last heading until the
+// new file's first sample.
+void MainWindows::onRowStarted(int rowId, int companionRowId, bool continuesTrip)
 {
+    Q_UNUSED(companionRowId)
     ui->tbl_PlayListView->selectRow(rowId);
-    const PlaylistRow *row = mPlaylistModel->rowAt(rowId);
-    setFileName(row ? row->url.fileName(QUrl::FullyDecoded) : QString());
+    showPlayingName();
+    if (continuesTrip)
+        return;
     ui->wgt_PlayCtrl->clearTelemetry();
     ui->wgt_Speed->setSpeed(0);
     ui->gView_GyroChart->clearSamples();
     ui->wgt_MapArea->clearAll();
+}
+
+// The header names the playing file and sums up its trip.
+void MainWindows::showPlayingName()
+{
+    const PlaylistRow *row = mPlaylistModel->rowAt(mPlayback->currentRow());
+    QString text = row ? row->url.fileName(QUrl::FullyDecoded) : QString();
+    const QString trip = mPlaylistModel->tripSummary(mPlayback->currentTrip());
+    if (!text.isEmpty() && !trip.isEmpty())
+        text += QStringLiteral("  \u2014  ") + trip;
+    setFileName(text);
 }
 
 void MainWindows::onStopped()

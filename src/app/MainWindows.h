@@ -64,7 +64,7 @@ private slots:
     void onUpdateLanguage();
     void openFile();
     void chooseFolder();
-    void onRowStarted(int rowId);
+    void onRowStarted(int rowId, int companionRowId, bool continuesTrip);
     void onStopped();
     void on_pBtn_Step_clicked();
     void on_pBtn_Minimize_clicked();
@@ -96,6 +96,9 @@ private:
     // The open dialogs start in the last folder used, with the recent ones at hand.
     void prepareOpenDialog(QFileDialog &dialog);
     void rememberFolder(const QString &folder);
+    // What makes a trip and an event, as the settings hold it.
+    void applyTripSettings();
+    void showPlayingName();
     // The row the user picked in the table, or -1.
     int selectedRow() const;
 
@@ -110,4 +113,5 @@ private:
     PlaybackController *mPlayback = nullptr;
     PlaybackKeys *mKeys = nullptr;
     PlaylistColumns *mColumns = nullptr;
+    int mShownTrip = -1;  // the trip whose summary the header shows
 };

@@ -23,6 +23,10 @@ const Binding bindings[] = {
     {int(Qt::ALT) | Qt::Key_Return, Action::FullScreen},
     {int(Qt::ALT) | Qt::Key_Enter, Action::FullScreen},
     {Qt::Key_Enter, Action::FullScreen},
+    {Qt::Key_PageUp, Action::PreviousClip},
+    {Qt::Key_PageDown, Action::NextClip},
+    {Qt::Key_BracketLeft, Action::PreviousEvent},
+    {Qt::Key_BracketRight, Action::NextEvent},
 };
 
 } // namespace
@@ -64,6 +68,18 @@ void PlaybackKeys::trigger(Action action)
         break;
     case Action::FullScreen:
         emit toggleFullScreen();
+        break;
+    case Action::PreviousClip:
+        emit previousClip();
+        break;
+    case Action::NextClip:
+        emit nextClip();
+        break;
+    case Action::PreviousEvent:
+        emit previousEvent();
+        break;
+    case Action::NextEvent:
+        emit nextEvent();
         break;
     }
 }

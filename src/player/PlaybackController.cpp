@@ -11,6 +11,7 @@ PlaybackController::PlaybackController(PlaylistModel *model, PlaybackOutput *out
     , mModel(model)
     , mOutput(output)
 {
+    connect(model, &PlaylistModel::tripsChanged, this, &PlaybackController::onTripsChanged);
 }
 
 QMediaPlayer::State PlaybackController::state() const
@@ -49,7 +50,41 @@ template<class Command> void PlaybackController::command(Command &&run)
         mCommanding = false;
 }
 
+int PlaybackController::currentTrip() const
+{
+    return mModel->tripOfRow(mRow);
+}
+
+int PlaybackController::currentTripSecond() const
+{
+    const int trip = currentTrip();
+    const int clip = currentClip(trip);
+    if (clip < 0)
+        return -1;
+    return mModel->trips().at(trip).clips.at(clip).offsetSeconds + mPosition;
+}
+
+// The row itself, or its recording's other file when that one is the
+// trip's clip (a rear file picked in the list).
+int PlaybackController::currentClip(int trip) const
+{
+    if (trip < 0 || trip >= mModel->trips().size())
+        return -1;
+    const int companion = mModel->companionOf(mRow);
+    for (int clip = 0; clip < mModel->trips().at(trip).clips.size(); ++clip) {
+        const int row = mModel->rowOfClip(trip, clip);
+        if (row == mRow || (row >= 0 && row == companion))
+            return clip;
+    }
+    return -1;
+}
+
 void PlaybackController::playRow(int rowId)
+{
+    startRow(rowId, false);
+}
+
+void PlaybackController::startRow(int rowId, bool continuesTrip)
 {
     const PlaylistRow *row = mModel->rowAt(rowId);
     if (!row || !row->url.isValid())
@@ -70,10 +105,11 @@ void PlaybackController::playRow(int rowId)
     mPosition = 0;
     mDuration = row->duration;
     setState(QMediaPlayer::PlayingState);
-    emit rowStarted(rowId, companion);
+    emit rowStarted(rowId, companion, continuesTrip);
     emit durationChanged(mDuration);
     emit positionChanged(0);
     checkTelemetry();
+    announceTripPosition();
 }
 
 void PlaybackController::playOrResume(int cuedRow)
@@ -112,6 +148,7 @@ void PlaybackController::stop()
     // The play time and the slider both go back to the start.
     mPosition = 0;
     emit positionChanged(0);
+    announceTripPosition();
     emit stopped();
 }
 
@@ -187,7 +224,7 @@ void PlaybackController::settle(int load)
     if (load != mLoad)
         return;
     if (mEnded) {
-        next();
+        advance();
         return;
     }
     if (mPlayerState != QMediaPlayer::StoppedState || mState == QMediaPlayer::StoppedState)
@@ -198,6 +235,7 @@ void PlaybackController::settle(int load)
     setState(QMediaPlayer::StoppedState);
     mPosition = 0;
     emit positionChanged(0);
+    announceTripPosition();
     emit stopped();
 }
 
@@ -230,6 +268,136 @@ void PlaybackController::onRowsChanged()
     checkTelemetry();
 }
 
+void PlaybackController::onTripsChanged()
+{
+    announceTripPosition();
+}
+
+void PlaybackController::advance()
+{
+    if (currentTrip() < 0) {
+        next();
+        return;
+    }
+    int trip = 0, clip = 0;
+    if (neighbourClip(1, trip, clip))
+        playClip(trip, clip, 0);
+    else
+        stop();
+}
+
+bool PlaybackController::neighbourClip(int step, int &trip, int &clip) const
+{
+    trip = currentTrip();
+    clip = currentClip(trip);
+    if (clip < 0)
+        return false;
+    const QVector<Trip> &trips = mModel->trips();
+    clip += step;
+    while (clip < 0 || clip >= trips[trip].clips.size()) {
+        trip += step;
+        if (trip < 0 || trip >= trips.size())
+            return false;
+        clip = step > 0 ? 0 : trips[trip].clips.size() - 1;
+    }
+    return true;
+}
+
+// A clip of the playing trip goes on from where the one before left the
+// views; a clip of another trip starts them afresh.
+void PlaybackController::playClip(int trip, int clip, int second)
+{
+    const int row = mModel->rowOfClip(trip, clip);
+    if (row < 0)
+        return;
+    const bool playing = mState != QMediaPlayer::StoppedState;
+    if (row == mRow && playing) {
+        seek(second);
+        return;
+    }
+    startRow(row, playing && trip == currentTrip());
+    if (second > 0)
+        seek(second);
+}
+
+void PlaybackController::seekInTrip(int trip, int tripSecond)
+{
+    const QVector<Trip> &trips = mModel->trips();
+    if (trip < 0 || trip >= trips.size() || tripSecond < 0 || trips[trip].clips.isEmpty())
+        return;
+    const QVector<TripClip> &clips = trips[trip].clips;
+    for (int clip = 0; clip < clips.size(); ++clip) {
+        const int second = tripSecond - clips[clip].offsetSeconds;
+        if (second < clips[clip].durationSeconds) {
+            playClip(trip, clip, qMax(0, second));
+            return;
+        }
+    }
+    playClip(trip, clips.size() - 1, qMax(0, clips.last().durationSeconds - 1));
+}
+
+void PlaybackController::previousClip()
+{
+    int trip = 0, clip = 0;
+    if (neighbourClip(-1, trip, clip))
+        playClip(trip, clip, 0);
+    else if (currentTrip() < 0)
+        previous();
+}
+
+void PlaybackController::nextClip()
+{
+    int trip = 0, clip = 0;
+    if (neighbourClip(1, trip, clip))
+        playClip(trip, clip, 0);
+    else if (currentTrip() < 0)
+        next();
+}
+
+void PlaybackController::previousEvent()
+{
+    seekToEvent(-1);
+}
+
+void PlaybackController::nextEvent()
+{
+    seekToEvent(1);
+}
+
+// Back means before the second that plays now and the one before it, so
+// that a second press while the event plays goes on to the earlier one.
+void PlaybackController::seekToEvent(int direction)
+{
+    const int trip = currentTrip();
+    const int now = currentTripSecond();
+    if (trip < 0 || now < 0)
+        return;
+    const Trip &playing = mModel->trips().at(trip);
+    int target = -1;
+    for (const TelemetryEvent &event : playing.events) {
+        if (event.clip < 0 || event.clip >= playing.clips.size())
+            continue;
+        const int second = playing.clips[event.clip].offsetSeconds + event.second;
+        if (direction > 0 && second > now && (target < 0 || second < target))
+            target = second;
+        if (direction < 0 && second < now - 1 && second > target)
+            target = second;
+    }
+    if (target >= 0)
+        seekInTrip(trip, target);
+}
+
+void PlaybackController::announceTripPosition()
+{
+    const int trip = currentTrip();
+    const int second = trip >= 0 ? currentTripSecond() : -1;
+    if (trip == mAnnouncedTrip && second == mAnnouncedTripSecond)
+        return;
+    mAnnouncedTrip = trip;
+    mAnnouncedTripSecond = second;
+    emit tripPositionChanged(trip, second);
+}
+
 void PlaybackController::setState(QMediaPlayer::State state)
 {
     if (state == mState)
@@ -243,6 +411,7 @@ void PlaybackController::setPosition(int second)
     mPosition = second;
     emit positionChanged(second);
     mModel->setCurrentSecond(mRow, second);
+    announceTripPosition();
 }
 
 // Decided once per file, as soon as its video information is in.

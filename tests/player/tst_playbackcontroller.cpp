@@ -1,7 +1,9 @@
+#include "Mp4Sample.h"
 #include "PlaybackController.h"
 #include "PlaybackOutput.h"
 #include "PlaylistModel.h"
 #include "PlaylistRow.h"
+#include "SampleRecord.h"
 
 #include <QtTest>
 
@@ -29,6 +31,20 @@ struct FakeOutput : PlaybackOutput
     bool reporting = false;
     bool loadedWhileReporting = false;
 };
+
+// A minute recorded from `start` (camera time, UTC), with a G-sensor jolt at
+// second `jolt` (none when negative): sideways or, when `vertical`, upwards.
+bool writeMinute(const QString &path, const QDateTime &start, int jolt = -1, bool vertical = false)
+{
+    QVector<SampleRecord> records;
+    // The record before the first second's is not played.
+    for (int i = 0; i <= 60; ++i) {
+        const bool jolted = i == jolt + 1;
+        records << SampleRecord::fix(48.1 + i * 0.0001, 11.5, 40, start.addSecs(i - 1).toString("yyyyMMddhhmmss").toLatin1(),
+                                     jolted && !vertical ? 0.8 : 0.0, 0.0, jolted && vertical ? 1.9 : 1.0);
+    }
+    return Mp4Sample().movie(1, 60).videoTrack(1920, 1080).gps0(storedRecords(records)).write(path);
+}
 
 const QStringList recordings{"20261206_101500F.MP4", "20261206_101500R.MP4", "20261206_101600F.MP4",
                              "20261206_101600R.MP4", "20261206_101700F.MP4"};
@@ -69,6 +85,36 @@ class TestPlaybackController : public QObject
             report(what);
         QCoreApplication::processEvents();
     }
+
+    // Two trips: 10:15 (front and rear), 10:16 with a swerve at its second
+    // 20, and 10:17:30 with a pothole at its second 5, half a minute after
+    // the one before; then 11:15 alone. Listed out of order.
+    QHash<QString, int> mTripRows;
+    bool setUpTrips()
+    {
+        mPlayback.reset();
+        mModel.reset(new PlaylistModel);
+        const QDateTime at1015(QDate(2026, 12, 6), QTime(10, 15), Qt::UTC);
+        const QList<QPair<QString, QDateTime>> clips{
+            {"D", at1015.addSecs(3600)}, {"C", at1015.addSecs(150)}, {"A", at1015}, {"Ar", at1015}, {"B", at1015.addSecs(60)}};
+        const QHash<QString, QString> names{{"A", "20261206_101500F.MP4"}, {"Ar", "20261206_101500R.MP4"},
+                                            {"B", "20261206_101600F.MP4"}, {"C", "20261206_101730F.MP4"},
+                                            {"D", "20261206_111500F.MP4"}};
+        for (const auto &clip : clips) {
+            const QString path = mDir.filePath("trips/" + names[clip.first]);
+            QDir().mkpath(mDir.filePath("trips"));
+            if (!writeMinute(path, clip.second, clip.first == "B" ? 20 : clip.first == "C" ? 5 : -1, clip.first == "C"))
+                return false;
+            mTripRows.insert(clip.first, mModel->addFile(QUrl::fromLocalFile(path)));
+        }
+        mPlayback.reset(new PlaybackController(mModel.data(), &mOutput));
+        for (int row = 0; row < clips.size(); ++row) {
+            if (!QTest::qWaitFor([&] { return mModel->trackOf(row) != nullptr; }, 30000))
+                return false;
+        }
+        return QTest::qWaitFor([&] { return mModel->trips().size() == 2; }, 10000);
+    }
+    QString nameOf(int row) const { return mTripRows.key(row); }
 
 private slots:
     void init()
@@ -123,6 +169,112 @@ private slots:
         // The play time and the slider end at the start, also after the last file.
         QVERIFY(!positions.isEmpty());
         QCOMPARE(positions.last().at(0).toInt(), 0);
+    }
+
+    // At the end of a clip the trip's next clip plays on without a fresh
+    // start of the views; after the trip's last clip the next trip starts
+    // afresh; after the last trip playback stops.
+    void tripPlaysThrough()
+    {
+        QVERIFY(setUpTrips());
+        QSignalSpy started(mPlayback.data(), &PlaybackController::rowStarted);
+        QSignalSpy tripPositions(mPlayback.data(), &PlaybackController::tripPositionChanged);
+        mPlayback->playRow(mTripRows["A"]);
+        for (int clip = 0; clip < 4; ++clip)
+            reports({"state playing", "position 59", "end", "state stopped"});
+        QStringList starts;
+        for (const QList<QVariant> &start : started)
+            starts << nameOf(start[0].toInt()) + (start[2].toBool() ? " goes on" : " afresh");
+        QCOMPARE(starts, (QStringList{"A afresh", "B goes on", "C goes on", "D afresh"}));
+        QCOMPARE(mPlayback->state(), QMediaPlayer::StoppedState);
+        QList<QPair<int, int>> positions;
+        for (const QList<QVariant> &position : tripPositions)
+            positions << qMakePair(position[0].toInt(), position[1].toInt());
+        for (const auto &expected : {qMakePair(0, 0), qMakePair(0, 59), qMakePair(0, 60), qMakePair(0, 119),
+                                     qMakePair(0, 150), qMakePair(0, 209), qMakePair(1, 0), qMakePair(1, 59)})
+            QVERIFY2(positions.contains(expected), qPrintable(QString("%1 %2").arg(expected.first).arg(expected.second)));
+    }
+
+    // A second of a trip plays the clip that holds it at that second.
+    void seekInTrip_data()
+    {
+        QTest::addColumn<bool>("stopped");   // A was played, then stopped
+        QTest::addColumn<int>("trip");
+        QTest::addColumn<int>("second");
+        QTest::addColumn<QStringList>("calls");
+        QTest::addColumn<QString>("playing");  // the clip, and whether it went on with the trip
+        const QString b = "load %1 20261206_101600F.MP4", c = "load %1 20261206_101730F.MP4";
+        QTest::newRow("within the playing clip") << false << 0 << 30 << QStringList{"seek 30"} << "A";
+        QTest::newRow("the next clip") << false << 0 << 90 << QStringList{b, "play", "seek 30"} << "B goes on";
+        QTest::newRow("a pause goes to the next clip's start") << false << 0 << 130 << QStringList{c, "play"} << "C goes on";
+        QTest::newRow("past the end: the last second") << false << 0 << 9999 << QStringList{c, "play", "seek 59"} << "C goes on";
+        QTest::newRow("another trip") << false << 1 << 10 << QStringList{"load %1 20261206_111500F.MP4", "play", "seek 10"} << "D afresh";
+        QTest::newRow("while stopped") << true << 0 << 30
+                                       << QStringList{"load %1 20261206_101500F.MP4 20261206_101500R.MP4", "play", "seek 30"} << "A afresh";
+        QTest::newRow("no such trip") << false << 2 << 0 << QStringList{} << "A";
+        QTest::newRow("no trip") << false << -1 << 0 << QStringList{} << "A";
+        QTest::newRow("before the trip") << false << 0 << -5 << QStringList{} << "A";
+    }
+    void seekInTrip()
+    {
+        QFETCH(bool, stopped);
+        QFETCH(int, trip);
+        QFETCH(int, second);
+        QFETCH(QStringList, calls);
+        QFETCH(QString, playing);
+        QVERIFY(setUpTrips());
+        mPlayback->playRow(mTripRows["A"]);
+        reports({"state playing", "position 3"});
+        if (stopped)
+            mPlayback->stop();
+        mOutput.calls.clear();
+        QSignalSpy started(mPlayback.data(), &PlaybackController::rowStarted);
+        mPlayback->seekInTrip(trip, second);
+        const QString clip = playing.section(' ', 0, 0);
+        for (QString &call : calls)
+            call = call.arg(mTripRows[clip]);
+        QCOMPARE(mOutput.calls, calls);
+        QCOMPARE(nameOf(mPlayback->currentRow()), clip);
+        if (!started.isEmpty())
+            QCOMPARE(started.last()[2].toBool() ? clip + " goes on" : clip + " afresh", playing);
+    }
+
+    // Page Up and Page Down step between the clips of the trips; [ and ]
+    // between the G-sensor events of the playing trip, across its clips.
+    void stepsInTrips_data()
+    {
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QStringList>("positions"); // clip and second after each step
+        QTest::newRow("next clips, into the next trip")
+            << "A" << QStringList{"nextClip", "nextClip", "nextClip", "nextClip"} << QStringList{"B 0", "C 0", "D 0", "D 0"};
+        QTest::newRow("previous clips") << "C" << QStringList{"previousClip", "previousClip", "previousClip"}
+                                        << QStringList{"B 0", "A 0", "A 0"};
+        QTest::newRow("previous clip from the next trip") << "D" << QStringList{"previousClip"} << QStringList{"C 0"};
+        QTest::newRow("events forward and back")
+            << "A" << QStringList{"nextEvent", "nextEvent", "nextEvent", "previousEvent", "previousEvent"}
+            << QStringList{"B 20", "C 5", "C 5", "B 20", "B 20"};
+        QTest::newRow("a trip without events") << "D" << QStringList{"nextEvent", "previousEvent"} << QStringList{"D 0", "D 0"};
+    }
+    void stepsInTrips()
+    {
+        QFETCH(QString, first);
+        QFETCH(QStringList, steps);
+        QFETCH(QStringList, positions);
+        QVERIFY(setUpTrips());
+        PlaybackController *playback = mPlayback.data();
+        const QHash<QString, std::function<void()>> verbs{
+            {"nextClip", [=] { playback->nextClip(); }},
+            {"previousClip", [=] { playback->previousClip(); }},
+            {"nextEvent", [=] { playback->nextEvent(); }},
+            {"previousEvent", [=] { playback->previousEvent(); }},
+        };
+        playback->playRow(mTripRows[first]);
+        for (int i = 0; i < steps.size(); ++i) {
+            verbs.value(steps[i])();
+            report("state playing");
+            QCOMPARE(QString("%1 %2").arg(nameOf(mPlayback->currentRow())).arg(mPlayback->position()), positions[i]);
+        }
     }
 
     // A player that stops without reaching the end stops the one beside it
