@@ -426,6 +426,15 @@ void PlaylistModel::noteTripsOutdated()
     QMetaObject::invokeMethod(this, &PlaylistModel::buildTripsNow, Qt::QueuedConnection);
 }
 
+// Of a recording's two files the one whose camera letter comes first (F
+// before R, A before B) leads its trip, whatever order they were opened in.
+bool PlaylistModel::isMainCameraRow(int rowId) const
+{
+    const int companion = companionOf(rowId);
+    return companion < 0 || companionOf(companion) != rowId
+           || QString::compare(mRows[rowId]->fileName, mRows[companion]->fileName, Qt::CaseInsensitive) < 0;
+}
+
 // The main-camera rows whose tracks are in and that can be played; the
 // other camera's row of a recording joins its main row's trip.
 void PlaylistModel::buildTripsNow()
@@ -434,7 +443,7 @@ void PlaylistModel::buildTripsNow()
     QVector<ClipInput> inputs;
     QVector<int> inputRows;
     for (const auto &row : mRows) {
-        if (!row->trackKnown || row->failure != PlaylistRow::NoFailure || isShownBesideEarlierRow(row->id))
+        if (!row->trackKnown || row->failure != PlaylistRow::NoFailure || !isMainCameraRow(row->id))
             continue;
         VideoInfo info;
         info.duration = quint32(qMax(0, row->duration));

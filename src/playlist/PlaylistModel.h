@@ -103,6 +103,7 @@ private:
     static QString noteText(const PlaylistRow &row);
     int neighbourRecording(int rowId, int step) const;
     bool isShownBesideEarlierRow(int rowId) const;
+    bool isMainCameraRow(int rowId) const;
     void noteTripsOutdated();
     void buildTripsNow();
     QVariant tripCell(const PlaylistRow &row, int role) const;

@@ -240,9 +240,9 @@ private slots:
         QSignalSpy built(&model, &PlaylistModel::tripsChanged);
         const QList<QUrl> urls{
             writeMinute("20261206_102000F.MP4", at1015.addSecs(300), 30),
+            writeMinute("20261206_101500R.MP4", at1015, 50),  // before its front: the front still leads
             writeMinute("20261206_101500F.MP4", at1015, 50),
             writeMinute("20261206_101600F.MP4", at1015.addSecs(60), 80),
-            writeMinute("20261206_101500R.MP4", at1015, 50),
             writeMinute("20261206_101700F.MP4", at1015, -1),  // no telemetry: the name says when
             writeMinute("clipE.MP4", at1015, -1, at1015.addSecs(900)),
             QUrl::fromLocalFile(mDir.filePath("trips/20261206_101630F.MP4")),  // missing
