@@ -275,7 +275,7 @@ void PlaybackController::onTripsChanged()
 
 void PlaybackController::advance()
 {
-    if (currentTrip() < 0) {
+    if (currentClip(currentTrip()) < 0) {
         next();
         return;
     }

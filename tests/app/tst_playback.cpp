@@ -3,12 +3,15 @@
 #include "LanguageList.h"
 #include "MapWebView.h"
 #include "PlayerWidget.h"
+#include "PlaylistModel.h"
+#include "PlaylistRow.h"
 #include "WindowSuite.h"
 
 #include <QDialog>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSlider>
+#include <QTableView>
 
 namespace {
 
@@ -102,6 +105,58 @@ private slots:
         QVERIFY(!second || second->player()->state() == QMediaPlayer::StoppedState);
         QCOMPARE(text("lbl_PlayTime"), QStringLiteral("00:00/00:03"));
         QCOMPARE(child<QSlider>("hSlider_Seek")->value(), 0);
+    }
+
+    // The demo's two drives are two trips of two clips each. A trip plays
+    // through its clips without the views starting afresh, then the next
+    // trip starts; Page Up goes back a clip, ] to the next G-sensor event.
+    void tripPlaysThroughItsClips()
+    {
+        const QStringList names{"20261206_111600F.MP4", "20261206_101500R.MP4", "20261206_111500F.MP4", "20261206_101600F.MP4",
+                                "20261206_101500F.MP4", "20261206_111600R.MP4", "20261206_101600R.MP4", "20261206_111500R.MP4"};
+        auto *model = qobject_cast<PlaylistModel *>(child<QTableView>("tbl_PlayListView")->model());
+        QVERIFY(model);
+        QStringList started;
+        connect(playback(), &PlaybackController::rowStarted, this, [&](int row, int, bool continuesTrip) {
+            const bool cleared = text("lbl_LongitudeAndLatitude") == QLatin1String("00.000000,000.000000");
+            started << model->rowAt(row)->fileName + (continuesTrip ? " goes on" : " afresh")
+                           + (cleared ? ", position cleared" : ", position kept");
+        });
+        QList<QUrl> urls;
+        for (const QString &name : names)
+            urls << demoUrl(name);
+        mWindow->openFiles(urls);
+        QTRY_VERIFY_WITH_TIMEOUT(model->trips().size() == 2 && model->trips().at(0).clips.size() == 2, 30000);
+        const Trip first = model->trips().at(0);
+        QCOMPARE(model->rowAt(model->rowOfClip(0, 0))->fileName, QStringLiteral("20261206_101500F.MP4"));
+        playback()->seekInTrip(0, 30);
+        QVERIFY(waitUntilPlaying());
+        QTRY_VERIFY_WITH_TIMEOUT(text("lbl_LongitudeAndLatitude").startsWith(QLatin1String("N40.")), 15000);
+        QCOMPARE(playedUrl().fileName(), QStringLiteral("20261206_101500F.MP4"));
+        started.clear();
+        // Near the end of each clip, and on through the trip's end.
+        for (int clip = 0; clip < 2; ++clip) {
+            playback()->seekInTrip(0, first.clips[clip].offsetSeconds + first.clips[clip].durationSeconds - 2);
+            QTRY_COMPARE_WITH_TIMEOUT(started.size(), clip + 1, 20000);
+            QVERIFY(waitUntilPlaying());
+        }
+        QCOMPARE(started, (QStringList{"20261206_101600F.MP4 goes on, position kept", "20261206_111500F.MP4 afresh, position cleared"}));
+        QCOMPARE(playback()->currentTrip(), 1);
+        QCOMPARE(area()->secondPlayer()->player()->media().request().url().fileName(), QStringLiteral("20261206_111500R.MP4"));
+        // The keys of the window, wherever the focus is.
+        QVERIFY(pressKey("Prior"));
+        QTRY_COMPARE(playedUrl().fileName(), QStringLiteral("20261206_101600F.MP4"));
+        QCOMPARE(playback()->currentTrip(), 0);
+        // The drive brakes hard: the first event of the trip, from its start.
+        QVERIFY(!first.events.isEmpty());
+        int firstEvent = INT_MAX;
+        for (const TelemetryEvent &event : first.events)
+            firstEvent = qMin(firstEvent, first.clips[event.clip].offsetSeconds + event.second);
+        playback()->seekInTrip(0, 0);
+        QTRY_COMPARE(playedUrl().fileName(), QStringLiteral("20261206_101500F.MP4"));
+        QVERIFY(waitUntilPlaying());
+        QVERIFY(pressKey("bracketright"));
+        QTRY_VERIFY_WITH_TIMEOUT(qAbs(playback()->currentTripSecond() - firstEvent) <= 1, 10000);
     }
 
     // Space, Left, Right and Alt+Enter reach playback wherever the focus is in
