@@ -159,6 +159,9 @@ void MainWindows::setUpTable()
     connect(mColumns, &PlaylistColumns::widthsChanged, this, [](const QByteArray &widths) {
         Configuration::instance()->setPlaylistColumns(widths);
     });
+    // A copied card's file dates are the copy's: the camera's own time of
+    // recording takes their place.
+    table->setColumnHidden(PlaylistModel::CreateDateColumn, true);
     table->verticalScrollBar()->setStyleSheet(QLatin1String(verticalScrollBarStyle));
     table->horizontalScrollBar()->setStyleSheet(QLatin1String(horizontalScrollBarStyle));
 }

@@ -81,6 +81,8 @@ void checkTable(QTableView *table, Problems &problems)
 {
     QHeaderView *header = table->horizontalHeader();
     for (int section = 0; section < header->count(); ++section) {
+        if (header->isSectionHidden(section))
+            continue;
         QStyleOptionHeader option;
         option.initFrom(header);
         option.rect = QRect(0, 0, header->sectionSize(section), header->height());
@@ -94,6 +96,8 @@ void checkTable(QTableView *table, Problems &problems)
     const int margins = 2 * (table->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
     for (int row = 0; row < table->model()->rowCount(); ++row)
         for (int column = 0; column < table->model()->columnCount(); ++column) {
+            if (table->isColumnHidden(column))
+                continue;
             const QModelIndex index = table->model()->index(row, column);
             const QString text = index.data().toString();
             if (index.data(Qt::ToolTipRole).toString() != text)
