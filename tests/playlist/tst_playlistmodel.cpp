@@ -254,6 +254,10 @@ private slots:
         }
         for (int row = 0; row < urls.size(); ++row)
             QTRY_VERIFY_WITH_TIMEOUT(model.trackOf(row), 30000);
+        // Built with every track: each file of the trips is in one.
+        for (const QStringList &files : trips)
+            for (const QString &file : files)
+                QTRY_VERIFY(model.tripOfRow(rowOf.value(file)) >= 0);
         QTRY_COMPARE(model.trips().size(), trips.size());
         // Built again once a turn, however many changes came in it.
         built.clear();
