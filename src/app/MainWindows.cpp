@@ -21,6 +21,8 @@
 #include "RecordingFiles.h"
 #include "Setting.h"
 #include "SpeedTray.h"
+#include "TripTimeline.h"
+#include "TripViewFeed.h"
 #include "VideoFile.h"
 
 #include <QCloseEvent>
@@ -112,6 +114,7 @@ MainWindows::MainWindows(QWidget *parent)
 
     connectComponents();
     connectPlayback();
+    connectTripViews();
     restoreSound();
     showMaximizeState();
     // What went wrong with the settings file before the window existed,
@@ -127,6 +130,8 @@ MainWindows::~MainWindows()
     // slots, which would reach the model being destroyed.
     delete mOpener;
     mOpener = nullptr;
+    delete mTripViews;
+    mTripViews = nullptr;
     delete mPlayback;
     mPlayback = nullptr;
     delete mColumns; // it measures the model's rows
@@ -241,6 +246,7 @@ void MainWindows::showSpeedUnit(int unit)
 {
     ui->wgt_PlayCtrl->setSpeedUnit(unit);
     ui->wgt_Speed->setSpeedUnit(unit);
+    ui->wgt_TripTimeline->setSpeedUnit(unit);
     mPlaylistModel->setSpeedUnit(unit);
     if (mPlayback && mPlayback->state() != QMediaPlayer::StoppedState)
         showPlayingName();
@@ -332,6 +338,26 @@ void MainWindows::connectPlayback()
             showPlayingName();
         mShownTrip = trip;
     });
+}
+
+// The timeline and the map show the playing trip; a click on either plays
+// that moment of the trip.
+void MainWindows::connectTripViews()
+{
+    TripTimeline *timeline = ui->wgt_TripTimeline;
+    MapArea *map = ui->wgt_MapArea;
+    mTripViews = new TripViewFeed(mPlaylistModel, mPlayback, this);
+    connect(mTripViews, &TripViewFeed::timelineChanged, timeline, [timeline](const TimelineTrip &trip) {
+        timeline->setTrip(trip);
+        timeline->setVisible(trip.durationSeconds > 0);
+    });
+    connect(mTripViews, &TripViewFeed::tripSecondChanged, timeline, &TripTimeline::setPlayheadSecond);
+    connect(mTripViews, &TripViewFeed::routeChanged, map, &MapArea::setRoute);
+    connect(mTripViews, &TripViewFeed::tripSecondChanged, map, &MapArea::setRouteSecond);
+    const auto seek = [this](int tripSecond) { mPlayback->seekInTrip(mTripViews->trip(), tripSecond); };
+    connect(timeline, &TripTimeline::seekRequested, mPlayback, seek);
+    connect(map, &MapArea::routePointClicked, mPlayback, seek);
+    timeline->hide();
 }
 
 void MainWindows::onUpdateLanguage()

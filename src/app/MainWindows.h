@@ -14,6 +14,7 @@ class PlaylistModel;
 class QCloseEvent;
 class PlaybackController;
 class PlaybackKeys;
+class TripViewFeed;
 class PlaylistColumns;
 class QFileDialog;
 class QKeyEvent;
@@ -86,6 +87,7 @@ private:
     // Stills saved or not, files that cannot be opened or played.
     void connectFailureReports();
     void connectPlayback();
+    void connectTripViews();
     void setTitle(const QString &text);
     void setFileName(const QString &text);
     void showMaximizeState();
@@ -112,6 +114,7 @@ private:
     NoticeBar *mNotices = nullptr;
     PlaybackController *mPlayback = nullptr;
     PlaybackKeys *mKeys = nullptr;
+    TripViewFeed *mTripViews = nullptr;
     PlaylistColumns *mColumns = nullptr;
     int mShownTrip = -1;  // the trip whose summary the header shows
 };
