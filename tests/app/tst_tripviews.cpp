@@ -1,0 +1,224 @@
+#include "WindowSuite.h"
+
+#include "MapWebView.h"
+#include "ParserFactory.h"
+#include "PlaylistModel.h"
+#include "PlaylistRow.h"
+#include "TripTimeline.h"
+
+#include <QElapsedTimer>
+#include <QScreen>
+#include <QTemporaryDir>
+
+#include <memory>
+
+namespace {
+
+constexpr int timeout = 30000;
+constexpr int clipSeconds = 20;
+
+// Recordings made for the suite by the demo generator: the first demo drive
+// in three consecutive clips, and the start of the second drive an hour
+// later; each with its rear camera's companion.
+struct Recording {
+    const char *stem;
+    int drive;
+    int start;  // second of the drive
+};
+const Recording recordings[] = {
+    {"20261206_101500", 1, 0}, {"20261206_101520", 1, 20}, {"20261206_101540", 1, 40}, {"20261206_111500", 2, 0}};
+
+bool makeRecording(const QString &folder, const Recording &recording, bool rear)
+{
+    const QString name = QString("%1/%2%3.MP4").arg(folder, recording.stem, rear ? "R" : "F");
+    return QProcess::execute(VANTREL_MAKE_DEMO, {"--ffmpeg", VANTREL_FFMPEG, "--trip", QString::number(recording.drive),
+                                                 "--camera", rear ? "rear" : "front", "--start", QString::number(recording.start),
+                                                 "--seconds", QString::number(clipSeconds), "--fps", "10",
+                                                 "--layout", rear ? "gps-table" : "gps0", name}) == 0;
+}
+
+QVariant evaluate(MapWebView *view, const QString &script)
+{
+    auto answer = std::make_shared<QVariant>();
+    auto done = std::make_shared<bool>(false);
+    view->page()->runJavaScript(script, [answer, done](const QVariant &result) { *answer = result; *done = true; });
+    if (!QTest::qWaitFor([done] { return *done; }, timeout))
+        qWarning("the page did not answer %s", qPrintable(script));
+    return *answer;
+}
+
+} // namespace
+
+// A card's worth of clips as trips in the real window: the two drives are
+// two trips, the first plays through its clips into the second, and a click
+// on the timeline or on the route plays the clip of that moment from there.
+class TripsTest : public WindowSuite
+{
+    Q_OBJECT
+    QTemporaryDir mFolder;
+
+    PlaylistModel *model() const { return mWindow->findChild<PlaylistModel *>(); }
+    TripTimeline *timeline() const { return child<TripTimeline>("wgt_TripTimeline"); }
+    MapWebView *map() const { return child<MapWebView>("wgt_MapView"); }
+    int playingSecond() const { return int(area()->mainPlayer()->player()->position() / 1000); }
+    QString clipName(int index, bool rear = false) const { return QString("%1%2.MP4").arg(recordings[index].stem, rear ? "R" : "F"); }
+
+    // Until the clip plays at the second (within one).
+    bool waitForPlace(int clip, int second) const
+    {
+        const bool there = QTest::qWaitFor([&] {
+            return playedUrl().fileName() == clipName(clip) && qAbs(playingSecond() - second) <= 1
+                   && area()->mainPlayer()->player()->state() == QMediaPlayer::PlayingState;
+        }, timeout);
+        if (!there)
+            qWarning() << "playing" << playedUrl().fileName() << "at" << playingSecond() << "instead of" << clipName(clip) << second;
+        return there;
+    }
+    void clickTimelineAt(int tripSecond) const
+    {
+        QTest::mouseClick(timeline(), Qt::LeftButton, {}, timelinePlace(tripSecond));
+    }
+    QImage videoPicture() const
+    {
+        QWidget *video = area()->mainPlayer();
+        const QPoint at = video->mapToGlobal(QPoint());
+        return video->screen()->grabWindow(0, at.x(), at.y(), video->width(), video->height()).toImage();
+    }
+    // Milliseconds from a click at `place` on `surface` until the video, paused
+    // before, shows another picture; -1 if it never does.
+    qint64 clickToNewPicture(QWidget *surface, const QPoint &place)
+    {
+        playback()->pause();
+        QTest::qWait(700);
+        const QImage before = videoPicture();
+        QElapsedTimer clock;
+        clock.start();
+        QTest::mouseClick(surface, Qt::LeftButton, {}, place);
+        while (clock.elapsed() < 5000) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 2);
+            if (videoPicture() != before)
+                return clock.elapsed();
+        }
+        return -1;
+    }
+    QPoint timelinePlace(int tripSecond) const
+    {
+        return QPoint(int((tripSecond + 0.5) * timeline()->width() / timeline()->trip().durationSeconds), timeline()->height() / 2);
+    }
+    QPoint routePlace(int clip, int second) const
+    {
+        GpsData data;
+        const std::unique_ptr<ParserObject> parser = createParser(mFolder.filePath(clipName(clip)));
+        if (!parser->getGpsData(second, data))
+            return QPoint(-1, -1);
+        const QVariantList xy = evaluate(map(), QString("var p = vantrelMap.latLngToContainerPoint([%1, %2]); [p.x, p.y]")
+                                                    .arg(signedLatitude(data), 0, 'f', 7).arg(signedLongitude(data), 0, 'f', 7)).toList();
+        return xy.size() == 2 ? QPoint(qRound(xy[0].toDouble()), qRound(xy[1].toDouble())) : QPoint(-1, -1);
+    }
+    void playFirstTrip()
+    {
+        playback()->playRow(0);
+        QTRY_VERIFY_WITH_TIMEOUT(timeline()->isVisible() && timeline()->trip().clips.size() == 3, timeout);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        for (const Recording &recording : recordings) {
+            QVERIFY(makeRecording(mFolder.path(), recording, false));
+            QVERIFY(makeRecording(mFolder.path(), recording, true));
+        }
+        QVERIFY(showWindow());
+        QList<QUrl> urls;
+        for (int i = 0; i < 4; ++i)
+            urls << QUrl::fromLocalFile(mFolder.filePath(clipName(i))) << QUrl::fromLocalFile(mFolder.filePath(clipName(i, true)));
+        mWindow->openLaunchFiles(urls);
+        QTRY_VERIFY_WITH_TIMEOUT(model()->trips().size() == 2 && model()->trips()[0].clips.size() == 3
+                                     && model()->trips()[1].clips.size() == 1, timeout);
+    }
+
+    // The clips of the first drive and their rear companions are one trip, the
+    // later drive another; the emergency stop and the pothole of the first
+    // drive are marked at their seconds.
+    void tripsAndEvents()
+    {
+        playFirstTrip();
+        QCOMPARE(model()->tripOfRow(1), 0);  // a rear clip goes with its front clip
+        QCOMPARE(model()->tripOfRow(6), 1);
+        QList<QPair<int, int>> events;
+        for (const TimelineTrip::Event &event : timeline()->trip().events)
+            events.append({event.second, int(event.kind)});
+        QCOMPARE(events, (QList<QPair<int, int>>{{19, TimelineTrip::Event::Horizontal}, {35, TimelineTrip::Event::Vertical}}));
+        QCOMPARE(timeline()->trip().clips[2].offsetSeconds, 40);
+    }
+
+    // Each clip's end plays the next clip of the trip, the trip's end the next trip.
+    void playsThroughTheTrip()
+    {
+        playFirstTrip();
+        QVERIFY(waitForPlace(0, 0));
+        for (int clip = 0; clip < 3; ++clip) {
+            clickTimelineAt(clip * clipSeconds + clipSeconds - 3);
+            QVERIFY(waitForPlace(clip, clipSeconds - 3));
+            QVERIFY(waitForPlace(clip + 1, 0));
+            QCOMPARE(area()->secondPlayer()->player()->media().request().url().fileName(), clipName(clip + 1, true));
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(timeline()->trip().clips.size(), 1, timeout);
+    }
+
+    void timelineClickPlaysThatMoment_data()
+    {
+        QTest::addColumn<int>("tripSecond");
+        QTest::addColumn<int>("clip");
+        QTest::addColumn<int>("second");
+        QTest::newRow("within the first clip") << 12 << 0 << 12;
+        QTest::newRow("into the third clip") << 45 << 2 << 5;
+        QTest::newRow("back into the second clip") << 30 << 1 << 10;
+        QTest::newRow("within the second clip") << 33 << 1 << 13;
+    }
+    void timelineClickPlaysThatMoment()
+    {
+        QFETCH(int, tripSecond);
+        QFETCH(int, clip);
+        QFETCH(int, second);
+        if (timeline()->trip().clips.size() != 3) {
+            playFirstTrip();
+            QVERIFY(waitForPlace(0, 0));
+        }
+        clickTimelineAt(tripSecond);
+        QVERIFY(waitForPlace(clip, second));
+        // The route on the map is driven up to here along itself.
+        QTRY_VERIFY_WITH_TIMEOUT(evaluate(map(), "mapRouteState().driven.length").toInt() > 0, timeout);
+        const int expected = int(std::count_if(map()->route().begin(), map()->route().end(), [this](const MapPoint &p) {
+            return p.second <= timeline()->playheadSecond();
+        }));
+        QCOMPARE(evaluate(map(), "mapRouteState().driven.length").toInt(), expected);
+    }
+
+    // A click on the map where the car was 10 s into the second clip plays it
+    // there, from the third clip.
+    void routeClickPlaysThatPlace()
+    {
+        clickTimelineAt(45);
+        QVERIFY(waitForPlace(2, 5));
+        QTRY_VERIFY_WITH_TIMEOUT(evaluate(map(), "mapRouteState().linked").toBool(), timeout);
+        QTest::mouseClick(map()->focusProxy(), Qt::LeftButton, {}, routePlace(1, 10));
+        QVERIFY(waitForPlace(1, 10));
+    }
+
+    // How long a click takes to show the picture of its moment (reported, not checked).
+    void clickToPicture()
+    {
+        const struct { const char *what; bool onMap; int clip, second; } clicks[] = {
+            {"timeline, within the clip", false, 1, 2}, {"timeline, across clips", false, 2, 8},
+            {"route, within the clip", true, 2, 15}, {"route, across clips", true, 0, 10}};
+        for (const auto &click : clicks) {
+            const QPoint place = click.onMap ? routePlace(click.clip, click.second) : timelinePlace(click.clip * clipSeconds + click.second);
+            qInfo("click on the %s to its picture: %lld ms", click.what,
+                  clickToNewPicture(click.onMap ? map()->focusProxy() : timeline(), place));
+        }
+    }
+};
+
+VANTREL_WINDOW_TEST_MAIN(TripsTest)
+#include "tst_tripviews.moc"
