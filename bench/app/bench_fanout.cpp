@@ -2,6 +2,8 @@
 // the real main window's fan-out while a file plays: what each sample costs
 // the GUI thread (the call itself, then the repaint it causes), and how the
 // memory of the program and of the map page's renderer grows over the hour.
+// With "trip" as third argument the map shows the hour as a trip's route
+// and the timeline the trip, and each sample also moves both to its second.
 // Reports, asserts nothing. For exact page heap figures run it with
 // QTWEBENGINE_CHROMIUM_FLAGS=--enable-precise-memory-info.
 #include "ApplicationIdentity.h"
@@ -12,6 +14,7 @@
 #include "MapWebView.h"
 #include "PlayAreaManager.h"
 #include "PlaybackController.h"
+#include "TripTimeline.h"
 
 #include <QApplication>
 #include <QDir>
@@ -138,7 +141,7 @@ int main(int argc, char *argv[])
     QApplication application(argc, argv);
     const int samples = argc > 2 ? qMax(1, atoi(argv[2])) : 3600;
     if (argc < 2) {
-        fprintf(stderr, "usage: bench_fanout <video file> [samples]\n");
+        fprintf(stderr, "usage: bench_fanout <video file> [samples [trip]]\n");
         return 2;
     }
     ImageResources::initialise();
@@ -156,6 +159,23 @@ int main(int argc, char *argv[])
     playArea->pause();
     BenchEventLoop::runFor(500);
     const int row = playArea->mainRowId();
+    auto *timeline = window.findChild<TripTimeline *>(QStringLiteral("wgt_TripTimeline"));
+    const bool asTrip = argc > 3 && strcmp(argv[3], "trip") == 0;
+    if (asTrip) {
+        QVector<MapPoint> route;
+        TimelineTrip trip;
+        trip.durationSeconds = samples;
+        trip.clips.append({0, samples, QStringLiteral("hour.MP4")});
+        for (int second = 0; second < samples; ++second) {
+            const GpsData data = sampleAt(second);
+            route.append(MapPoint{second, -data.longitude, data.latitude});
+            trip.speeds.append({second, float(data.speed)});
+        }
+        map->setRoute(route);
+        timeline->setTrip(trip);
+        timeline->show();
+        BenchEventLoop::runFor(1000);
+    }
 
     std::vector<double> callUs, eventsUs;
     callUs.reserve(size_t(samples));
@@ -166,6 +186,10 @@ int main(int argc, char *argv[])
         const GpsData data = sampleAt(second);
         clock.start();
         window.playback()->onSample(row, data);
+        if (asTrip) {
+            map->setRouteSecond(second);
+            timeline->setPlayheadSecond(second);
+        }
         callUs.push_back(double(clock.nsecsElapsed()) / 1000.0);
         clock.start();
         QCoreApplication::processEvents();
@@ -176,12 +200,13 @@ int main(int argc, char *argv[])
                    qPrintable(pageValue(map, QStringLiteral("performance.memory ? performance.memory.usedJSHeapSize : -1")).toString()));
         }
     }
-    printf("points on the page: %s\n", qPrintable(pageValue(map, QStringLiteral("mapPointCount()")).toString()));
+    printf("points on the page: %s\n", qPrintable(pageValue(map, asTrip ? QStringLiteral("mapRouteState().driven.length")
+                                                                          : QStringLiteral("mapPointCount()")).toString()));
     printf("fan-out call per sample: median %.0f us, p95 %.0f us, max %.0f us\n", percentile(callUs, 0.5),
            percentile(callUs, 0.95), percentile(callUs, 1.0));
     printf("events after a sample:   median %.0f us, p95 %.0f us, max %.0f us\n", percentile(eventsUs, 0.5),
            percentile(eventsUs, 0.95), percentile(eventsUs, 1.0));
-    for (const char *name : {"wgt_Speed", "wgt_Direction", "gView_GyroChart", "wgt_PlayCtrl", "wgt_MapView"})
+    for (const char *name : {"wgt_Speed", "wgt_Direction", "gView_GyroChart", "wgt_PlayCtrl", "wgt_MapView", "wgt_TripTimeline"})
     {
         QWidget *view = window.findChild<QWidget *>(QLatin1String(name));
         printf("%s: painting %.0f us, repaint on screen %.0f us\n", name, paintUs(view), repaintUs(view));
