@@ -1,8 +1,8 @@
 #!/bin/sh
 # Makes the README's picture of the player: starts the built program on a
-# private X server (Xvfb, from the xvfb and xauth packages) with the demo
-# recording's front and rear clips given on the command line, waits until the
-# video moves, and grabs the screen with ffmpeg's x11grab device.
+# private X server (Xvfb, from the xvfb and xauth packages) with the front and
+# rear clips of both demo drives (two trips) given on the command line, waits
+# until the video moves, and grabs the screen with ffmpeg's x11grab device.
 #
 #   tools/screenshot.sh <build-dir> <output.png>
 #
@@ -35,6 +35,9 @@ cp -r "$build/src/app/maps" "$work/"
 printf '[General]\nlanguage=2\n' > "$work/configuration.ini"
 LANG=C.UTF-8 LC_ALL=C.UTF-8 "$work/vantrel" \
     "$build/demo/20261206_101500F.MP4" "$build/demo/20261206_101500R.MP4" \
+    "$build/demo/20261206_101600F.MP4" "$build/demo/20261206_101600R.MP4" \
+    "$build/demo/20261206_111500F.MP4" "$build/demo/20261206_111500R.MP4" \
+    "$build/demo/20261206_111600F.MP4" "$build/demo/20261206_111600R.MP4" \
     > "$work/log.txt" 2>&1 &
 player=$!
 
