@@ -143,13 +143,7 @@ void PlaybackController::stop()
     ++mLoad;
     mEnded = false;
     mStoppedByUser = true;
-    command([this] { mOutput->stop(); });
-    setState(QMediaPlayer::StoppedState);
-    // The play time and the slider both go back to the start.
-    mPosition = 0;
-    emit positionChanged(0);
-    announceTripPosition();
-    emit stopped();
+    stopOutput();
 }
 
 void PlaybackController::next()
@@ -231,6 +225,13 @@ void PlaybackController::settle(int load)
         return;
     // Stopped without reaching the end: nothing may go on playing beside it.
     // A report of the end that still comes moves on as usual.
+    stopOutput();
+}
+
+// Stops the output and says so; the play time and the slider both go back
+// to the start.
+void PlaybackController::stopOutput()
+{
     command([this] { mOutput->stop(); });
     setState(QMediaPlayer::StoppedState);
     mPosition = 0;

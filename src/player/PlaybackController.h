@@ -108,6 +108,7 @@ private:
     void playClip(int trip, int clip, int second);
     void seekToEvent(int direction);
     void announceTripPosition();
+    void stopOutput();
     void setState(QMediaPlayer::State state);
     void setPosition(int second);
     // On the turn after the main player stopped or reached the end.
