@@ -172,7 +172,7 @@ void PlayAreaManager::stop()
 void PlayAreaManager::seek(int seconds)
 {
     for (PlayerWidget *widget : players())
-        widget->player()->setPosition(qint64(seconds) * 1000);
+        widget->seekTo(qint64(seconds) * 1000);
 }
 
 void PlayAreaManager::setVolume(int volume)
@@ -226,16 +226,16 @@ void PlayAreaManager::onSliderStatusChanged(bool isSliderDown, int seconds)
         if (isSliderDown)
             widget->player()->pause();
         else
-            resumeAt(widget->player(), seconds);
+            resumeAt(widget, seconds);
     }
 }
 
-void PlayAreaManager::resumeAt(QMediaPlayer *player, int seconds)
+void PlayAreaManager::resumeAt(PlayerWidget *widget, int seconds)
 {
     // Staying on the second already shown avoids a visible jump.
-    if (player->position() / 1000 != seconds)
-        player->setPosition(qint64(seconds) * 1000);
-    player->play();
+    if (widget->player()->position() / 1000 != seconds)
+        widget->seekTo(qint64(seconds) * 1000);
+    widget->player()->play();
 }
 
 void PlayAreaManager::onPositionChanged(qint64 position)

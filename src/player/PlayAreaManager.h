@@ -88,7 +88,7 @@ private:
     void createSecondPlayer();
     void removeSecondPlayer();
     QList<PlayerWidget *> players() const;
-    static void resumeAt(QMediaPlayer *player, int seconds);
+    static void resumeAt(PlayerWidget *widget, int seconds);
     static QList<QUrl> acceptedFiles(const QMimeData *data);
 
     QHBoxLayout *mPlayerLayout = nullptr;

@@ -26,6 +26,7 @@ PlayerWidget::PlayerWidget(QWidget *parent)
     connect(&mPlayer, QOverload<QMediaPlayer::Error>::of(&QMediaPlayer::error),
             this, &PlayerWidget::onError);
     connect(&mPlayer, &QMediaPlayer::mediaChanged, this, &PlayerWidget::onMediaChanged);
+    connect(&mPlayer, &QMediaPlayer::seekableChanged, this, &PlayerWidget::onSeekableChanged);
 
     // Covers the picture while the file cannot be played. The video is drawn
     // into a window of its own, and only a window of its own lies above it.
@@ -131,6 +132,25 @@ void PlayerWidget::onMediaChanged()
 {
     mFailure->hide();
     mFailure->clear();
+    mPendingSeek = -1;
+}
+
+void PlayerWidget::seekTo(qint64 milliseconds)
+{
+    // A stopped player keeps the position for its next start by itself.
+    const bool takesSeek = mPlayer.isSeekable() || mPlayer.state() == QMediaPlayer::StoppedState;
+    mPendingSeek = takesSeek ? -1 : milliseconds;
+    if (takesSeek)
+        mPlayer.setPosition(milliseconds);
+}
+
+void PlayerWidget::onSeekableChanged(bool seekable)
+{
+    if (!seekable || mPendingSeek < 0)
+        return;
+    const qint64 position = mPendingSeek;
+    mPendingSeek = -1;
+    mPlayer.setPosition(position);
 }
 
 void PlayerWidget::resizeEvent(QResizeEvent *event)

@@ -23,6 +23,10 @@ public:
     // The play area drives the media player directly.
     QMediaPlayer *player();
     const QMediaPlayer *player() const;
+    // Moves to `milliseconds`, also while the file is still being prepared:
+    // the media framework drops a seek it gets before the file is seekable,
+    // so such a seek waits and is made as soon as it can be.
+    void seekTo(qint64 milliseconds);
     // The screenshot worker while captures are queued, otherwise none.
     CaptureThread *captureThread() const;
     // Where stills go: `folder`, or `fallback` when it is empty or unusable.
@@ -47,6 +51,7 @@ private slots:
     void onError(QMediaPlayer::Error error);
     void onCaptureThreadFinished();
     void onMediaChanged();
+    void onSeekableChanged(bool seekable);
 
 protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
@@ -62,4 +67,5 @@ private:
     QString mScreenshotFolder;
     QString mFallbackFolder;
     QLabel *mFailure = nullptr;
+    qint64 mPendingSeek = -1;
 };

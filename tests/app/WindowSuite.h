@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QProcess>
+#include <QWidget>
 #include <QtTest>
 
 // Runs an X client to its end and returns what it printed.
@@ -23,7 +24,21 @@ struct WindowManager {
     WindowManager()
     {
         mProcess.start(QStringLiteral("openbox"), {QStringLiteral("--sm-disable")});
-        running = mProcess.waitForStarted() && QTest::qWaitFor(windowManagerRuns, 10000);
+        running = mProcess.waitForStarted() && QTest::qWaitFor(windowManagerRuns, 10000) && managesWindows();
+    }
+    // Openbox announces itself before it has finished starting, and a window
+    // mapped in between is never shown. A probe, mapped again until it shows,
+    // tells when the manager really handles windows.
+    static bool managesWindows()
+    {
+        for (int attempt = 0; attempt < 5; ++attempt) {
+            QWidget probe;
+            probe.resize(40, 40);
+            probe.show();
+            if (QTest::qWaitForWindowExposed(&probe, 5000))
+                return true;
+        }
+        return false;
     }
     ~WindowManager()
     {
