@@ -17,6 +17,14 @@ inline QString runX(const QString &program, const QStringList &arguments)
     return process.waitForFinished(10000) ? QString::fromLocal8Bit(process.readAllStandardOutput()) : QString();
 }
 
+// Keys and clicks through the X server, as a user's: Qt routes them to
+// whatever has the focus.
+inline bool pressKey(const QString &key) { return QProcess::execute(QStringLiteral("xdotool"), {"key", key}) == 0; }
+inline bool clickAt(const QPoint &at)
+{
+    return QProcess::execute(QStringLiteral("xdotool"), {"mousemove", QString::number(at.x()), QString::number(at.y()), "click", "1"}) == 0;
+}
+
 inline bool windowManagerRuns() { return runX("xprop", {"-root", "_NET_SUPPORTING_WM_CHECK"}).contains("window id"); }
 
 // Debian's small window manager on the test's display, for as long as it lives.
@@ -62,6 +70,7 @@ struct WindowManager {
 
 #ifdef VANTREL_DEMO_DIR
 #include "MainWindows.h"
+#include "MapQuery.h"
 #include "PlayAreaManager.h"
 #include "PlaybackController.h"
 #include "PlayerWidget.h"
@@ -76,7 +85,15 @@ protected:
     QString text(const char *label) const { return child(label)->text(); }
     PlayAreaManager *area() const { return child<PlayAreaManager>("wgt_PlayArea"); }
     PlaybackController *playback() const { return mWindow->playback(); }
+    MapWebView *map() const { return child<MapWebView>("wgt_MapView"); }
     QUrl playedUrl() const { return area()->media().request().url(); }
+    void openDemo(const QStringList &names)
+    {
+        QList<QUrl> urls;
+        for (const QString &name : names)
+            urls << demoUrl(name);
+        mWindow->openFiles(urls);
+    }
     bool waitUntilPlaying() const
     {
         return QTest::qWaitFor([this] { return area()->mainPlayer()->player()->state() == QMediaPlayer::PlayingState; }, 15000);

@@ -6,7 +6,6 @@
 #include "GyroChartView.h"
 #include "ImageResources.h"
 #include "LanguageList.h"
-#include "MapWebView.h"
 #include "Mp4Sample.h"
 #include "NoticeBar.h"
 #include "PlayerWidget.h"
@@ -25,7 +24,6 @@
 #include <QPushButton>
 #include <QSplitter>
 #include <QTableView>
-#include <QWebEnginePage>
 #include <QtCharts/QChart>
 #include <QtCharts/QLineSeries>
 
@@ -42,21 +40,12 @@ class TestMainWindows : public WindowSuite
     QTableView *table() const { return child<QTableView>("tbl_PlayListView"); }
     PlaylistModel *model() const { return qobject_cast<PlaylistModel *>(table()->model()); }
     int selectedRow() const { return table()->selectionModel()->selectedRows().value(0).row(); }
-    void open(const QStringList &names)
-    {
-        QList<QUrl> urls;
-        for (const QString &name : names)
-            urls << demoUrl(name);
-        mWindow->openFiles(urls);
-    }
     // The points drawn up to the position, asked of the page itself: the
     // file's track, or the trip's route as far as it is driven.
     int mapPoints() const
     {
-        int points = -1;
-        child<MapWebView>("wgt_MapView")->page()->runJavaScript(QStringLiteral("mapPointCount() + mapRouteState().driven.length"),
-                                                                [&](const QVariant &v) { points = v.toInt(); });
-        return QTest::qWaitFor([&] { return points >= 0; }, 10000) ? points : -1;
+        const QVariant points = evaluate(map(), QStringLiteral("mapPointCount() + mapRouteState().driven.length"));
+        return points.isValid() ? points.toInt() : -1;
     }
     QList<int> chartPoints() const
     {
@@ -83,18 +72,6 @@ private slots:
     }
 
     void cleanup() { mWindow.reset(); }
-    // Plays the first file with its companion and shows its samples; Escape neither closes nor rejects the window.
-    void listsPlaysTheFirstFile()
-    {
-        open({front1, rear1, front2});
-        QTRY_COMPARE(model()->rowCount(), 3); // listed over a few event-loop turns
-        QVERIFY(waitUntilPlaying());
-        QCOMPARE(area()->secondPlayer()->player()->media().request().url(), demoUrl(rear1));
-        QTRY_VERIFY_WITH_TIMEOUT(text("lbl_LongitudeAndLatitude").contains(QRegularExpression("^N40\\..*,W73\\.")), 15000);
-        QTest::keyClick(mWindow.data(), Qt::Key_Escape);
-        QVERIFY(mWindow->isVisible() && mWindow->result() == 0);
-    }
-
     void batchPlaysItsOwnFirstFile_data()
     {
         QTest::addColumn<QStringList>("listed");
@@ -108,8 +85,8 @@ private slots:
         QFETCH(QStringList, listed);
         QFETCH(QStringList, batch);
         QFETCH(int, playedRow);
-        open(listed);
-        open(batch);
+        openDemo(listed);
+        openDemo(batch);
         QTRY_COMPARE(selectedRow(), playedRow);
         QCOMPARE(area()->mainRowId(), playedRow);
         QCOMPARE(playedUrl(), demoUrl(batch.first()));
@@ -124,11 +101,10 @@ private slots:
             QVERIFY2(!tip.isEmpty() && tip != QLatin1String("Close") && tip != QLatin1String("Stop"), button);
         }
         // The map page follows the language and the chosen service.
-        auto *map = child<MapWebView>("wgt_MapView");
         Configuration::instance()->setMaps(GoogleMap);
-        QTRY_COMPARE(map->url().fileName(), QStringLiteral("WG_GoogleMapIndex_de.html"));
+        QTRY_COMPARE(map()->url().fileName(), QStringLiteral("WG_GoogleMapIndex_de.html"));
         Configuration::instance()->setMaps(BaiduMap);
-        QTRY_COMPARE(map->url().fileName(), QStringLiteral("BaiduMapIndex.html"));
+        QTRY_COMPARE(map()->url().fileName(), QStringLiteral("BaiduMapIndex.html"));
         Configuration::instance()->setMaps(GoogleMap);
     }
 
@@ -180,13 +156,15 @@ private slots:
         QCOMPARE(lateMedia, 0);
     }
 
-    // Closing takes the window off the screen at once and stops playback,
-    // before the teardown that follows: the X server has it unmapped by the
-    // time close() returns.
+    // Escape neither closes nor rejects the window. Closing takes it off the
+    // screen at once and stops playback, before the teardown that follows:
+    // the X server has it unmapped by the time close() returns.
     void closingHidesAtOnce()
     {
-        open({front1, rear1});
+        openDemo({front1, rear1});
         QVERIFY(waitUntilPlaying());
+        QTest::keyClick(mWindow.data(), Qt::Key_Escape);
+        QVERIFY(mWindow->isVisible() && mWindow->result() == 0);
         const QString window = QString::number(mWindow->winId());
         QVERIFY(mWindow->close());
         QCOMPARE(area()->state(), QMediaPlayer::StoppedState);
@@ -197,7 +175,7 @@ private slots:
     // the chart and the map; stop and the next file reset what they must.
     void telemetryReachesEveryView()
     {
-        open({front1, rear1, front2});
+        openDemo({front1, rear1, front2});
         QVERIFY(waitUntilPlaying());
         QTRY_VERIFY_WITH_TIMEOUT(mapPoints() > 0, 15000); // the map page has loaded
         // Past the first red light the car moves north-east.
@@ -234,15 +212,14 @@ private slots:
     {
         const auto restore = qScopeGuard([] { Configuration::instance()->setSpeedUnit(0); });
         Configuration::instance()->setMaps(GoogleMap);
-        open({front1});
+        openDemo({front1});
         QVERIFY(waitUntilPlaying());
         QTRY_VERIFY_WITH_TIMEOUT(mapPoints() >= 3, 20000);
         emit panel()->pause();
         QTRY_COMPARE(panel()->state(), QMediaPlayer::PausedState);
         QTest::qWait(1000); // samples still on their way
         const int tracked = mapPoints();
-        auto *map = child<MapWebView>("wgt_MapView");
-        QSignalSpy loads(map, &QWebEngineView::loadStarted);
+        QSignalSpy loads(map(), &QWebEngineView::loadStarted);
         Setting settings(mWindow.data());
         settings.findChild<QComboBox *>("cBox_SpeedUnit")->setCurrentIndex(1);
         QTest::mouseClick(settings.findChild<QPushButton *>("pBtn_OK"), Qt::LeftButton);
@@ -260,7 +237,7 @@ private slots:
         QFile notes(dir.filePath("notes.MP4"));
         QVERIFY(notes.open(QIODevice::WriteOnly) && notes.write(QByteArray("a shopping list\n").repeated(200)) > 0);
         notes.close();
-        open({front1});
+        openDemo({front1});
         QVERIFY(waitUntilPlaying());
         area()->seek(30);
         QTRY_VERIFY_WITH_TIMEOUT(text("lbl_PlayTime").startsWith(QLatin1String("00:3")), 15000);
@@ -284,7 +261,7 @@ private slots:
     {
         QTemporaryDir shots, fakeDir;
         Configuration::instance()->setScreenshotSavePath(shots.path());
-        open({front1, rear1});
+        openDemo({front1, rear1});
         QVERIFY(waitUntilPlaying());
         auto *notices = child<NoticeBar>("wgt_Notices");
         emit panel()->screenshot();
@@ -347,7 +324,7 @@ private slots:
     // task bar (the later start itself: tst_startup).
     void handedOverFilesPlay()
     {
-        open({front1});
+        openDemo({front1});
         QVERIFY(waitUntilPlaying());
         mWindow->showMinimized();
         QTRY_VERIFY(mWindow->isMinimized());

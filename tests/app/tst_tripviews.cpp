@@ -1,16 +1,11 @@
 #include "WindowSuite.h"
 
-#include "MapWebView.h"
 #include "ParserFactory.h"
 #include "PlaylistModel.h"
 #include "PlaylistRow.h"
 #include "TripTimeline.h"
 
-#include <QElapsedTimer>
-#include <QScreen>
 #include <QTemporaryDir>
-
-#include <memory>
 
 namespace {
 
@@ -37,16 +32,6 @@ bool makeRecording(const QString &folder, const Recording &recording, bool rear)
                                                  "--layout", rear ? "gps-table" : "gps0", name}) == 0;
 }
 
-QVariant evaluate(MapWebView *view, const QString &script)
-{
-    auto answer = std::make_shared<QVariant>();
-    auto done = std::make_shared<bool>(false);
-    view->page()->runJavaScript(script, [answer, done](const QVariant &result) { *answer = result; *done = true; });
-    if (!QTest::qWaitFor([done] { return *done; }, timeout))
-        qWarning("the page did not answer %s", qPrintable(script));
-    return *answer;
-}
-
 } // namespace
 
 // A card's worth of clips as trips in the real window: the two drives are
@@ -59,7 +44,6 @@ class TripsTest : public WindowSuite
 
     PlaylistModel *model() const { return mWindow->findChild<PlaylistModel *>(); }
     TripTimeline *timeline() const { return child<TripTimeline>("wgt_TripTimeline"); }
-    MapWebView *map() const { return child<MapWebView>("wgt_MapView"); }
     int playingSecond() const { return int(area()->mainPlayer()->player()->position() / 1000); }
     QString clipName(int index, bool rear = false) const { return QString("%1%2.MP4").arg(recordings[index].stem, rear ? "R" : "F"); }
 
@@ -78,29 +62,6 @@ class TripsTest : public WindowSuite
     {
         QTest::mouseClick(timeline(), Qt::LeftButton, {}, timelinePlace(tripSecond));
     }
-    QImage videoPicture() const
-    {
-        QWidget *video = area()->mainPlayer();
-        const QPoint at = video->mapToGlobal(QPoint());
-        return video->screen()->grabWindow(0, at.x(), at.y(), video->width(), video->height()).toImage();
-    }
-    // Milliseconds from a click at `place` on `surface` until the video, paused
-    // before, shows another picture; -1 if it never does.
-    qint64 clickToNewPicture(QWidget *surface, const QPoint &place)
-    {
-        playback()->pause();
-        QTest::qWait(700);
-        const QImage before = videoPicture();
-        QElapsedTimer clock;
-        clock.start();
-        QTest::mouseClick(surface, Qt::LeftButton, {}, place);
-        while (clock.elapsed() < 5000) {
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 2);
-            if (videoPicture() != before)
-                return clock.elapsed();
-        }
-        return -1;
-    }
     QPoint timelinePlace(int tripSecond) const
     {
         return QPoint(int((tripSecond + 0.5) * timeline()->width() / timeline()->trip().durationSeconds), timeline()->height() / 2);
@@ -111,9 +72,7 @@ class TripsTest : public WindowSuite
         const std::unique_ptr<ParserObject> parser = createParser(mFolder.filePath(clipName(clip)));
         if (!parser->getGpsData(second, data))
             return QPoint(-1, -1);
-        const QVariantList xy = evaluate(map(), QString("var p = vantrelMap.latLngToContainerPoint([%1, %2]); [p.x, p.y]")
-                                                    .arg(signedLatitude(data), 0, 'f', 7).arg(signedLongitude(data), 0, 'f', 7)).toList();
-        return xy.size() == 2 ? QPoint(qRound(xy[0].toDouble()), qRound(xy[1].toDouble())) : QPoint(-1, -1);
+        return pixelOf(map(), signedLatitude(data), signedLongitude(data));
     }
     void playFirstTrip()
     {
@@ -152,11 +111,19 @@ private slots:
         QCOMPARE(timeline()->trip().clips[2].offsetSeconds, 40);
     }
 
-    // Each clip's end plays the next clip of the trip, the trip's end the next trip.
+    // Each clip's end plays the next clip of the trip without clearing the
+    // views, the trip's end the next trip afresh. Page Up goes back a clip,
+    // into the trip before; [ back to that trip's last G-sensor event.
     void playsThroughTheTrip()
     {
         playFirstTrip();
         QVERIFY(waitForPlace(0, 0));
+        QStringList started;
+        QObject watch;
+        connect(playback(), &PlaybackController::rowStarted, &watch, [&](int, int, bool continuesTrip) {
+            const bool cleared = text("lbl_LongitudeAndLatitude") == QLatin1String("00.000000,000.000000");
+            started << QString(continuesTrip ? "goes on" : "afresh") + (cleared ? ", cleared" : ", kept");
+        });
         for (int clip = 0; clip < 3; ++clip) {
             clickTimelineAt(clip * clipSeconds + clipSeconds - 3);
             QVERIFY(waitForPlace(clip, clipSeconds - 3));
@@ -164,6 +131,12 @@ private slots:
             QCOMPARE(area()->secondPlayer()->player()->media().request().url().fileName(), clipName(clip + 1, true));
         }
         QTRY_COMPARE_WITH_TIMEOUT(timeline()->trip().clips.size(), 1, timeout);
+        QCOMPARE(started, (QStringList{"goes on, kept", "goes on, kept", "afresh, cleared"}));
+        QVERIFY(pressKey("Prior"));
+        QVERIFY(waitForPlace(2, 0));
+        QCOMPARE(playback()->currentTrip(), 0);
+        QVERIFY(pressKey("bracketleft"));
+        QVERIFY(waitForPlace(1, 15)); // the pothole, 35 s into the trip
     }
 
     void timelineClickPlaysThatMoment_data()
@@ -171,7 +144,6 @@ private slots:
         QTest::addColumn<int>("tripSecond");
         QTest::addColumn<int>("clip");
         QTest::addColumn<int>("second");
-        QTest::newRow("within the first clip") << 12 << 0 << 12;
         QTest::newRow("into the third clip") << 45 << 2 << 5;
         QTest::newRow("back into the second clip") << 30 << 1 << 10;
         QTest::newRow("within the second clip") << 33 << 1 << 13;
@@ -204,19 +176,6 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(evaluate(map(), "mapRouteState().linked").toBool(), timeout);
         QTest::mouseClick(map()->focusProxy(), Qt::LeftButton, {}, routePlace(1, 10));
         QVERIFY(waitForPlace(1, 10));
-    }
-
-    // How long a click takes to show the picture of its moment (reported, not checked).
-    void clickToPicture()
-    {
-        const struct { const char *what; bool onMap; int clip, second; } clicks[] = {
-            {"timeline, within the clip", false, 1, 2}, {"timeline, across clips", false, 2, 8},
-            {"route, within the clip", true, 2, 15}, {"route, across clips", true, 0, 10}};
-        for (const auto &click : clicks) {
-            const QPoint place = click.onMap ? routePlace(click.clip, click.second) : timelinePlace(click.clip * clipSeconds + click.second);
-            qInfo("click on the %s to its picture: %lld ms", click.what,
-                  clickToNewPicture(click.onMap ? map()->focusProxy() : timeline(), place));
-        }
     }
 };
 

@@ -1,5 +1,6 @@
 #include "MapArea.h"
-#include "MapWebView.h"
+#include "MapQuery.h"
+#include "WindowSuite.h"
 
 #include <QWebEngineProfile>
 #include <QWebEngineUrlRequestInterceptor>
@@ -7,29 +8,10 @@
 #include <QtTest>
 #include <QtWidgets>
 
-#include <memory>
 
 namespace {
 
 constexpr int timeout = 30000;
-
-// The result of `script` in the page; invalid if the page does not answer.
-// An event loop, not a polling wait: the answer takes several hops through
-// the GUI thread's event queue.
-QVariant evaluate(MapWebView &view, const QString &script)
-{
-    auto answer = std::make_shared<QVariant>(); // outlives a late answer
-    QEventLoop loop;
-    QPointer<QEventLoop> waiting(&loop);
-    view.page()->runJavaScript(script, [answer, waiting](const QVariant &result) {
-        *answer = result;
-        if (waiting)
-            waiting->quit();
-    });
-    QTimer::singleShot(timeout, &loop, &QEventLoop::quit);
-    loop.exec();
-    return *answer;
-}
 
 bool loadPage(MapWebView &view, MapTypes type, int language = 2)
 {
@@ -38,7 +20,7 @@ bool loadPage(MapWebView &view, MapTypes type, int language = 2)
     return finished.wait(timeout) && finished.last().at(0).toBool();
 }
 
-int pointCount(MapWebView &view) { return evaluate(view, "mapPointCount()").toInt(); }
+int pointCount(MapWebView &view) { return evaluate(&view, "mapPointCount()").toInt(); }
 
 // Every tile request goes to a local server that answers with one grey
 // pixel, or, while offline, nowhere.
@@ -88,7 +70,7 @@ QVector<MapPoint> manhattanRoute(int points, int split, double step)
 
 QString attribution(MapWebView &view)
 {
-    return evaluate(view, "document.querySelector('.leaflet-control-attribution').textContent").toString();
+    return evaluate(&view, "document.querySelector('.leaflet-control-attribution').textContent").toString();
 }
 
 } // namespace
@@ -131,20 +113,20 @@ private slots:
         mView->clearAll();
         QVERIFY(loadPage(*mView, static_cast<MapTypes>(service), language));
         if (!tileLanguage.isEmpty())
-            QVERIFY(evaluate(*mView, "vantrelMapPage.tileUrl").toString().contains("hl=" + tileLanguage));
+            QVERIFY(evaluate(mView.data(), "vantrelMapPage.tileUrl").toString().contains("hl=" + tileLanguage));
 
         for (int second = 0; second < 3; ++second)
             mView->addPoint(MapPoint{second, 113.93 + second * 0.001, 22.52});
         QCOMPARE(pointCount(*mView), 3);
-        QCOMPARE(evaluate(*mView, "mapCurrentSecond()").toInt(), 2);
+        QCOMPARE(evaluate(mView.data(), "mapCurrentSecond()").toInt(), 2);
         mView->clearAll();
         QCOMPARE(pointCount(*mView), 0);
         mView->addPoint(MapPoint{9, -0.1278, 51.5074});
         QCOMPARE(pointCount(*mView), 1);
-        QVERIFY(evaluate(*mView, "mapCurrentInView()").toBool());
+        QVERIFY(evaluate(mView.data(), "mapCurrentInView()").toBool());
         // Values from a damaged record are dropped, not drawn.
         mView->addPoint(MapPoint{10, qQNaN(), 10.0});
-        QCOMPARE(evaluate(*mView, "mapAddPoint(10, 95, 11); mapAddPoint(200, 10, 12); mapPointCount()").toInt(), 1);
+        QCOMPARE(evaluate(mView.data(), "mapAddPoint(10, 95, 11); mapAddPoint(200, 10, 12); mapPointCount()").toInt(), 1);
     }
 
     // Another language's or service's page gets the whole track again, with
@@ -157,7 +139,7 @@ private slots:
             mView->addPoint(MapPoint{second, 2.35 + second * 0.001, 48.85});
         QVERIFY(loadPage(*mView, GoogleMap, 4));
         QCOMPARE(pointCount(*mView), 3);
-        QCOMPARE(evaluate(*mView, "mapCurrentSecond()").toInt(), 2);
+        QCOMPARE(evaluate(mView.data(), "mapCurrentSecond()").toInt(), 2);
 
         QSignalSpy finished(mView.data(), &QWebEngineView::loadFinished);
         mView->setPage(BaiduMap, 4);
@@ -167,7 +149,7 @@ private slots:
         mView->addPoint(MapPoint{8, 113.931, 22.52});
         QVERIFY(finished.wait(timeout));
         QCOMPARE(pointCount(*mView), 2);
-        QCOMPARE(evaluate(*mView, "mapCurrentSecond()").toInt(), 8);
+        QCOMPARE(evaluate(mView.data(), "mapCurrentSecond()").toInt(), 8);
 
         // One Baidu page serves every language; a service outside the list keeps the page.
         QSignalSpy started(mView.data(), &QWebEngineView::loadStarted);
@@ -226,7 +208,7 @@ private slots:
         QFETCH(QString, expression);
         QFETCH(double, longitude);
         QFETCH(double, latitude);
-        const QVariantList point = evaluate(*mView, "vantrelDatum." + expression).toList();
+        const QVariantList point = evaluate(mView.data(), "vantrelDatum." + expression).toList();
         QCOMPARE(point.size(), 2);
         QVERIFY2(qAbs(point[0].toDouble() - longitude) < 1e-6, qPrintable(point[0].toString()));
         QVERIFY2(qAbs(point[1].toDouble() - latitude) < 1e-6, qPrintable(point[1].toString()));
@@ -238,11 +220,11 @@ private slots:
     {
         mView->clearAll();
         QVERIFY(loadPage(*mView, GoogleMap));
-        QCOMPARE(evaluate(*mView, "for (var s = 0; s < 3600; ++s) mapAddPoint(-0.5 + s * 0.0003,"
+        QCOMPARE(evaluate(mView.data(), "for (var s = 0; s < 3600; ++s) mapAddPoint(-0.5 + s * 0.0003,"
                                   " 51.3 + Math.sin(s / 300) * 0.05, s); mapPointCount()").toInt(), 3600);
-        QVERIFY(evaluate(*mView, "mapCurrentInView()").toBool());
+        QVERIFY(evaluate(mView.data(), "mapCurrentInView()").toBool());
         mView->addPoint(MapPoint{3600, 2.35, 48.85});
-        QVERIFY(evaluate(*mView, "mapCurrentInView()").toBool());
+        QVERIFY(evaluate(mView.data(), "mapCurrentInView()").toBool());
     }
 
     // After any seek the driven line is the route itself from the start up
@@ -260,7 +242,7 @@ private slots:
             if (second == 130)
                 QVERIFY(loadPage(*mView, BaiduMap));
             mView->setRouteSecond(second);
-            const QVariantMap state = evaluate(*mView, "mapRouteState()").toMap();
+            const QVariantMap state = evaluate(mView.data(), "mapRouteState()").toMap();
             const QVariantList driven = state["driven"].toList();
             QCOMPARE(state["points"].toInt(), route.size());
             QVERIFY(state["onMap"].toBool());
@@ -277,7 +259,7 @@ private slots:
             QVERIFY(qAbs(position.value(0).toDouble() - route[qMax(expected - 1, 0)].latitude) < 1e-6);
         }
         mView->setRoute({});
-        QVERIFY(!evaluate(*mView, "mapRouteState().onMap").toBool());
+        QVERIFY(!evaluate(mView.data(), "mapRouteState().onMap").toBool());
         mView->addPoint(MapPoint{3, 2.35, 48.85});
         QCOMPARE(pointCount(*mView), 1);
     }
@@ -291,18 +273,14 @@ private slots:
         const QVector<MapPoint> route = manhattanRoute(6, 3, 0.002); // some 40 px apart
         mView->setRoute(route);
         QSignalSpy clicked(mView.data(), &MapWebView::routePointClicked);
-        auto pixelOf = [this](const MapPoint &point) {
-            const QVariantList xy = evaluate(*mView, QString("var p = vantrelMap.latLngToContainerPoint([%1, %2]); [p.x, p.y]")
-                                                         .arg(point.latitude, 0, 'f', 7).arg(point.longitude, 0, 'f', 7)).toList();
-            return QPoint(qRound(xy.value(0).toDouble()), qRound(xy.value(1).toDouble()));
-        };
+        const auto pixel = [this](const MapPoint &point) { return pixelOf(mView.data(), point.latitude, point.longitude); };
         QWidget *surface = mView->focusProxy();
-        QTRY_VERIFY_WITH_TIMEOUT(surface && evaluate(*mView, "mapRouteState().linked").toBool(), timeout);
-        const QPoint fourth = pixelOf(route[4]); // second 64, after the gap
+        QTRY_VERIFY_WITH_TIMEOUT(surface && evaluate(mView.data(), "mapRouteState().linked").toBool(), timeout);
+        const QPoint fourth = pixel(route[4]); // second 64, after the gap
         QTest::mouseClick(surface, Qt::LeftButton, {}, fourth);
         QVERIFY(clicked.wait(timeout));
         QCOMPARE(clicked.takeFirst().at(0).toInt(), 64);
-        QTest::mouseClick(surface, Qt::LeftButton, {}, pixelOf(route[1]) + QPoint(3, -2));
+        QTest::mouseClick(surface, Qt::LeftButton, {}, pixel(route[1]) + QPoint(3, -2));
         QVERIFY(clicked.wait(timeout));
         QCOMPARE(clicked.takeFirst().at(0).toInt(), 1);
         QTest::mouseClick(surface, Qt::LeftButton, {}, fourth + QPoint(-40, -40));
@@ -331,7 +309,7 @@ private slots:
         QVERIFY(loaded.wait(timeout));
         QCOMPARE(view.url().fileName(), QStringLiteral("WG_GoogleMapIndex_fr.html"));
         QCOMPARE(pointCount(view), 3);
-        QCOMPARE(evaluate(view, "mapCurrentSecond()").toInt(), 7);
+        QCOMPARE(evaluate(&view, "mapCurrentSecond()").toInt(), 7);
     }
 
 private:
@@ -339,14 +317,5 @@ private:
     QScopedPointer<MapWebView> mView;
 };
 
-int main(int argc, char *argv[])
-{
-    // The web engine shares its GL context with the widgets; it must be asked
-    // for before the application object exists.
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-    QApplication application(argc, argv);
-    MapPagesTest test;
-    return QTest::qExec(&test, argc, argv);
-}
-
+VANTREL_WINDOW_TEST_MAIN(MapPagesTest)
 #include "tst_mappages.moc"
