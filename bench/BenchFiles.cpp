@@ -96,6 +96,25 @@ bool writeAudioChunkAvi(const QString &path, int seconds, int videoChunksPerSeco
            && patchLittleEndian32(file, 4, end);  // RIFF size: all after its header
 }
 
+QList<QPair<QString, QString>> writeMp4Layouts(const QString &folder)
+{
+    const auto drive = straightDrive(61);
+    const auto movie = [] { return Mp4Sample().movie(1000, 60000).videoTrack(1920, 1080); };
+    const QPair<QString, Mp4Sample> layouts[] = {
+        {"ExtTrack", movie().extTrack(drive)},         {"GpsBoxTable", movie().gpsBox(drive)},
+        {"AudioFreeGps", movie().freeGpsTrack(drive)}, {"GpsMetaTrack", movie().metaTrack(drive)},
+        {"Gps0Records", movie().gps0(drive)},
+    };
+    QList<QPair<QString, QString>> written;
+    for (const auto &layout : layouts) {
+        const QString path = folder + '/' + layout.first + ".mp4";
+        if (!layout.second.write(path))
+            return {};
+        written.append({layout.first, path});
+    }
+    return written;
+}
+
 void silenceQtMessages()
 {
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});

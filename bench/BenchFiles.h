@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QList>
+#include <QPair>
 #include <QString>
 
 // Recordings the benchmarks measure, written once per run into a scratch
@@ -19,6 +21,10 @@ bool writeGpslAvi(const QString &path, int seconds = 60);
 // `videoChunksPerSecond` video chunks of `videoChunkBytes` (holes).
 bool writeAudioChunkAvi(const QString &path, int seconds, int videoChunksPerSecond = 30,
                         int videoChunkBytes = 30000);
+
+// A one-minute 1080p clip (61 records) of every MP4 layout, written into
+// `folder`: each layout's name with its file's path; empty if one failed.
+QList<QPair<QString, QString>> writeMp4Layouts(const QString &folder);
 
 // Silences the parsers' debug lines so that they don't time the terminal.
 void silenceQtMessages();

@@ -4,8 +4,6 @@
 #include "AVIParser.h"
 #include "BenchFiles.h"
 #include "Mp4Parser.h"
-#include "Mp4Sample.h"
-#include "SampleRecord.h"
 
 #include <QTemporaryDir>
 
@@ -15,8 +13,6 @@
 #include <memory>
 
 namespace {
-
-constexpr int recordedSeconds = 61;
 
 // Cycles through every second the file serves, so each call reads anew.
 void everySecond(benchmark::State &state, std::shared_ptr<ParserObject> parser)
@@ -43,32 +39,17 @@ void oneSecond(benchmark::State &state, std::shared_ptr<ParserObject> parser, in
         double(parser->bytesRead() - before) / double(std::max<int64_t>(state.iterations(), 1));
 }
 
-Mp4Sample movie()
-{
-    return Mp4Sample().movie(1000, 60000).videoTrack(1920, 1080);
-}
-
 } // namespace
 
 int main(int argc, char **argv)
 {
     BenchFiles::silenceQtMessages();
     QTemporaryDir dir;
-    const auto drive = straightDrive(recordedSeconds);
-    const std::pair<const char *, Mp4Sample> mp4Layouts[] = {
-        {"ExtTrack", movie().extTrack(drive)},
-        {"GpsBoxTable", movie().gpsBox(drive)},
-        {"AudioFreeGps", movie().freeGpsTrack(drive)},
-        {"GpsMetaTrack", movie().metaTrack(drive)},
-        {"Gps0Records", movie().gps0(drive)},
-    };
-    for (const auto &[name, sample] : mp4Layouts) {
-        const QString path = dir.filePath(QString(name) + ".mp4");
-        if (!sample.write(path))
-            return 1;
-        benchmark::RegisterBenchmark((std::string("Sample/") + name).c_str(), everySecond,
-                                     std::make_shared<Mp4Parser>(path));
-    }
+    const auto layouts = BenchFiles::writeMp4Layouts(dir.path());
+    if (layouts.isEmpty())
+        return 1;
+    for (const auto &[name, path] : layouts)
+        benchmark::RegisterBenchmark(("Sample/" + name).toStdString().c_str(), everySecond, std::make_shared<Mp4Parser>(path));
 
     const QString gpsl = dir.filePath("gpsl.avi");
     const QString minute = dir.filePath("audio-1min.avi");

@@ -4,8 +4,6 @@
 #include "AVIParser.h"
 #include "BenchFiles.h"
 #include "Mp4Parser.h"
-#include "Mp4Sample.h"
-#include "SampleRecord.h"
 #include "TrackDecoder.h"
 
 #include <QTemporaryDir>
@@ -27,32 +25,18 @@ void wholeTrack(benchmark::State &state, std::shared_ptr<ParserObject> parser)
     state.counters["points"] = double(points);
 }
 
-Mp4Sample movie()
-{
-    return Mp4Sample().movie(1000, 60000).videoTrack(1920, 1080);
-}
-
 } // namespace
 
 int main(int argc, char **argv)
 {
     BenchFiles::silenceQtMessages();
     QTemporaryDir dir;
-    const auto drive = straightDrive(61);
-    const std::pair<const char *, Mp4Sample> mp4Layouts[] = {
-        {"ExtTrack", movie().extTrack(drive)},
-        {"GpsBoxTable", movie().gpsBox(drive)},
-        {"AudioFreeGps", movie().freeGpsTrack(drive)},
-        {"GpsMetaTrack", movie().metaTrack(drive)},
-        {"Gps0Records", movie().gps0(drive)},
-    };
-    for (const auto &[name, sample] : mp4Layouts) {
-        const QString path = dir.filePath(QString(name) + ".mp4");
-        if (!sample.write(path))
-            return 1;
-        benchmark::RegisterBenchmark((std::string("Track/") + name + "_1min").c_str(), wholeTrack,
-                                     std::make_shared<Mp4Parser>(path));
-    }
+    const auto layouts = BenchFiles::writeMp4Layouts(dir.path());
+    if (layouts.isEmpty())
+        return 1;
+    for (const auto &[name, path] : layouts)
+        benchmark::RegisterBenchmark(("Track/" + name + "_1min").toStdString().c_str(), wholeTrack, std::make_shared<Mp4Parser>(path));
+
     const QString gpsl = dir.filePath("gpsl.avi");
     const QString minute = dir.filePath("audio-1min.avi");
     const QString hour = dir.filePath("audio-1h.avi");

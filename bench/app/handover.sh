@@ -7,22 +7,11 @@
 # Prints each run in milliseconds and the median.
 set -eu
 
-if [ "${1:-}" != "--on-display" ]; then
-    [ $# -ge 1 ] || { echo "usage: $0 <build-dir> [runs]" >&2; exit 2; }
-    build=$(cd "$1" && pwd)
-    exec xvfb-run -a -s "-screen 0 1280x800x24" sh "$0" --on-display "$build" "${2:-11}"
-fi
-build=$2
-runs=$3
-work=$(mktemp -d)
+. "$(dirname "$0")/player-copy.sh"
 first=""
 trap '[ -n "$first" ] && kill "$first" 2>/dev/null; rm -rf "$work"' EXIT
-cp "$build/src/app/vantrel" "$build/src/app/vantrel-player" "$work/"
-cp -r "$build/src/app/maps" "$work/"
-printf '[General]\nlanguage=2\n' > "$work/configuration.ini"
 mkdir -m 700 "$work/runtime"
 export XDG_RUNTIME_DIR="$work/runtime"
-[ "$(id -u)" -ne 0 ] || export QTWEBENGINE_DISABLE_SANDBOX=1
 demo="$build/demo"
 
 "$work/vantrel" "$demo/20261206_101500F.MP4" >/dev/null 2>&1 &
