@@ -374,7 +374,6 @@ private slots:
         const QDateTime epoch(QDate(1904, 1, 1), QTime(0, 0), Qt::LocalTime);
         const auto video = [](quint32 created) { return Mp4Sample().movie(1000, 60000).videoTrack(640, 480, created); };
         QTest::newRow("none written") << video(0).bytes() << QDateTime();
-        QTest::newRow("one second") << video(1).bytes() << epoch.addSecs(1);
         QTest::newRow("2027") << video(3900000000u).bytes() << epoch.addSecs(3900000000u);
         // Version 1: 64-bit times move the track id and frame size 12 bytes on.
         QByteArray wide = box("tkhd", bigEndian32(0x01000007) + bigEndian64(4000000000ull) + bigEndian64(0)

@@ -85,7 +85,6 @@ private slots:
         QTest::newRow("221 ignored") << 0 << 221 << -74 << "50 km/h";
         QTest::newRow("-1 ignored") << 0 << -1 << -74 << "50 km/h";
         QTest::newRow("mph on the km/h scale") << 7 << 220 << 31 << "136 MPH";
-        QTest::newRow("161 km/h in mph") << 1 << 161 << -13 << "100 MPH";
     }
     void speedMapping()
     {

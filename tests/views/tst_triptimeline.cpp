@@ -62,7 +62,6 @@ private slots:
         QTest::addColumn<int>("x");
         QTest::addColumn<int>("second");
         QTest::newRow("start") << 600 << 600 << 0 << 0;
-        QTest::newRow("a quarter") << 600 << 600 << 150 << 150;
         QTest::newRow("last pixel") << 600 << 600 << 599 << 599;
         QTest::newRow("hour, five seconds a pixel") << 3600 << 720 << 361 << 1805;
         QTest::newRow("short trip, ten pixels a second") << 90 << 900 << 455 << 45;

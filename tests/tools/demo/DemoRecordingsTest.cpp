@@ -52,8 +52,6 @@ private slots:
         QTest::newRow("rear 10:15") << "20261206_101500R.MP4" << "GpsBoxTable" << rear << 60 << 0 << firstDrive << 10;
         QTest::newRow("mov") << "drive-mov-layout.MOV" << "GpsBoxTable" << front << 120 << 0 << firstDrive << 10;
         QTest::newRow("avi") << "drive-avi-layout.AVI" << "GpslBlock" << front << 120 << 0 << firstDrive << 10;
-        QTest::newRow("front 11:16") << secondDrive[1] << "Gps0Records" << front << 60 << 60 << secondDrive << 11;
-        QTest::newRow("rear 11:15") << "20261206_111500R.MP4" << "GpsBoxTable" << rear << 60 << 0 << secondDrive << 11;
         QTest::newRow("rear 11:16") << "20261206_111600R.MP4" << "GpsBoxTable" << rear << 60 << 60 << secondDrive << 11;
     }
 
