@@ -26,7 +26,8 @@ PlayerWidget::PlayerWidget(QWidget *parent)
     connect(&mPlayer, QOverload<QMediaPlayer::Error>::of(&QMediaPlayer::error),
             this, &PlayerWidget::onError);
     connect(&mPlayer, &QMediaPlayer::mediaChanged, this, &PlayerWidget::onMediaChanged);
-    connect(&mPlayer, &QMediaPlayer::seekableChanged, this, &PlayerWidget::onSeekableChanged);
+    connect(&mPlayer, &QMediaPlayer::seekableChanged, this, &PlayerWidget::makePendingSeek);
+    connect(&mPlayer, &QMediaPlayer::mediaStatusChanged, this, &PlayerWidget::makePendingSeek);
 
     // Covers the picture while the file cannot be played. The video is drawn
     // into a window of its own, and only a window of its own lies above it.
@@ -138,15 +139,30 @@ void PlayerWidget::onMediaChanged()
 void PlayerWidget::seekTo(qint64 milliseconds)
 {
     // A stopped player keeps the position for its next start by itself.
-    const bool takesSeek = mPlayer.isSeekable() || mPlayer.state() == QMediaPlayer::StoppedState;
+    const bool takesSeek = canSeek() || mPlayer.state() == QMediaPlayer::StoppedState;
     mPendingSeek = takesSeek ? -1 : milliseconds;
     if (takesSeek)
         mPlayer.setPosition(milliseconds);
 }
 
-void PlayerWidget::onSeekableChanged(bool seekable)
+// The media framework says a file is seekable while it still prepares it,
+// and drops a seek made then: seeks wait until the file is ready as well.
+bool PlayerWidget::canSeek() const
 {
-    if (!seekable || mPendingSeek < 0)
+    switch (mPlayer.mediaStatus()) {
+    case QMediaPlayer::LoadedMedia:
+    case QMediaPlayer::BufferingMedia:
+    case QMediaPlayer::BufferedMedia:
+    case QMediaPlayer::EndOfMedia:
+        return mPlayer.isSeekable();
+    default:
+        return false;
+    }
+}
+
+void PlayerWidget::makePendingSeek()
+{
+    if (mPendingSeek < 0 || !canSeek())
         return;
     const qint64 position = mPendingSeek;
     mPendingSeek = -1;

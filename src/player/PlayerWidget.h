@@ -24,8 +24,8 @@ public:
     QMediaPlayer *player();
     const QMediaPlayer *player() const;
     // Moves to `milliseconds`, also while the file is still being prepared:
-    // the media framework drops a seek it gets before the file is seekable,
-    // so such a seek waits and is made as soon as it can be.
+    // the media framework drops a seek it gets before the file is ready, so
+    // such a seek waits and is made as soon as it can be.
     void seekTo(qint64 milliseconds);
     // The screenshot worker while captures are queued, otherwise none.
     CaptureThread *captureThread() const;
@@ -51,7 +51,7 @@ private slots:
     void onError(QMediaPlayer::Error error);
     void onCaptureThreadFinished();
     void onMediaChanged();
-    void onSeekableChanged(bool seekable);
+    void makePendingSeek();
 
 protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
@@ -61,6 +61,7 @@ protected:
 private:
     void keyPressInFullScreen(QKeyEvent *event);
     void keyPressInPlace(QKeyEvent *event);
+    bool canSeek() const;
 
     QMediaPlayer mPlayer;
     CaptureThread *mCaptureThread = nullptr;
