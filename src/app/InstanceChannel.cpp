@@ -114,6 +114,13 @@ bool InstanceChannel::listen()
     return mServer->listen(mName);
 }
 
+QString InstanceChannel::errorString() const
+{
+    if (mName.isEmpty())
+        return tr("there is no folder only this user can enter for its socket");
+    return mServer ? mServer->errorString() : QString();
+}
+
 void InstanceChannel::readRequest(QLocalSocket *socket)
 {
     if (socket->bytesAvailable() < lengthBytes)

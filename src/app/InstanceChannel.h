@@ -33,6 +33,8 @@ public:
     // Listens for later starts; false when another instance listens already
     // or the socket cannot be made.
     bool listen();
+    // Why listen() failed, in the system's words.
+    QString errorString() const;
 
     // The most a request may carry: arguments of some thousand files.
     static constexpr int maxRequestBytes = 4 << 20;

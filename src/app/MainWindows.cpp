@@ -282,13 +282,8 @@ void MainWindows::connectFailureReports()
                 mNotices->showNotice(tr("Cannot use the still image folder %1 (%2); saving into %3 instead")
                                          .arg(folder, reason, fallback), NoticeBar::Problem);
             });
-    connect(playArea, &PlayAreaManager::mediaFailed, this, [this, playArea](int rowId, const QString &reason) {
-        mPlaylistModel->setPlaybackFailure(rowId, reason);
-        // Nothing plays: no play time, least of all the previous file's.
-        if (rowId == playArea->mainRowId()) {
-            ui->wgt_PlayCtrl->setDuration(0);
-            ui->wgt_PlayCtrl->setPosition(0);
-        }
+    connect(ui->wgt_MapArea, &MapArea::pageFailed, this, [this](const QString &path) {
+        mNotices->showNotice(tr("The map page %1 could not be loaded: the map stays empty").arg(path), NoticeBar::Problem);
     });
 }
 
@@ -323,6 +318,7 @@ void MainWindows::connectPlayback()
     connect(playArea, &PlayAreaManager::mediaStatusChanged, playback, &PlaybackController::onMediaStatusChanged);
     connect(playArea, &PlayAreaManager::positionChanged, playback, &PlaybackController::onPositionChanged);
     connect(playArea, &PlayAreaManager::durationChanged, playback, &PlaybackController::onDurationChanged);
+    connect(playArea, &PlayAreaManager::mediaFailed, playback, &PlaybackController::onMediaFailed);
     connect(mPlaylistModel, &PlaylistModel::gpsDataChanged, playback, &PlaybackController::onSample);
     connect(mPlaylistModel, &PlaylistModel::dataChanged, playback, &PlaybackController::onRowsChanged);
 
@@ -464,6 +460,11 @@ void MainWindows::reportMissingFiles(const QStringList &paths)
 }
 
 
+void MainWindows::reportProblem(const QString &text)
+{
+    mNotices->showNotice(text, NoticeBar::Problem);
+}
+
 PlaybackController *MainWindows::playback() const
 {
     return mPlayback;
@@ -551,7 +552,7 @@ void MainWindows::closeEvent(QCloseEvent *event)
     QDialog::closeEvent(event);
     if (!event->isAccepted())
         return;
-    ui->wgt_PlayArea->stop();
+    mPlayback->stop();
     Configuration::instance()->setWindowGeometry(saveGeometry());
     hide();
     QGuiApplication::sync();

@@ -53,6 +53,8 @@ public:
     void openHandedOverFiles(const QList<QUrl> &urls);
     // Files named at launch that do not exist: one notice lists them all.
     void reportMissingFiles(const QStringList &paths);
+    // Something the user must know of that has no place of its own.
+    void reportProblem(const QString &text);
     // What plays; the window only shows what it announces.
     PlaybackController *playback() const;
 

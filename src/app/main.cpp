@@ -43,8 +43,7 @@ int main(int argc, char *argv[])
     // Later starts find this one from now on; what they send waits for the
     // event loop, by which time the window exists.
     InstanceChannel channel(InstanceChannel::defaultName());
-    if (oneWindow)
-        channel.listen();
+    const bool reachable = !oneWindow || channel.listen();
 
     ImageResources::initialise();
     QApplication::setWindowIcon(QIcon(QStringLiteral(":image/logo.png")));
@@ -64,6 +63,8 @@ int main(int argc, char *argv[])
     // click) play at once, at launch or from a later start.
     window.openLaunchFiles(CommandLineFiles::videoUrls(options.files, QDir::currentPath()));
     window.reportMissingFiles(CommandLineFiles::missingFiles(options.files, QDir::currentPath()));
+    if (!reachable)
+        window.reportProblem(MainWindows::tr("Files opened from elsewhere will start another window: %1").arg(channel.errorString()));
     QObject::connect(&channel, &InstanceChannel::received, &window,
                      [&window](const QString &workingDir, const QStringList &arguments) {
                          window.openHandedOverFiles(CommandLineFiles::videoUrls(arguments, workingDir));

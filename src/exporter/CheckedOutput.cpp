@@ -4,6 +4,7 @@
 
 CheckedOutput::CheckedOutput(QIODevice &target)
     : mTarget(target)
+    , mFile(qobject_cast<QFileDevice *>(&target))
 {
     // Unbuffered: the target buffers already, and its errors must show here.
     open(QIODevice::WriteOnly | QIODevice::Unbuffered);
@@ -11,8 +12,7 @@ CheckedOutput::CheckedOutput(QIODevice &target)
 
 bool CheckedOutput::finish()
 {
-    auto *file = qobject_cast<QFileDevice *>(&mTarget);
-    if (file && !failed() && !file->flush())
+    if (mFile && !failed() && !mFile->flush())
         noteFailure();
     return !failed();
 }
@@ -29,8 +29,7 @@ qint64 CheckedOutput::writeData(const char *data, qint64 size)
     const qint64 written = mTarget.write(data, size);
     // A buffered file takes the bytes and fails later, when it writes out
     // its buffer; its error stays set.
-    auto *file = qobject_cast<QFileDevice *>(&mTarget);
-    if (written != size || (file && file->error() != QFileDevice::NoError)) {
+    if (written != size || (mFile && mFile->error() != QFileDevice::NoError)) {
         noteFailure();
         return -1;
     }

@@ -2,6 +2,8 @@
 
 #include <QIODevice>
 
+class QFileDevice;
+
 // Passes every write on to the exporter's output and remembers the first one
 // that did not go through (a full disk, a pipe whose reader is gone), so that
 // a lost output is never reported as a finished export. The XML writers only
@@ -26,5 +28,6 @@ private:
     void noteFailure();
 
     QIODevice &mTarget;
+    QFileDevice *mFile; // the target when it is a file, whose errors show late
     QString mFailure;
 };

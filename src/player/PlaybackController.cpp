@@ -256,6 +256,18 @@ void PlaybackController::onDurationChanged(qint64 milliseconds)
     emit durationChanged(mDuration);
 }
 
+void PlaybackController::onMediaFailed(int rowId, const QString &reason)
+{
+    mModel->setPlaybackFailure(rowId, reason);
+    // Nothing plays: no play time, least of all the previous file's.
+    if (rowId != mRow)
+        return;
+    mDuration = 0;
+    emit durationChanged(0);
+    mPosition = 0;
+    emit positionChanged(0);
+}
+
 void PlaybackController::onSample(int rowId, const GpsData &data)
 {
     // Samples on their way after a stop or a change of file are stale.

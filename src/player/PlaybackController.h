@@ -71,6 +71,8 @@ public slots:
     void onMediaStatusChanged(QMediaPlayer::MediaStatus status);
     void onPositionChanged(qint64 second, int rowId);
     void onDurationChanged(qint64 milliseconds);
+    // A player cannot play the file of `rowId`, for `reason`.
+    void onMediaFailed(int rowId, const QString &reason);
     // Every decoded sample of every row; only the playing row's pass.
     void onSample(int rowId, const GpsData &data);
     // The playlist's rows changed (their video information arrived).

@@ -88,13 +88,8 @@ void ControlPanel::connectControls()
     connect(ui->hSlider_Seek, &QSlider::sliderMoved, this, &ControlPanel::sliderMoved);
     connect(ui->hSlider_Seek, &QSlider::sliderPressed, this, &ControlPanel::onSliderStatusProcess);
     connect(ui->hSlider_Seek, &QSlider::sliderReleased, this, &ControlPanel::onSliderStatusProcess);
-    // As with the arrow keys, a stopped player has nothing to seek in.
-    connect(ui->hSlider_Seek, &SeekSlider::grooveClicked, this, [this](int seconds) {
-        if (mState == QMediaPlayer::StoppedState)
-            return;
-        ui->hSlider_Seek->setValue(seconds);
-        emit sliderMoved(seconds);
-    });
+    // A seek like any other: playback decides and the slider shows the outcome.
+    connect(ui->hSlider_Seek, &SeekSlider::grooveClicked, this, &ControlPanel::sliderMoved);
     fillRates();
     connect(ui->fcbox_Rate, &FComboBox::activated, this, &ControlPanel::updateRate);
 }

@@ -73,6 +73,7 @@ void MapArea::createView()
     mView->setObjectName(QStringLiteral("wgt_MapView"));
     layout()->addWidget(mView);
     connect(mView, &MapWebView::routePointClicked, this, &MapArea::routePointClicked);
+    connect(mView, &MapWebView::pageFailed, this, &MapArea::pageFailed);
     if (mPageSet)
         mView->setPage(mType, mLanguage);
     if (!mRoute.isEmpty())

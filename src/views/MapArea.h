@@ -32,6 +32,8 @@ public slots:
 signals:
     // As MapWebView::routePointClicked.
     void routePointClicked(int tripSecond);
+    // As MapWebView::pageFailed.
+    void pageFailed(const QString &path);
     // The web view is made and has been given what came before.
     void viewCreated(MapWebView *view);
 

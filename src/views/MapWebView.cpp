@@ -67,6 +67,7 @@ MapWebView::MapWebView(QWidget *parent)
     : QWebEngineView(parent)
     , mBridge(new MapPageBridge(this))
     , mChannel(new QWebChannel(this))
+    , mPagesFolder(MapPagesFolder::path())
 {
     qRegisterMetaType<MapPoint>("MapPoint");
     mChannel->registerObject(QStringLiteral("vantrelMap"), mBridge);
@@ -104,7 +105,7 @@ void MapWebView::setPage(MapTypes type, int language)
     const QString fileName = pageFileName(type, language);
     if (fileName.isEmpty())
         return;
-    const QUrl url = QUrl::fromLocalFile(QDir(MapPagesFolder::path()).filePath(fileName));
+    const QUrl url = QUrl::fromLocalFile(QDir(mPagesFolder).filePath(fileName));
     // The same page again would only lose its view of the track.
     if (url == mPageUrl && !mPageFailed)
         return;
@@ -193,6 +194,8 @@ void MapWebView::onLoadFinished(bool ok)
 {
     mPageFailed = !ok;
     mPageReady = ok;
+    if (!ok)
+        emit pageFailed(mPageUrl.toLocalFile());
     if (ok && !mRoute.isEmpty())
         showRoute();
     if (!ok || mTrack.isEmpty())

@@ -36,6 +36,8 @@ public:
     // The script that adds `point` to the page's track.
     static QString pointScript(const MapPoint &point);
 
+    // Where the pages are looked for; the program's own folder by default.
+    void setPagesFolder(const QString &folder) { mPagesFolder = folder; }
     const QVector<MapPoint> &route() const { return mRoute; }
 
 public slots:
@@ -54,6 +56,8 @@ public slots:
 signals:
     // The user clicked on the route at the point of `tripSecond`.
     void routePointClicked(int tripSecond);
+    // The map page at `path` could not be shown: the map stays empty.
+    void pageFailed(const QString &path);
 
 private:
     void showRoute();
@@ -68,6 +72,7 @@ private:
     MapPageBridge *mBridge;
     QWebChannel *mChannel;
     QUrl mPageUrl;
+    QString mPagesFolder;
     bool mPageReady = false;   // the page's script functions can be called
     bool mPageFailed = false;
 };

@@ -266,6 +266,24 @@ private slots:
         QCOMPARE(mPlayback->state(), QMediaPlayer::StoppedState);
     }
 
+    // A file the player cannot play shows no play time, least of all the
+    // previous file's; another row's failure changes nothing shown.
+    void failedFileShowsNoPlayTime()
+    {
+        report("duration 60");
+        mPlayback->playRow(0);
+        report("position 30");
+        QSignalSpy durations(mPlayback.data(), &PlaybackController::durationChanged);
+        QSignalSpy positions(mPlayback.data(), &PlaybackController::positionChanged);
+        mPlayback->onMediaFailed(1, QStringLiteral("no decoder"));
+        QVERIFY(durations.isEmpty() && positions.isEmpty());
+        mPlayback->onMediaFailed(0, QStringLiteral("no decoder"));
+        QCOMPARE(durations.last().first().toInt(), 0);
+        QCOMPARE(positions.last().first().toInt(), 0);
+        for (int row : {0, 1})
+            QCOMPARE(mModel->rowAt(row)->failureDetail, QStringLiteral("no decoder"));
+    }
+
     // After the user's stop, nothing the player still sends moves on or shows.
     void stopIgnoresLateReports()
     {

@@ -136,26 +136,23 @@ private slots:
 
     void grooveClickSeeks_data()
     {
-        QTest::addColumn<QMediaPlayer::State>("state");
         QTest::addColumn<int>("position"); // of the handle, of 100 seconds
         QTest::addColumn<double>("at");    // where the click lands, 0 left end, 1 right end
         QTest::addColumn<Calls>("moved");
         QTest::addColumn<int>("handlePresses");
-        QTest::newRow("left end") << QMediaPlayer::PlayingState << 100 << 0.0 << Calls{{0}} << 0;
-        QTest::newRow("middle, while paused") << QMediaPlayer::PausedState << 0 << 0.5 << Calls{{50}} << 0;
-        QTest::newRow("right end") << QMediaPlayer::PlayingState << 0 << 1.0 << Calls{{100}} << 0;
-        QTest::newRow("the handle is grabbed as before") << QMediaPlayer::PlayingState << 50 << 0.5 << Calls{} << 1;
-        QTest::newRow("stopped") << QMediaPlayer::StoppedState << 0 << 0.5 << Calls{} << 0;
+        QTest::newRow("left end") << 100 << 0.0 << Calls{{0}} << 0;
+        QTest::newRow("middle") << 0 << 0.5 << Calls{{50}} << 0;
+        QTest::newRow("right end") << 0 << 1.0 << Calls{{100}} << 0;
+        QTest::newRow("the handle is grabbed as before") << 50 << 0.5 << Calls{} << 1;
     }
-    // A click on the groove seeks to the point under the pointer at once.
+    // A click on the groove asks at once for the point under the pointer;
+    // the slider moves only when playback says it is there.
     void grooveClickSeeks()
     {
-        QFETCH(QMediaPlayer::State, state);
         QFETCH(int, position);
         QFETCH(double, at);
         QFETCH(Calls, moved);
         auto *slider = part<QSlider>(*mPanel, "hSlider_Seek");
-        mPanel->setState(state);
         mPanel->setDuration(100);
         mPanel->setPosition(position);
         QSignalSpy seeks(mPanel.data(), &ControlPanel::sliderMoved);
@@ -164,7 +161,7 @@ private slots:
         QTest::mouseClick(slider, Qt::LeftButton, Qt::NoModifier, QPoint(x, slider->height() / 2));
         QCOMPARE(Calls(seeks), moved);
         QTEST(int(grabs.count()) / 2, "handlePresses"); // a press and a release each
-        QCOMPARE(slider->value(), moved.isEmpty() ? position : moved[0][0].toInt());
+        QCOMPARE(slider->value(), position);
     }
 
     // Miles per hour are truncated from km/h / 1.609344: 220 km/h is 136.7 mph

@@ -290,6 +290,18 @@ private slots:
 
     // The map area makes its web view only once painted; the page and the
     // track it was given before reach the view, a clear included.
+    // A page that cannot be loaded is said, with its path: the map stays empty.
+    void missingPageIsReported()
+    {
+        QTemporaryDir empty;
+        MapWebView view;
+        view.setPagesFolder(empty.path());
+        QSignalSpy failed(&view, &MapWebView::pageFailed);
+        view.setPage(GoogleMap, 2);
+        QVERIFY(failed.wait(20000));
+        QCOMPARE(failed.first().first().toString(), empty.filePath(MapWebView::pageFileName(GoogleMap, 2)));
+    }
+
     void areaHandsOverWhatCameFirst()
     {
         MapArea area;

@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN" sourcelanguage="en_US">
 <context>
+    <name>InstanceChannel</name>
+    <message>
+        <source>there is no folder only this user can enter for its socket</source>
+        <translation>没有仅此用户可进入的文件夹来存放其套接字</translation>
+    </message>
+</context>
+<context>
     <name>CaptureThread</name>
     <message>
         <source>too many stills of the same moment</source>
@@ -150,6 +157,14 @@
     <message>
         <source>Restore Down</source>
         <translation>还原</translation>
+    </message>
+    <message>
+        <source>The map page %1 could not be loaded: the map stays empty</source>
+        <translation>无法加载地图页面 %1：地图保持空白</translation>
+    </message>
+    <message>
+        <source>Files opened from elsewhere will start another window: %1</source>
+        <translation>从其他地方打开的文件将启动另一个窗口：%1</translation>
     </message>
     <message>
         <source>Not found: %1</source>

@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_TW" sourcelanguage="en_US">
 <context>
+    <name>InstanceChannel</name>
+    <message>
+        <source>there is no folder only this user can enter for its socket</source>
+        <translation>沒有僅此使用者可進入的資料夾來存放其通訊端</translation>
+    </message>
+</context>
+<context>
     <name>CaptureThread</name>
     <message>
         <source>too many stills of the same moment</source>
@@ -150,6 +157,14 @@
     <message>
         <source>Restore Down</source>
         <translation>還原</translation>
+    </message>
+    <message>
+        <source>The map page %1 could not be loaded: the map stays empty</source>
+        <translation>無法載入地圖頁面 %1：地圖保持空白</translation>
+    </message>
+    <message>
+        <source>Files opened from elsewhere will start another window: %1</source>
+        <translation>從其他地方開啟的檔案將啟動另一個視窗：%1</translation>
     </message>
     <message>
         <source>Not found: %1</source>

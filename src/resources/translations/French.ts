@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR" sourcelanguage="en_US">
 <context>
+    <name>InstanceChannel</name>
+    <message>
+        <source>there is no folder only this user can enter for its socket</source>
+        <translation>aucun dossier accessible à ce seul utilisateur pour son socket</translation>
+    </message>
+</context>
+<context>
     <name>CaptureThread</name>
     <message>
         <source>too many stills of the same moment</source>
@@ -150,6 +157,14 @@
     <message>
         <source>Restore Down</source>
         <translation>Restaurer</translation>
+    </message>
+    <message>
+        <source>The map page %1 could not be loaded: the map stays empty</source>
+        <translation>La page de carte %1 n'a pas pu être chargée : la carte reste vide</translation>
+    </message>
+    <message>
+        <source>Files opened from elsewhere will start another window: %1</source>
+        <translation>Les fichiers ouverts depuis ailleurs lanceront une autre fenêtre : %1</translation>
     </message>
     <message>
         <source>Not found: %1</source>

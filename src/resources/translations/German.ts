@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE" sourcelanguage="en_US">
 <context>
+    <name>InstanceChannel</name>
+    <message>
+        <source>there is no folder only this user can enter for its socket</source>
+        <translation>es gibt keinen Ordner, den nur dieser Benutzer betreten kann, für den Socket</translation>
+    </message>
+</context>
+<context>
     <name>CaptureThread</name>
     <message>
         <source>too many stills of the same moment</source>
@@ -150,6 +157,14 @@
     <message>
         <source>Restore Down</source>
         <translation>Verkleinern</translation>
+    </message>
+    <message>
+        <source>The map page %1 could not be loaded: the map stays empty</source>
+        <translation>Die Kartenseite %1 konnte nicht geladen werden: Die Karte bleibt leer</translation>
+    </message>
+    <message>
+        <source>Files opened from elsewhere will start another window: %1</source>
+        <translation>Von anderswo geöffnete Dateien starten ein weiteres Fenster: %1</translation>
     </message>
     <message>
         <source>Not found: %1</source>

@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it_IT" sourcelanguage="en_US">
 <context>
+    <name>InstanceChannel</name>
+    <message>
+        <source>there is no folder only this user can enter for its socket</source>
+        <translation>non esiste una cartella accessibile solo a questo utente per il suo socket</translation>
+    </message>
+</context>
+<context>
     <name>CaptureThread</name>
     <message>
         <source>too many stills of the same moment</source>
@@ -150,6 +157,14 @@
     <message>
         <source>Restore Down</source>
         <translation>Ripristina</translation>
+    </message>
+    <message>
+        <source>The map page %1 could not be loaded: the map stays empty</source>
+        <translation>Impossibile caricare la pagina della mappa %1: la mappa resta vuota</translation>
+    </message>
+    <message>
+        <source>Files opened from elsewhere will start another window: %1</source>
+        <translation>I file aperti altrove avvieranno un'altra finestra: %1</translation>
     </message>
     <message>
         <source>Not found: %1</source>
