@@ -145,19 +145,11 @@ void PlayerWidget::seekTo(qint64 milliseconds)
         mPlayer.setPosition(milliseconds);
 }
 
-// The media framework says a file is seekable while it still prepares it,
-// and drops a seek made then: seeks wait until the file is ready as well.
+// The media framework says a file is seekable while it still loads it, and
+// drops a seek made then: seeks wait until it has loaded the file as well.
 bool PlayerWidget::canSeek() const
 {
-    switch (mPlayer.mediaStatus()) {
-    case QMediaPlayer::LoadedMedia:
-    case QMediaPlayer::BufferingMedia:
-    case QMediaPlayer::BufferedMedia:
-    case QMediaPlayer::EndOfMedia:
-        return mPlayer.isSeekable();
-    default:
-        return false;
-    }
+    return mPlayer.isSeekable() && mPlayer.mediaStatus() != QMediaPlayer::LoadingMedia;
 }
 
 void PlayerWidget::makePendingSeek()
