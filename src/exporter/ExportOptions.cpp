@@ -5,7 +5,7 @@
 namespace {
 
 // In the order of ExportFormat.
-const QStringList formatNames = {"json", "csv", "gpx", "kml", "geojson"};
+const QStringList formatNames = {"json", "csv", "gpx", "kml", "geojson", "srt", "ass"};
 
 bool readSecond(const QCommandLineParser &parser, const QString &name, int &second)
 {
@@ -36,7 +36,9 @@ ExportOptions ExportOptions::fromArguments(const QStringList &arguments)
         {"info", "Print each file's video information and record layout instead of samples."},
         {"trips", "Print one JSON line per trip: clips recorded one after the other, with start, end, distance, speeds and G-sensor events."},
         {"merge-trips", "With --format gpx, kml or geojson: one track per trip, one segment per clip."},
-        {"format", "Output format: json (default), csv, gpx, kml or geojson.", "format", "json"},
+        {"format", "Output format: json (default), csv, gpx, kml, geojson, srt (subtitles: one cue per second with camera time, speed and position) or ass (the same styled for burning into a video).", "format", "json"},
+        {"unit", "With --format srt or ass: the speed unit, kmh (default) or mph.", "unit", "kmh"},
+        {"beside", "With --format srt or ass: write each recording's subtitles into a file beside it, named like it (.srt or .ass), instead of to standard output."},
         {"from", "First playback second to write.", "S"},
         {"to", "Last playback second to write.", "S"},
         {{"r", "recursive"}, "Also read the recordings in every folder below a folder given."},
@@ -80,14 +82,28 @@ ExportOptions ExportOptions::fromArguments(const QStringList &arguments)
     const bool ranged = parser.isSet("from") || parser.isSet("to");
     if (info && trips)
         return refused(options, QStringLiteral("--info and --trips exclude each other."));
-    if ((info || trips) && (parser.isSet("format") || ranged || parser.isSet("merge-trips")))
-        return refused(options, QStringLiteral("--%1 takes no --format, --from, --to or --merge-trips.")
+    if ((info || trips)
+        && (parser.isSet("format") || ranged || parser.isSet("merge-trips") || parser.isSet("unit")
+            || parser.isSet("beside")))
+        return refused(options, QStringLiteral("--%1 takes no --format, --from, --to, --merge-trips, --unit or --beside.")
                                     .arg(info ? "info" : "trips"));
     options.mergeTrips = parser.isSet("merge-trips");
+    options.beside = parser.isSet("beside");
+    const QString unit = parser.value("unit");
+    if (unit != QLatin1String("kmh") && unit != QLatin1String("mph"))
+        return refused(options, QStringLiteral("Unknown unit: %1").arg(unit));
+    options.milesPerHour = unit == QLatin1String("mph");
+    if ((options.beside || parser.isSet("unit")) && !options.subtitleFormat())
+        return refused(options, QStringLiteral("--beside and --unit take --format srt or ass."));
     const bool trackFormat = options.format == ExportFormat::Gpx || options.format == ExportFormat::Kml
                              || options.format == ExportFormat::GeoJson;
     if (options.mergeTrips && (!trackFormat || ranged))
         return refused(options, QStringLiteral("--merge-trips takes --format gpx, kml or geojson, and no --from or --to."));
     options.action = info ? Action::Info : trips ? Action::Trips : Action::Export;
     return options;
+}
+
+QString ExportOptions::suffix() const
+{
+    return QLatin1Char('.') + formatNames.value(int(format));
 }

@@ -10,10 +10,13 @@
 #include "KmlWriter.h"
 #include "ParserFactory.h"
 #include "RecordingFiles.h"
+#include "SubtitleWriter.h"
 #include "TrackDecoder.h"
 #include "VideoFile.h"
 
+#include <QDir>
 #include <QFileInfo>
+#include <QSaveFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -42,7 +45,19 @@ int TelemetryExporter::run()
         return finish(status);
     }
     const bool info = mOptions.action == ExportOptions::Action::Info;
-    std::unique_ptr<TrackWriter> writer = info ? nullptr : createWriter(files.size() > 1);
+    if (!info && mOptions.beside) {
+        writeBeside(files, status);
+        return finish(status);
+    }
+    if (!info && mOptions.subtitleFormat() && files.size() > 1) {
+        // Cues of several recordings in one file would overlap in time.
+        reportError(QStringLiteral("--format %1 writes one recording to standard output; "
+                                   "give --beside to write one file beside each of %2 recordings")
+                        .arg(mOptions.suffix().mid(1))
+                        .arg(files.size()));
+        return finish(BadUsage);
+    }
+    std::unique_ptr<TrackWriter> writer = info ? nullptr : createWriter(mOutput, files.size() > 1);
     if (writer)
         writer->begin();
     for (const QString &path : files) {
@@ -101,16 +116,50 @@ std::unique_ptr<ParserObject> TelemetryExporter::openParser(const QString &path)
     return createParser(path);
 }
 
-std::unique_ptr<TrackWriter> TelemetryExporter::createWriter(bool namesFiles)
+std::unique_ptr<TrackWriter> TelemetryExporter::createWriter(QIODevice &output, bool namesFiles)
 {
     switch (mOptions.format) {
-    case ExportFormat::Json: return std::make_unique<JsonLinesWriter>(mOutput, namesFiles);
-    case ExportFormat::Csv: return std::make_unique<CsvWriter>(mOutput, namesFiles);
-    case ExportFormat::Gpx: return std::make_unique<GpxWriter>(mOutput);
-    case ExportFormat::Kml: return std::make_unique<KmlWriter>(mOutput);
-    case ExportFormat::GeoJson: return std::make_unique<GeoJsonWriter>(mOutput);
+    case ExportFormat::Json: return std::make_unique<JsonLinesWriter>(output, namesFiles);
+    case ExportFormat::Csv: return std::make_unique<CsvWriter>(output, namesFiles);
+    case ExportFormat::Gpx: return std::make_unique<GpxWriter>(output);
+    case ExportFormat::Kml: return std::make_unique<KmlWriter>(output);
+    case ExportFormat::GeoJson: return std::make_unique<GeoJsonWriter>(output);
+    case ExportFormat::Srt: return std::make_unique<SrtWriter>(output, mOptions.milesPerHour);
+    case ExportFormat::Ass: return std::make_unique<AssWriter>(output, mOptions.milesPerHour);
     }
     return nullptr;
+}
+
+// Each recording's output in a file of its own beside it, written whole or
+// not at all: a recording that cannot be read, or a file that cannot be
+// written, leaves no file behind.
+void TelemetryExporter::writeBeside(const QStringList &files, int &status)
+{
+    for (const QString &path : files) {
+        const std::unique_ptr<ParserObject> parser = openParser(path);
+        if (!parser) {
+            status = FileNotRead;
+            continue;
+        }
+        warnIfTruncated(path, parser->videoInfo(), parser->records());
+        const QFileInfo recording(path);
+        QSaveFile file(recording.dir().filePath(recording.completeBaseName() + mOptions.suffix()));
+        if (!file.open(QIODevice::WriteOnly)) {
+            reportError(QStringLiteral("cannot write %1: %2").arg(file.fileName(), file.errorString()));
+            status = OutputLost;
+            continue;
+        }
+        CheckedOutput output(file);
+        const std::unique_ptr<TrackWriter> writer = createWriter(output, false);
+        writer->begin();
+        writeSamples(path, *parser, *writer);
+        writer->end();
+        if (!output.finish() || !file.commit()) {
+            reportError(QStringLiteral("cannot write %1: %2")
+                            .arg(file.fileName(), output.failed() ? output.failure() : file.errorString()));
+            status = OutputLost;
+        }
+    }
 }
 
 void TelemetryExporter::writeInfo(const QString &path, const ParserObject &parser)
@@ -217,7 +266,7 @@ void TelemetryExporter::writeTrip(const Trip &trip, const QVector<ClipInput> &cl
 // Each trip is named after its start, or its first file when it has no time.
 void TelemetryExporter::writeMergedTrips(const QVector<Trip> &trips, const QVector<ClipInput> &clips)
 {
-    const std::unique_ptr<TrackWriter> writer = createWriter(false);
+    const std::unique_ptr<TrackWriter> writer = createWriter(mOutput, false);
     writer->begin();
     for (const Trip &trip : trips) {
         if (mOutput.failed())

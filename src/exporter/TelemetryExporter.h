@@ -39,7 +39,8 @@ private:
     // The files given, with each folder replaced by its recordings.
     QStringList recordings(int &status);
     std::unique_ptr<ParserObject> openParser(const QString &path);
-    std::unique_ptr<TrackWriter> createWriter(bool namesFiles);
+    std::unique_ptr<TrackWriter> createWriter(QIODevice &output, bool namesFiles);
+    void writeBeside(const QStringList &files, int &status);
     void writeInfo(const QString &path, const ParserObject &parser);
     void writeSamples(const QString &path, ParserObject &parser, TrackWriter &writer);
     // The trips of the main-camera clips among `files`, with their inputs.

@@ -238,6 +238,14 @@ private slots:
         row("named pipe first", {path("pipe.MP4"), drive}, 1, 11, "", path("pipe.MP4") + ": cannot open: not a regular file");
         row("record count beyond belief", {"--format", "csv", path("lying.mp4"), clip}, 0, 2, "", "claims");
         row("unknown format", {"--format", "xml", drive}, 2, 0, "", "Usage:");
+        // Subtitles: six lines a cue (number, times, three texts, a blank line);
+        // the styled ones after thirteen lines of header.
+        row("srt, inner range", {"--format", "srt", "--from", "3", "--to", "5", drive}, 0, 18,
+            "1\n00:00:03,000 --> 00:00:04,000\n2026-12-06 10:15:03 UTC\n", "");
+        row("ass in mph", {"--format", "ass", "--unit", "mph", "--from", "4", "--to", "4", drive}, 0, 14,
+            "Dialogue: 0,0:00:04.00,0:00:05.00,Telemetry,,0,0,0,,2026-12-06 10:15:03 UTC\\N34 mph\\N", "");
+        row("srt of several recordings", {"--format", "srt", drive, clip}, 2, 0, "", "--beside");
+        row("beside, not subtitles", {"--beside", drive}, 2, 0, "", "--beside and --unit take");
         // Folders: their own recordings, or with -r every one below them, by path.
         row("folder", {"--info", path("card")}, 0, 1, "card/b.MP4", "");
         row("folder, recursive", {"-r", "--info", path("card")}, 0, 2, "card/DCIM/Movie/a.avi", "");
@@ -262,7 +270,7 @@ private slots:
     {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<bool>("pipe");  // else a full disk
-        for (const char *format : {"json", "csv", "gpx", "kml", "geojson"}) {
+        for (const char *format : {"json", "csv", "gpx", "kml", "geojson", "srt", "ass"}) {
             const QStringList arguments = {"--format", format, path("drive.mp4")};
             QTest::newRow(qPrintable(QString("%1, full disk").arg(format))) << arguments << false;
             QTest::newRow(qPrintable(QString("%1, closed pipe").arg(format))) << arguments << true;

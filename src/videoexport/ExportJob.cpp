@@ -1,0 +1,446 @@
+#include "ExportJob.h"
+
+#include "ExportCommand.h"
+#include "GpxWriter.h"
+#include "SubtitleWriter.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStorageInfo>
+#include <QTemporaryFile>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <functional>
+
+namespace {
+
+QString gFfmpegProgram = QStringLiteral("ffmpeg");
+QString gFfprobeProgram = QStringLiteral("ffprobe");
+
+// Only the end of ffmpeg's error output is kept: its last lines say why.
+constexpr int keptErrorBytes = 8192;
+constexpr int shownErrorLines = 4;
+// Below this much free space a failed write is taken for a full disk.
+constexpr qint64 nearlyFull = 1024 * 1024;
+
+// One clip's points in the range, numbered by their second in the range.
+void forEachRangePoint(const ExportRequest &request, const std::function<void(int, const TrackPoint &)> &take)
+{
+    int offset = 0;
+    for (int i = 0; i < request.clips.size(); ++i) {
+        const ExportClip &clip = request.clips[i];
+        for (TrackPoint point : clip.track) {
+            if (point.second < clip.fromSecond || point.second >= clip.toSecond)
+                continue;
+            point.second = offset + point.second - clip.fromSecond;
+            take(i, point);
+        }
+        offset += clip.durationSeconds();
+    }
+}
+
+void writeSubtitles(SubtitleWriter &writer, const ExportRequest &request)
+{
+    writer.begin();
+    writer.beginFile(request.outputPath);
+    forEachRangePoint(request, [&writer](int, const TrackPoint &point) { writer.writePoint(point); });
+    writer.endFile();
+    writer.end();
+}
+
+QStringList lastLines(const QByteArray &bytes, int count)
+{
+    QStringList lines = QString::fromLocal8Bit(bytes).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    for (QString &line : lines)
+        line = line.trimmed();
+    lines.removeAll(QString());
+    return lines.mid(qMax(0, lines.size() - count));
+}
+
+} // namespace
+
+ExportJob::ExportJob(ExportRequest request, QObject *parent)
+    : QObject(parent), mRequest(std::move(request)), mProgress(mRequest.durationSeconds())
+{
+}
+
+ExportJob::~ExportJob()
+{
+    if (mProcess) {
+        mProcess->disconnect(this);
+        mProcess->kill();
+        mProcess->waitForFinished();
+    }
+    removeTemporaries();
+}
+
+const ExportRequest &ExportJob::request() const
+{
+    return mRequest;
+}
+
+void ExportJob::setFfmpegProgram(const QString &program)
+{
+    gFfmpegProgram = program;
+}
+
+void ExportJob::setFfprobeProgram(const QString &program)
+{
+    gFfprobeProgram = program;
+}
+
+bool ExportJob::isRunning() const
+{
+    return mRunning;
+}
+
+QString ExportJob::folder() const
+{
+    return QFileInfo(mRequest.outputPath).absolutePath();
+}
+
+void ExportJob::start()
+{
+    if (mRunning)
+        return;
+    mRunning = true;
+    mClock.start();
+    const QString problem = prepare();
+    if (!problem.isEmpty()) {
+        removeTemporaries();
+        failLater(problem);
+        return;
+    }
+    mHasAudio.clear();
+    mFrameSize = QSize();
+    if (!mRequest.isStreamCopy())
+        probeNext();
+    else
+        runFfmpeg();
+}
+
+void ExportJob::cancel()
+{
+    if (!mRunning)
+        return;
+    stopProcess();
+    removeTemporaries();
+    finish(false, tr("Cancelled"));
+}
+
+// Temporary files for everything the export writes, and the .gpx and .srt
+// written; the first that cannot be written says why.
+QString ExportJob::prepare()
+{
+    if (mRequest.clips.isEmpty() || mRequest.durationSeconds() <= 0)
+        return tr("Nothing to export: the range is empty.");
+    mOutputs.clear();
+    QString temporary;
+    QString problem = createTemporary(mRequest.outputPath, QStringLiteral("mp4"), temporary);
+    if (!problem.isEmpty())
+        return problem;
+    mOutputs.append({temporary, mRequest.outputPath});
+    problem = writeBeside();
+    if (problem.isEmpty() && mRequest.overlay && !mRequest.isStreamCopy())
+        problem = writeOverlay();
+    return problem;
+}
+
+QString ExportJob::createTemporary(const QString &finalPath, const QString &suffix, QString &temporary)
+{
+    // A plain name in the target folder: same file system for the rename,
+    // and nothing in it that a filter graph would read as syntax.
+    QTemporaryFile file(QDir(folder()).filePath(QStringLiteral(".vantrel-export-XXXXXX.") + suffix));
+    file.setAutoRemove(false);
+    if (!file.open()) {
+        if (!QFileInfo(folder()).isDir())
+            return tr("The folder %1 does not exist.").arg(QDir::toNativeSeparators(folder()));
+        return tr("The folder %1 cannot be written: %2")
+            .arg(QDir::toNativeSeparators(folder()), writeFailure(file.errorString()));
+    }
+    temporary = file.fileName();
+    Q_UNUSED(finalPath)
+    return QString();
+}
+
+QString ExportJob::writeBeside()
+{
+    struct Beside
+    {
+        QString final;
+        QString suffix;
+        std::function<void(QIODevice &)> write;
+    };
+    const QVector<Beside> files = {
+        {mRequest.gpxPath(), QStringLiteral("gpx"),
+         [this](QIODevice &device) {
+             GpxWriter writer(device);
+             writer.begin();
+             writer.beginTrip(QFileInfo(mRequest.outputPath).completeBaseName());
+             int clip = -1;
+             forEachRangePoint(mRequest, [&](int index, const TrackPoint &point) {
+                 if (index != clip) {
+                     if (clip >= 0)
+                         writer.endFile();
+                     writer.beginFile(mRequest.clips[index].mainPath);
+                     clip = index;
+                 }
+                 writer.writePoint(point);
+             });
+             if (clip >= 0)
+                 writer.endFile();
+             writer.endTrip();
+             writer.end();
+         }},
+        {mRequest.srtPath(), QStringLiteral("srt"),
+         [this](QIODevice &device) {
+             SrtWriter writer(device, mRequest.milesPerHour);
+             writeSubtitles(writer, mRequest);
+         }},
+    };
+    for (const Beside &beside : files) {
+        QString temporary;
+        const QString problem = createTemporary(beside.final, beside.suffix, temporary);
+        if (!problem.isEmpty())
+            return problem;
+        mOutputs.append({temporary, beside.final});
+        QFile file(temporary);
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            return writeFailure(file.errorString());
+        beside.write(file);
+        if (!file.flush() || file.error() != QFileDevice::NoError)
+            return writeFailure(file.errorString());
+        file.close();
+    }
+    return QString();
+}
+
+QString ExportJob::writeOverlay()
+{
+    QString temporary;
+    const QString problem = createTemporary(QString(), QStringLiteral("ass"), temporary);
+    if (!problem.isEmpty())
+        return problem;
+    mOutputs.append({temporary, QString()});
+    mOverlayFile = temporary;
+    QFile file(temporary);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return writeFailure(file.errorString());
+    AssWriter writer(file, mRequest.milesPerHour);
+    writeSubtitles(writer, mRequest);
+    if (!file.flush() || file.error() != QFileDevice::NoError)
+        return writeFailure(file.errorString());
+    return QString();
+}
+
+// Which main files have sound, and the first one's picture size, one
+// ffprobe run each, before the graph is built: the graph must name only
+// streams that exist, and join pictures of one size.
+void ExportJob::probeNext()
+{
+    const int index = mHasAudio.size();
+    if (index >= mRequest.clips.size()) {
+        runFfmpeg();
+        return;
+    }
+    mProcess = new QProcess(this);
+    mProcess->setStandardInputFile(QProcess::nullDevice());
+    connect(mProcess, QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished), this,
+            &ExportJob::probeFinished);
+    connect(mProcess, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart)
+            probeFinished();
+    });
+    mProcess->start(gFfprobeProgram, {QStringLiteral("-v"), QStringLiteral("error"),
+                                      QStringLiteral("-show_entries"),
+                                      QStringLiteral("stream=codec_type,width,height"), QStringLiteral("-of"),
+                                      QStringLiteral("csv=p=0"), QStringLiteral("-i"),
+                                      mRequest.clips[index].mainPath});
+}
+
+void ExportJob::probeFinished()
+{
+    QProcess *probe = mProcess;
+    mProcess = nullptr;
+    probe->disconnect(this);
+    // Without a verdict the file is taken to have sound; ffmpeg then says
+    // what is wrong with it.
+    const bool ran = probe->error() != QProcess::FailedToStart && probe->exitStatus() == QProcess::NormalExit
+                     && probe->exitCode() == 0;
+    bool hasAudio = !ran;
+    if (ran) {
+        // "video,1280,720" and "audio" lines.
+        for (const QByteArray &line : probe->readAllStandardOutput().split('\n')) {
+            const QList<QByteArray> fields = line.trimmed().split(',');
+            if (fields[0] == "audio")
+                hasAudio = true;
+            if (fields[0] == "video" && fields.size() >= 3 && mHasAudio.isEmpty() && !mFrameSize.isValid())
+                mFrameSize = QSize(fields[1].toInt(), fields[2].toInt());
+        }
+    }
+    mHasAudio.append(hasAudio);
+    probe->deleteLater();
+    probeNext();
+}
+
+void ExportJob::runFfmpeg()
+{
+    ExportCommand::Inputs inputs;
+    inputs.outputFile = mOutputs.first().temporary;
+    inputs.overlayFile = QFileInfo(mOverlayFile).fileName();
+    inputs.mainHasAudio = mHasAudio;
+    inputs.frameSize = mFrameSize;
+    mProcess = new QProcess(this);
+    mProcess->setWorkingDirectory(folder());  // the overlay is named relative to it
+    mProcess->setStandardInputFile(QProcess::nullDevice());
+    connect(mProcess, &QProcess::readyReadStandardOutput, this, &ExportJob::readProgress);
+    connect(mProcess, &QProcess::readyReadStandardError, this, &ExportJob::readErrors);
+    connect(mProcess, QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished), this,
+            &ExportJob::ffmpegFinished);
+    connect(mProcess, &QProcess::errorOccurred, this, &ExportJob::ffmpegError);
+    mErrors.clear();
+    mProcess->start(gFfmpegProgram, ExportCommand::arguments(mRequest, inputs));
+}
+
+void ExportJob::readProgress()
+{
+    if (!mProgress.feed(mProcess->readAllStandardOutput()))
+        return;
+    const double fraction = mProgress.fraction();
+    int secondsLeft = -1;
+    if (fraction >= 0.01 && fraction < 1.0)
+        secondsLeft = qRound(mClock.elapsed() / 1000.0 * (1.0 - fraction) / fraction);
+    else if (fraction >= 1.0)
+        secondsLeft = 0;
+    emit progress(fraction, secondsLeft);
+}
+
+void ExportJob::readErrors()
+{
+    mErrors = (mErrors + mProcess->readAllStandardError()).right(keptErrorBytes);
+}
+
+void ExportJob::ffmpegError(QProcess::ProcessError error)
+{
+    if (error != QProcess::FailedToStart)
+        return;  // a crash also ends in finished()
+    const QString reason = mProcess->errorString();
+    stopProcess();
+    removeTemporaries();
+    finish(false, tr("ffmpeg cannot be started (%1). Install ffmpeg to export videos.").arg(reason));
+}
+
+void ExportJob::ffmpegFinished(int exitCode, QProcess::ExitStatus status)
+{
+    readErrors();
+    readProgress();
+    mProcess->disconnect(this);
+    mProcess->deleteLater();
+    mProcess = nullptr;
+    if (status != QProcess::NormalExit || exitCode != 0) {
+        removeTemporaries();
+        finish(false, status == QProcess::NormalExit ? ffmpegFailure(exitCode)
+                                                     : tr("ffmpeg stopped unexpectedly.\n%1")
+                                                           .arg(lastLines(mErrors, shownErrorLines).join('\n')));
+        return;
+    }
+    const QString problem = commitOutputs();
+    if (!problem.isEmpty()) {
+        removeTemporaries();
+        finish(false, problem);
+        return;
+    }
+    finish(true, QString());
+}
+
+QString ExportJob::ffmpegFailure(int exitCode) const
+{
+    if (mErrors.contains("No space left on device") || mErrors.contains("ENOSPC"))
+        return tr("The disk is full: %1").arg(QDir::toNativeSeparators(folder()));
+    const QStringList lines = lastLines(mErrors, shownErrorLines);
+    return tr("ffmpeg failed (exit status %1):\n%2").arg(exitCode).arg(lines.join(QLatin1Char('\n')));
+}
+
+QString ExportJob::writeFailure(const QString &detail) const
+{
+    const QStorageInfo storage(folder());
+    if (detail.contains(QLatin1String("No space left")) || (storage.isValid() && storage.bytesAvailable() < nearlyFull))
+        return tr("The disk is full: %1").arg(QDir::toNativeSeparators(folder()));
+    return detail;
+}
+
+// Every temporary file under its final name, the video last; a rename that
+// fails takes the ones already made back with it.
+QString ExportJob::commitOutputs()
+{
+    QStringList made;
+    for (int i = mOutputs.size() - 1; i >= 0; --i) {
+        const Output &output = mOutputs[i];
+        if (output.final.isEmpty())
+            continue;
+        // rename(2) replaces an existing file in one step.
+        if (std::rename(QFile::encodeName(output.temporary).constData(), QFile::encodeName(output.final).constData())
+            != 0) {
+            const QString reason = QString::fromLocal8Bit(std::strerror(errno));
+            for (const QString &path : made)
+                QFile::remove(path);
+            return tr("Cannot name the file %1: %2").arg(QDir::toNativeSeparators(output.final), reason);
+        }
+        made << output.final;
+    }
+    for (const Output &output : mOutputs) {
+        if (output.final.isEmpty())
+            QFile::remove(output.temporary);
+    }
+    mOutputs.clear();
+    return QString();
+}
+
+void ExportJob::removeTemporaries()
+{
+    for (const Output &output : mOutputs)
+        QFile::remove(output.temporary);
+    mOutputs.clear();
+    mOverlayFile.clear();
+}
+
+// Kills a running process without waiting for it on the GUI thread; it is
+// reaped and deleted when it ends. Only the destructor waits.
+void ExportJob::stopProcess()
+{
+    if (!mProcess)
+        return;
+    QProcess *process = mProcess;
+    mProcess = nullptr;
+    process->disconnect(this);
+    if (process->state() == QProcess::NotRunning) {
+        process->deleteLater();
+        return;
+    }
+    process->kill();
+    process->setParent(nullptr);
+    connect(process, QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished), process, &QObject::deleteLater);
+    connect(process, &QProcess::errorOccurred, process, &QObject::deleteLater);
+}
+
+void ExportJob::finish(bool ok, const QString &message)
+{
+    mRunning = false;
+    emit finished(ok, message);
+}
+
+void ExportJob::failLater(const QString &message)
+{
+    // Reported from the event loop, as every other ending is, so that a
+    // caller of start() never sees finished() inside it.
+    QMetaObject::invokeMethod(
+        this,
+        [this, message] {
+            if (mRunning)
+                finish(false, message);
+        },
+        Qt::QueuedConnection);
+}

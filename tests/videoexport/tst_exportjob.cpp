@@ -1,0 +1,347 @@
+#include "ExportJob.h"
+#include "ExportQueue.h"
+
+#include <QtTest>
+
+namespace {
+
+const qint64 morning = QDateTime(QDate(2026, 12, 6), QTime(10, 15), Qt::UTC).toMSecsSinceEpoch();
+constexpr int exportTimeoutMs = 120000;
+
+// A recording made with ffmpeg's test sources: a numbered picture, and a
+// tone when `withSound`.
+void makeVideo(const QString &path, int seconds, const QString &size, bool withSound)
+{
+    QStringList arguments{"-v", "error", "-y", "-f", "lavfi", "-i",
+                          QString("testsrc=duration=%1:size=%2:rate=25").arg(seconds).arg(size)};
+    if (withSound)
+        arguments << "-f" << "lavfi" << "-i" << QString("sine=frequency=440:duration=%1").arg(seconds);
+    arguments << "-c:v" << "libx264" << "-preset" << "ultrafast" << "-g" << "25" << "-pix_fmt" << "yuv420p";
+    if (withSound)
+        arguments << "-c:a" << "aac";
+    arguments << path;
+    QCOMPARE(QProcess::execute("ffmpeg", arguments), 0);
+}
+
+// One point a second, driving at 10 km/h more each second, `base` added.
+TelemetryTrack track(int seconds, int clipStartSecond, float base)
+{
+    TelemetryTrack t;
+    for (int s = 0; s < seconds; ++s) {
+        TrackPoint p;
+        p.second = s;
+        p.hasTime = true;
+        p.utcMsecs = morning + (clipStartSecond + s) * 1000LL;
+        p.hasFix = true;
+        p.latitude = 45.0 + s * 0.0001;
+        p.longitude = -7.5;
+        p.speedKmh = base + 10.0f * s;
+        t.append(p);
+    }
+    return t;
+}
+
+QJsonObject probe(const QString &path)
+{
+    QProcess ffprobe;
+    ffprobe.start("ffprobe", {"-v", "error", "-show_format", "-show_streams", "-of", "json", path});
+    if (!ffprobe.waitForFinished(30000))
+        return {};
+    return QJsonDocument::fromJson(ffprobe.readAllStandardOutput()).object();
+}
+
+QJsonObject stream(const QJsonObject &probed, const QString &type)
+{
+    for (const QJsonValue &s : probed.value("streams").toArray()) {
+        if (s.toObject().value("codec_type").toString() == type)
+            return s.toObject();
+    }
+    return {};
+}
+
+QStringList entries(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System);
+}
+
+// A tmpfs mounted for one test, unmounted before its folder goes.
+struct ScopedMount
+{
+    ScopedMount(const QString &folder, const QString &options) : folder(folder)
+    {
+        QDir().mkpath(folder);
+        mounted = QProcess::execute("mount", {"-t", "tmpfs", "-o", options, "tmpfs", folder}) == 0;
+    }
+    ~ScopedMount()
+    {
+        if (mounted)
+            QProcess::execute("umount", {folder});
+    }
+    QString folder;
+    bool mounted = false;
+};
+
+// Runs a job to its end; the arguments of its finished signal.
+QList<QVariant> runToEnd(ExportJob &job)
+{
+    QSignalSpy finished(&job, &ExportJob::finished);
+    job.start();
+    if (!finished.wait(exportTimeoutMs))
+        return {};
+    return finished.takeFirst();
+}
+
+} // namespace
+
+class TestExportJob : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void cleanup();
+    void acrossClipsSideBySide();
+    void streamCopy();
+    void cancelLeavesNothing();
+    void ffmpegMissing();
+    void unwritableFolder();
+    void diskFull_data();
+    void diskFull();
+    void queueOneAtATime();
+
+private:
+    ExportRequest twoClipRequest(const QString &folder, ExportLayout layout) const;
+
+    QTemporaryDir mClips;
+    QTemporaryDir mOut;
+};
+
+void TestExportJob::initTestCase()
+{
+    QVERIFY(mClips.isValid());
+    // Two consecutive six-second clips of a front camera with sound and a
+    // silent rear camera of another shape.
+    makeVideo(mClips.filePath("a.mp4"), 6, "320x180", true);
+    makeVideo(mClips.filePath("a-rear.mp4"), 6, "160x120", false);
+    makeVideo(mClips.filePath("b.mp4"), 6, "320x180", true);
+    makeVideo(mClips.filePath("b-rear.mp4"), 6, "160x120", false);
+}
+
+void TestExportJob::cleanup()
+{
+    ExportJob::setFfmpegProgram("ffmpeg");
+    for (const QString &name : entries(mOut.path()))
+        QFile::remove(mOut.filePath(name));
+}
+
+ExportRequest TestExportJob::twoClipRequest(const QString &folder, ExportLayout layout) const
+{
+    ExportRequest r;
+    ExportClip a;
+    a.mainPath = mClips.filePath("a.mp4");
+    a.companionPath = mClips.filePath("a-rear.mp4");
+    a.fromSecond = 3;
+    a.toSecond = 6;
+    a.track = track(6, 0, 20);
+    ExportClip b = a;
+    b.mainPath = mClips.filePath("b.mp4");
+    b.companionPath = mClips.filePath("b-rear.mp4");
+    b.fromSecond = 0;
+    b.toSecond = 2;
+    b.track = track(6, 6, 100);
+    r.clips = {a, b};
+    r.layout = layout;
+    r.outputPath = QDir(folder).filePath("stretch.mp4");
+    return r;
+}
+
+void TestExportJob::acrossClipsSideBySide()
+{
+    ExportJob job(twoClipRequest(mOut.path(), ExportLayout::SideBySide));
+    QSignalSpy progress(&job, &ExportJob::progress);
+    const QList<QVariant> end = runToEnd(job);
+    QCOMPARE(end.value(0).toBool(), true);
+    QVERIFY(!job.isRunning());
+    QVERIFY(!progress.isEmpty());
+    QCOMPARE(progress.last().at(0).toDouble(), 1.0);
+
+    // Three seconds of the first clip and two of the next, as one video of
+    // the front picture and the rear one scaled to its height beside it.
+    const QJsonObject probed = probe(mOut.filePath("stretch.mp4"));
+    QVERIFY(qAbs(probed.value("format").toObject().value("duration").toString().toDouble() - 5.0) <= 0.5);
+    const QJsonObject video = stream(probed, "video");
+    QCOMPARE(video.value("codec_name").toString(), QStringLiteral("h264"));
+    QCOMPARE(video.value("width").toInt(), 320 + 240);
+    QCOMPARE(video.value("height").toInt(), 180);
+    QCOMPARE(stream(probed, "audio").value("codec_name").toString(), QStringLiteral("aac"));
+
+    // Beside it, and nothing else left in the folder.
+    QCOMPARE(entries(mOut.path()), (QStringList{"stretch.gpx", "stretch.mp4", "stretch.srt"}));
+    QFile gpx(mOut.filePath("stretch.gpx"));
+    QVERIFY(gpx.open(QIODevice::ReadOnly));
+    QCOMPARE(gpx.readAll().count("<trkpt"), 5);
+    QFile srt(mOut.filePath("stretch.srt"));
+    QVERIFY(srt.open(QIODevice::ReadOnly));
+    const QString cues = QString::fromUtf8(srt.readAll());
+    QCOMPARE(cues.count("-->"), 5);
+    // The fourth second of the range is the first of the second clip.
+    QVERIFY(cues.contains("4\n00:00:03,000 --> 00:00:04,000\n2026-12-06 10:15:06 UTC\n100 km/h\n"));
+}
+
+void TestExportJob::streamCopy()
+{
+    // ffmpeg's log, kept by a wrapper around the real program.
+    QTemporaryDir bin;
+    const QString wrapper = bin.filePath("ffmpeg");
+    const QString log = bin.filePath("log");
+    QFile script(wrapper);
+    QVERIFY(script.open(QIODevice::WriteOnly));
+    script.write(QString("#!/bin/sh\nexec ffmpeg \"$@\" 2>'%1'\n").arg(log).toUtf8());
+    script.close();
+    script.setPermissions(script.permissions() | QFileDevice::ExeOwner);
+    ExportJob::setFfmpegProgram(wrapper);
+
+    ExportRequest r = twoClipRequest(mOut.path(), ExportLayout::MainOnly);
+    r.clips.removeLast();
+    r.overlay = false;
+    ExportJob job(r);
+    QCOMPARE(runToEnd(job).value(0).toBool(), true);
+    QFile logFile(log);
+    QVERIFY(logFile.open(QIODevice::ReadOnly));
+    const QByteArray text = logFile.readAll();
+    const QByteArray mapping = text.mid(text.indexOf("Stream mapping:"));
+    QVERIFY2(mapping.contains("(copy)") && !mapping.contains("(native) ->"), text.constData());
+    const QJsonObject probed = probe(r.outputPath);
+    QVERIFY(qAbs(probed.value("format").toObject().value("duration").toString().toDouble() - 3.0) <= 0.5);
+    QVERIFY(!stream(probed, "audio").isEmpty());
+}
+
+void TestExportJob::cancelLeavesNothing()
+{
+    QTemporaryDir long_;
+    makeVideo(long_.filePath("long.mp4"), 60, "640x360", true);
+    ExportRequest r = twoClipRequest(mOut.path(), ExportLayout::MainOnly);
+    r.clips.resize(1);
+    r.clips[0].mainPath = long_.filePath("long.mp4");
+    r.clips[0].fromSecond = 0;
+    r.clips[0].toSecond = 60;
+    r.quality = ExportQuality::High;
+    ExportJob job(r);
+    QSignalSpy progress(&job, &ExportJob::progress);
+    QSignalSpy finished(&job, &ExportJob::finished);
+    job.start();
+    QVERIFY(progress.wait(exportTimeoutMs));
+    QVERIFY(finished.isEmpty());
+    QVERIFY(!entries(mOut.path()).isEmpty());  // its temporary files
+    job.cancel();
+    QCOMPARE(finished.size(), 1);
+    QCOMPARE(finished.first().at(0).toBool(), false);
+    QCOMPARE(finished.first().at(1).toString(), QStringLiteral("Cancelled"));
+    QVERIFY(!job.isRunning());
+    QCOMPARE(entries(mOut.path()), QStringList());
+    QTest::qWait(500);  // the killed ffmpeg writes nothing more
+    QCOMPARE(entries(mOut.path()), QStringList());
+}
+
+void TestExportJob::ffmpegMissing()
+{
+    ExportJob::setFfmpegProgram("/nonexistent/vantrel-ffmpeg");
+    ExportJob job(twoClipRequest(mOut.path(), ExportLayout::MainOnly));
+    const QList<QVariant> end = runToEnd(job);
+    QCOMPARE(end.value(0).toBool(), false);
+    QVERIFY2(end.value(1).toString().contains("ffmpeg cannot be started"), qPrintable(end.value(1).toString()));
+    QCOMPARE(entries(mOut.path()), QStringList());
+}
+
+void TestExportJob::unwritableFolder()
+{
+    // Root writes through permissions: a read-only file system stops it.
+    QTemporaryDir base;
+    const ScopedMount readOnly(base.filePath("ro"), "ro,size=64k");
+    if (!readOnly.mounted)
+        QSKIP("mounting a read-only file system is not permitted here");
+    const QString folder = readOnly.folder;
+    ExportJob job(twoClipRequest(folder, ExportLayout::MainOnly));
+    const QList<QVariant> end = runToEnd(job);
+    QCOMPARE(end.value(0).toBool(), false);
+    QVERIFY2(end.value(1).toString().contains("cannot be written"), qPrintable(end.value(1).toString()));
+    QCOMPARE(entries(folder), QStringList());
+
+    // A folder that is a file.
+    QFile file(base.filePath("file"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+    ExportJob under(twoClipRequest(file.fileName(), ExportLayout::MainOnly));
+    const QList<QVariant> underEnd = runToEnd(under);
+    QCOMPARE(underEnd.value(0).toBool(), false);
+    QVERIFY2(underEnd.value(1).toString().contains("does not exist"), qPrintable(underEnd.value(1).toString()));
+}
+
+void TestExportJob::diskFull_data()
+{
+    QTest::addColumn<QString>("size");
+    QTest::addColumn<bool>("noise");
+    // The track and subtitles take a page each and fill it; noise makes a
+    // video far larger than the disk.
+    QTest::newRow("writing the track") << "8k" << false;
+    QTest::newRow("ffmpeg writing") << "64k" << true;
+}
+
+void TestExportJob::diskFull()
+{
+    QFETCH(QString, size);
+    QFETCH(bool, noise);
+    QTemporaryDir base;
+    const ScopedMount small(base.filePath("small"), "size=" + size);
+    if (!small.mounted)
+        QSKIP("mounting a small file system is not permitted here");
+    const QString folder = small.folder;
+    ExportRequest r = twoClipRequest(folder, ExportLayout::SideBySide);
+    if (noise) {
+        QCOMPARE(QProcess::execute("ffmpeg", {"-v", "error", "-y", "-f", "lavfi", "-i",
+                                              "testsrc2=duration=6:size=640x360:rate=25,noise=alls=100:allf=t",
+                                              "-c:v", "libx264", "-preset", "ultrafast", base.filePath("noise.mp4")}),
+                 0);
+        r.clips[0].mainPath = base.filePath("noise.mp4");
+    }
+    ExportJob job(r);
+    const QList<QVariant> end = runToEnd(job);
+    QCOMPARE(end.value(0).toBool(), false);
+    QVERIFY2(end.value(1).toString().contains("disk is full"), qPrintable(end.value(1).toString()));
+    QCOMPARE(entries(folder), QStringList());
+}
+
+void TestExportJob::queueOneAtATime()
+{
+    ExportQueue queue;
+    QSignalSpy started(&queue, &ExportQueue::started);
+    QSignalSpy finished(&queue, &ExportQueue::finished);
+    ExportRequest first = twoClipRequest(mOut.path(), ExportLayout::MainOnly);
+    ExportRequest second = first;
+    second.outputPath = mOut.filePath("second.mp4");
+    ExportRequest third = first;
+    third.outputPath = mOut.filePath("third.mp4");
+    queue.enqueue(first);
+    queue.enqueue(second);
+    queue.enqueue(third);
+    QCOMPARE(started.size(), 1);
+    QCOMPARE(queue.waitingCount(), 2);
+    QVERIFY(queue.isBusy());
+    QVERIFY(finished.wait(exportTimeoutMs));
+    QCOMPARE(finished.first().at(0).toString(), first.outputPath);
+    QCOMPARE(finished.first().at(1).toBool(), true);
+    QCOMPARE(started.size(), 2);
+    QCOMPARE(queue.waitingCount(), 1);
+
+    // Cancelling all ends the running one and drops the waiting one.
+    queue.cancelAll();
+    QCOMPARE(finished.size(), 2);
+    QCOMPARE(finished.last().at(0).toString(), second.outputPath);
+    QCOMPARE(finished.last().at(1).toBool(), false);
+    QVERIFY(!queue.isBusy());
+    QCOMPARE(started.size(), 2);
+    QTest::qWait(200);
+    QCOMPARE(entries(mOut.path()), (QStringList{"stretch.gpx", "stretch.mp4", "stretch.srt"}));
+}
+
+QTEST_GUILESS_MAIN(TestExportJob)
+#include "tst_exportjob.moc"
