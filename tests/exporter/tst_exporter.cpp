@@ -242,8 +242,8 @@ private slots:
         // the styled ones after thirteen lines of header.
         row("srt, inner range", {"--format", "srt", "--from", "3", "--to", "5", drive}, 0, 18,
             "1\n00:00:03,000 --> 00:00:04,000\n2026-12-06 10:15:03 UTC\n", "");
-        row("ass in mph", {"--format", "ass", "--unit", "mph", "--from", "4", "--to", "4", drive}, 0, 14,
-            "Dialogue: 0,0:00:04.00,0:00:05.00,Telemetry,,0,0,0,,2026-12-06 10:15:03 UTC\\N34 mph\\N", "");
+        row("ass in mph", {"--format", "ass", "--unit", "mph", "--from", "3", "--to", "3", drive}, 0, 14,
+            "Dialogue: 0,0:00:03.00,0:00:04.00,Telemetry,,0,0,0,,2026-12-06 10:15:03 UTC\\N34 mph\\N", "");
         row("srt of several recordings", {"--format", "srt", drive, clip}, 2, 0, "", "--beside");
         row("beside, not subtitles", {"--beside", drive}, 2, 0, "", "--beside and --unit take");
         // Folders: their own recordings, or with -r every one below them, by path.
