@@ -343,8 +343,8 @@ void ExportJob::ffmpegFinished(int exitCode, QProcess::ExitStatus status)
     if (status != QProcess::NormalExit || exitCode != 0) {
         removeTemporaries();
         finish(false, status == QProcess::NormalExit ? ffmpegFailure(exitCode)
-                                                     : tr("ffmpeg stopped unexpectedly.\n%1")
-                                                           .arg(lastLines(mErrors, shownErrorLines).join('\n')));
+                                                     : tr("ffmpeg stopped unexpectedly: %1")
+                                                           .arg(QLatin1Char('\n') + lastLines(mErrors, shownErrorLines).join('\n')));
         return;
     }
     const QString problem = commitOutputs();
@@ -361,7 +361,7 @@ QString ExportJob::ffmpegFailure(int exitCode) const
     if (mErrors.contains("No space left on device") || mErrors.contains("ENOSPC"))
         return tr("The disk is full: %1").arg(QDir::toNativeSeparators(folder()));
     const QStringList lines = lastLines(mErrors, shownErrorLines);
-    return tr("ffmpeg failed (exit status %1):\n%2").arg(exitCode).arg(lines.join(QLatin1Char('\n')));
+    return tr("ffmpeg failed (exit status %1): %2").arg(exitCode).arg(QLatin1Char('\n') + lines.join(QLatin1Char('\n')));
 }
 
 QString ExportJob::writeFailure(const QString &detail) const

@@ -114,6 +114,56 @@
     </message>
 </context>
 <context>
+    <name>ExifGpsTags</name>
+    <message>
+        <source>the image is too large</source>
+        <translation>图像太大</translation>
+    </message>
+    <message>
+        <source>the image is no JPEG</source>
+        <translation>图像不是 JPEG</translation>
+    </message>
+</context>
+<context>
+    <name>ExportJob</name>
+    <message>
+        <source>Cancelled</source>
+        <translation>已取消</translation>
+    </message>
+    <message>
+        <source>Nothing to export: the range is empty.</source>
+        <translation>没有可导出的内容：范围为空。</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>文件夹 %1 不存在。</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be written: %2</source>
+        <translation>无法写入文件夹 %1：%2</translation>
+    </message>
+    <message>
+        <source>ffmpeg cannot be started (%1). Install ffmpeg to export videos.</source>
+        <translation>无法启动 ffmpeg（%1）。请安装 ffmpeg 以导出视频。</translation>
+    </message>
+    <message>
+        <source>ffmpeg stopped unexpectedly: %1</source>
+        <translation>ffmpeg 意外停止：%1</translation>
+    </message>
+    <message>
+        <source>The disk is full: %1</source>
+        <translation>磁盘已满：%1</translation>
+    </message>
+    <message>
+        <source>ffmpeg failed (exit status %1): %2</source>
+        <translation>ffmpeg 失败（退出状态 %1）：%2</translation>
+    </message>
+    <message>
+        <source>Cannot name the file %1: %2</source>
+        <translation>无法命名文件 %1：%2</translation>
+    </message>
+</context>
+<context>
     <name>FComboBox</name>
     <message>
         <source>Form</source>

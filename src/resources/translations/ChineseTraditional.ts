@@ -114,6 +114,56 @@
     </message>
 </context>
 <context>
+    <name>ExifGpsTags</name>
+    <message>
+        <source>the image is too large</source>
+        <translation>圖像太大</translation>
+    </message>
+    <message>
+        <source>the image is no JPEG</source>
+        <translation>圖像不是 JPEG</translation>
+    </message>
+</context>
+<context>
+    <name>ExportJob</name>
+    <message>
+        <source>Cancelled</source>
+        <translation>已取消</translation>
+    </message>
+    <message>
+        <source>Nothing to export: the range is empty.</source>
+        <translation>沒有可匯出的內容：範圍為空。</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>資料夾 %1 不存在。</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be written: %2</source>
+        <translation>無法寫入資料夾 %1：%2</translation>
+    </message>
+    <message>
+        <source>ffmpeg cannot be started (%1). Install ffmpeg to export videos.</source>
+        <translation>無法啟動 ffmpeg（%1）。請安裝 ffmpeg 以匯出影片。</translation>
+    </message>
+    <message>
+        <source>ffmpeg stopped unexpectedly: %1</source>
+        <translation>ffmpeg 意外停止：%1</translation>
+    </message>
+    <message>
+        <source>The disk is full: %1</source>
+        <translation>磁碟已滿：%1</translation>
+    </message>
+    <message>
+        <source>ffmpeg failed (exit status %1): %2</source>
+        <translation>ffmpeg 失敗（結束狀態 %1）：%2</translation>
+    </message>
+    <message>
+        <source>Cannot name the file %1: %2</source>
+        <translation>無法命名檔案 %1：%2</translation>
+    </message>
+</context>
+<context>
     <name>FComboBox</name>
     <message>
         <source>Form</source>

@@ -114,6 +114,56 @@
     </message>
 </context>
 <context>
+    <name>ExifGpsTags</name>
+    <message>
+        <source>the image is too large</source>
+        <translation>l'image est trop grande</translation>
+    </message>
+    <message>
+        <source>the image is no JPEG</source>
+        <translation>l'image n'est pas un JPEG</translation>
+    </message>
+</context>
+<context>
+    <name>ExportJob</name>
+    <message>
+        <source>Cancelled</source>
+        <translation>Annulé</translation>
+    </message>
+    <message>
+        <source>Nothing to export: the range is empty.</source>
+        <translation>Rien à exporter : la plage est vide.</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>Le dossier %1 n'existe pas.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be written: %2</source>
+        <translation>Impossible d'écrire dans le dossier %1 : %2</translation>
+    </message>
+    <message>
+        <source>ffmpeg cannot be started (%1). Install ffmpeg to export videos.</source>
+        <translation>Impossible de lancer ffmpeg (%1). Installez ffmpeg pour exporter des vidéos.</translation>
+    </message>
+    <message>
+        <source>ffmpeg stopped unexpectedly: %1</source>
+        <translation>ffmpeg s'est arrêté de manière inattendue : %1</translation>
+    </message>
+    <message>
+        <source>The disk is full: %1</source>
+        <translation>Le disque est plein : %1</translation>
+    </message>
+    <message>
+        <source>ffmpeg failed (exit status %1): %2</source>
+        <translation>ffmpeg a échoué (code de sortie %1) : %2</translation>
+    </message>
+    <message>
+        <source>Cannot name the file %1: %2</source>
+        <translation>Impossible de nommer le fichier %1 : %2</translation>
+    </message>
+</context>
+<context>
     <name>FComboBox</name>
     <message>
         <source>Form</source>

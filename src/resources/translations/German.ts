@@ -114,6 +114,56 @@
     </message>
 </context>
 <context>
+    <name>ExifGpsTags</name>
+    <message>
+        <source>the image is too large</source>
+        <translation>das Bild ist zu groß</translation>
+    </message>
+    <message>
+        <source>the image is no JPEG</source>
+        <translation>das Bild ist kein JPEG</translation>
+    </message>
+</context>
+<context>
+    <name>ExportJob</name>
+    <message>
+        <source>Cancelled</source>
+        <translation>Abgebrochen</translation>
+    </message>
+    <message>
+        <source>Nothing to export: the range is empty.</source>
+        <translation>Nichts zu exportieren: der Bereich ist leer.</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>Der Ordner %1 existiert nicht.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be written: %2</source>
+        <translation>In den Ordner %1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>ffmpeg cannot be started (%1). Install ffmpeg to export videos.</source>
+        <translation>ffmpeg kann nicht gestartet werden (%1). Installieren Sie ffmpeg, um Videos zu exportieren.</translation>
+    </message>
+    <message>
+        <source>ffmpeg stopped unexpectedly: %1</source>
+        <translation>ffmpeg wurde unerwartet beendet: %1</translation>
+    </message>
+    <message>
+        <source>The disk is full: %1</source>
+        <translation>Der Datenträger ist voll: %1</translation>
+    </message>
+    <message>
+        <source>ffmpeg failed (exit status %1): %2</source>
+        <translation>ffmpeg ist fehlgeschlagen (Exit-Status %1): %2</translation>
+    </message>
+    <message>
+        <source>Cannot name the file %1: %2</source>
+        <translation>Die Datei %1 kann nicht benannt werden: %2</translation>
+    </message>
+</context>
+<context>
     <name>FComboBox</name>
     <message>
         <source>Form</source>

@@ -114,6 +114,56 @@
     </message>
 </context>
 <context>
+    <name>ExifGpsTags</name>
+    <message>
+        <source>the image is too large</source>
+        <translation>l'immagine è troppo grande</translation>
+    </message>
+    <message>
+        <source>the image is no JPEG</source>
+        <translation>l'immagine non è un JPEG</translation>
+    </message>
+</context>
+<context>
+    <name>ExportJob</name>
+    <message>
+        <source>Cancelled</source>
+        <translation>Annullato</translation>
+    </message>
+    <message>
+        <source>Nothing to export: the range is empty.</source>
+        <translation>Niente da esportare: l'intervallo è vuoto.</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>La cartella %1 non esiste.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be written: %2</source>
+        <translation>Impossibile scrivere nella cartella %1: %2</translation>
+    </message>
+    <message>
+        <source>ffmpeg cannot be started (%1). Install ffmpeg to export videos.</source>
+        <translation>Impossibile avviare ffmpeg (%1). Installare ffmpeg per esportare i video.</translation>
+    </message>
+    <message>
+        <source>ffmpeg stopped unexpectedly: %1</source>
+        <translation>ffmpeg si è interrotto inaspettatamente: %1</translation>
+    </message>
+    <message>
+        <source>The disk is full: %1</source>
+        <translation>Il disco è pieno: %1</translation>
+    </message>
+    <message>
+        <source>ffmpeg failed (exit status %1): %2</source>
+        <translation>ffmpeg non è riuscito (stato di uscita %1): %2</translation>
+    </message>
+    <message>
+        <source>Cannot name the file %1: %2</source>
+        <translation>Impossibile assegnare il nome al file %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>FComboBox</name>
     <message>
         <source>Form</source>

@@ -114,6 +114,56 @@
     </message>
 </context>
 <context>
+    <name>ExifGpsTags</name>
+    <message>
+        <source>the image is too large</source>
+        <translation>画像が大きすぎます</translation>
+    </message>
+    <message>
+        <source>the image is no JPEG</source>
+        <translation>画像が JPEG ではありません</translation>
+    </message>
+</context>
+<context>
+    <name>ExportJob</name>
+    <message>
+        <source>Cancelled</source>
+        <translation>キャンセルしました</translation>
+    </message>
+    <message>
+        <source>Nothing to export: the range is empty.</source>
+        <translation>エクスポートするものがありません：範囲が空です。</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>フォルダー %1 が存在しません。</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be written: %2</source>
+        <translation>フォルダー %1 に書き込めません：%2</translation>
+    </message>
+    <message>
+        <source>ffmpeg cannot be started (%1). Install ffmpeg to export videos.</source>
+        <translation>ffmpeg を起動できません（%1）。動画をエクスポートするには ffmpeg をインストールしてください。</translation>
+    </message>
+    <message>
+        <source>ffmpeg stopped unexpectedly: %1</source>
+        <translation>ffmpeg が予期せず停止しました：%1</translation>
+    </message>
+    <message>
+        <source>The disk is full: %1</source>
+        <translation>ディスクがいっぱいです：%1</translation>
+    </message>
+    <message>
+        <source>ffmpeg failed (exit status %1): %2</source>
+        <translation>ffmpeg が失敗しました（終了ステータス %1）：%2</translation>
+    </message>
+    <message>
+        <source>Cannot name the file %1: %2</source>
+        <translation>ファイル %1 に名前を付けられません：%2</translation>
+    </message>
+</context>
+<context>
     <name>FComboBox</name>
     <message>
         <source>Form</source>

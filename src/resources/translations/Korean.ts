@@ -114,6 +114,56 @@
     </message>
 </context>
 <context>
+    <name>ExifGpsTags</name>
+    <message>
+        <source>the image is too large</source>
+        <translation>이미지가 너무 큽니다</translation>
+    </message>
+    <message>
+        <source>the image is no JPEG</source>
+        <translation>이미지가 JPEG가 아닙니다</translation>
+    </message>
+</context>
+<context>
+    <name>ExportJob</name>
+    <message>
+        <source>Cancelled</source>
+        <translation>취소됨</translation>
+    </message>
+    <message>
+        <source>Nothing to export: the range is empty.</source>
+        <translation>내보낼 것이 없습니다: 범위가 비어 있습니다.</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>폴더 %1이(가) 없습니다.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be written: %2</source>
+        <translation>폴더 %1에 쓸 수 없습니다: %2</translation>
+    </message>
+    <message>
+        <source>ffmpeg cannot be started (%1). Install ffmpeg to export videos.</source>
+        <translation>ffmpeg을 시작할 수 없습니다(%1). 동영상을 내보내려면 ffmpeg을 설치하십시오.</translation>
+    </message>
+    <message>
+        <source>ffmpeg stopped unexpectedly: %1</source>
+        <translation>ffmpeg이 예기치 않게 중지되었습니다: %1</translation>
+    </message>
+    <message>
+        <source>The disk is full: %1</source>
+        <translation>디스크가 가득 찼습니다: %1</translation>
+    </message>
+    <message>
+        <source>ffmpeg failed (exit status %1): %2</source>
+        <translation>ffmpeg이 실패했습니다(종료 상태 %1): %2</translation>
+    </message>
+    <message>
+        <source>Cannot name the file %1: %2</source>
+        <translation>파일 %1의 이름을 지정할 수 없습니다: %2</translation>
+    </message>
+</context>
+<context>
     <name>FComboBox</name>
     <message>
         <source>Form</source>

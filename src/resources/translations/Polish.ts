@@ -114,6 +114,56 @@
     </message>
 </context>
 <context>
+    <name>ExifGpsTags</name>
+    <message>
+        <source>the image is too large</source>
+        <translation>obraz jest za duży</translation>
+    </message>
+    <message>
+        <source>the image is no JPEG</source>
+        <translation>obraz nie jest plikiem JPEG</translation>
+    </message>
+</context>
+<context>
+    <name>ExportJob</name>
+    <message>
+        <source>Cancelled</source>
+        <translation>Anulowano</translation>
+    </message>
+    <message>
+        <source>Nothing to export: the range is empty.</source>
+        <translation>Nie ma czego eksportować: zakres jest pusty.</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>Folder %1 nie istnieje.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be written: %2</source>
+        <translation>Nie można zapisywać w folderze %1: %2</translation>
+    </message>
+    <message>
+        <source>ffmpeg cannot be started (%1). Install ffmpeg to export videos.</source>
+        <translation>Nie można uruchomić ffmpeg (%1). Zainstaluj ffmpeg, aby eksportować filmy.</translation>
+    </message>
+    <message>
+        <source>ffmpeg stopped unexpectedly: %1</source>
+        <translation>ffmpeg nieoczekiwanie przerwał pracę: %1</translation>
+    </message>
+    <message>
+        <source>The disk is full: %1</source>
+        <translation>Dysk jest pełny: %1</translation>
+    </message>
+    <message>
+        <source>ffmpeg failed (exit status %1): %2</source>
+        <translation>ffmpeg zakończył się błędem (kod wyjścia %1): %2</translation>
+    </message>
+    <message>
+        <source>Cannot name the file %1: %2</source>
+        <translation>Nie można nadać nazwy plikowi %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>FComboBox</name>
     <message>
         <source>Form</source>
