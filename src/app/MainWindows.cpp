@@ -16,6 +16,7 @@
 #include "PlaybackController.h"
 #include "PlaybackKeys.h"
 #include "PlaylistColumns.h"
+#include "PlaylistShading.h"
 #include "PlaylistModel.h"
 #include "PlaylistRow.h"
 #include "RecordingFiles.h"
@@ -159,6 +160,7 @@ void MainWindows::setUpTable()
     table->verticalHeader()->setDefaultSectionSize(38);
     // The name takes the room the other columns leave; a name cut short
     // shows whole in its tool tip.
+    table->setItemDelegate(new PlaylistShading(table));
     mColumns = new PlaylistColumns(table, PlaylistModel::FileNameColumn);
     mColumns->restore(Configuration::instance()->playlistColumns());
     connect(mColumns, &PlaylistColumns::widthsChanged, this, [](const QByteArray &widths) {

@@ -6,7 +6,6 @@
 #include "TripBuilder.h"
 #include "VideoFile.h"
 
-#include <QColor>
 #include <QCoreApplication>
 #include <QDebug>
 #include <QDir>
@@ -31,14 +30,6 @@ const char *const headerTexts[PlaylistModel::ColumnCount] = {
     QT_TRANSLATE_NOOP("PlaylistModel", "Size"),
     QT_TRANSLATE_NOOP("PlaylistModel", "Resolution"),
 };
-
-// Rows that failed, or hold less than they should, stand out from the
-// table's grey text.
-const QColor failedRowColour(236, 112, 99);
-const QColor truncatedRowColour(230, 180, 80);
-// The rows of one trip share a shade, the next trip has the other: where
-// one drive ends and the next begins shows at a glance.
-const QColor tripShades[2] = {QColor(38, 50, 66), QColor(60, 52, 40)};
 
 const QString dateTimeFormat = QStringLiteral("yyyy/MM/dd hh:mm:ss");
 constexpr double kilometresPerMile = 1.609344;
@@ -120,14 +111,14 @@ QVariant PlaylistModel::data(const QModelIndex &index, int role) const
         const QString note = noteText(row);
         return note.isEmpty() ? name : name + QLatin1Char('\n') + note;
     }
-    if (row.trip >= 0 && (role == Qt::BackgroundRole || (role == Qt::ToolTipRole && index.column() == TripColumn)))
-        return tripCell(row, role);
-    if (row.failure == PlaylistRow::NoFailure && !row.truncated)
-        return {};
-    if (role == Qt::ToolTipRole)
+    if (role == TripRole)
+        return row.trip >= 0 ? QVariant(row.trip) : QVariant();
+    if (role == ProblemRole)
+        return row.failure != PlaylistRow::NoFailure ? Failed : row.truncated ? Truncated : NoProblem;
+    if (role == Qt::ToolTipRole && index.column() == TripColumn && row.trip >= 0)
+        return tripToolTip(row);
+    if (role == Qt::ToolTipRole && (row.failure != PlaylistRow::NoFailure || row.truncated))
         return noteText(row);
-    if (role == Qt::ForegroundRole)
-        return row.failure != PlaylistRow::NoFailure ? failedRowColour : truncatedRowColour;
     return {};
 }
 
@@ -479,10 +470,8 @@ void PlaylistModel::buildTripsNow()
 
 // The trip cell's tool tip sums the trip up, and says what is wrong with
 // the row's file if anything is.
-QVariant PlaylistModel::tripCell(const PlaylistRow &row, int role) const
+QString PlaylistModel::tripToolTip(const PlaylistRow &row) const
 {
-    if (role == Qt::BackgroundRole)
-        return tripShades[row.trip % 2];
     QStringList lines{tripSummary(row.trip), noteText(row)};
     lines.removeAll(QString());
     return lines.join(QLatin1Char('\n'));

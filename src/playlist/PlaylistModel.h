@@ -32,6 +32,10 @@ class PlaylistModel : public QAbstractItemModel
 public:
     enum Column { FileNameColumn, TripColumn, RecordedColumn, DurationColumn, CreateDateColumn, SizeColumn,
                   ResolutionColumn, ColumnCount };
+    // What the table's painting needs to know of a row, in every cell: the
+    // trip it belongs to (none when invalid) and what is wrong with its file.
+    enum Role { TripRole = Qt::UserRole + 1, ProblemRole };
+    enum Problem { NoProblem, Failed, Truncated };
 
     explicit PlaylistModel(QObject *parent = nullptr);
     ~PlaylistModel() override;
@@ -106,7 +110,7 @@ private:
     bool isMainCameraRow(int rowId) const;
     void noteTripsOutdated();
     void buildTripsNow();
-    QVariant tripCell(const PlaylistRow &row, int role) const;
+    QString tripToolTip(const PlaylistRow &row) const;
     QString speedText(double kmh) const;
     QString distanceText(double metres) const;
 
