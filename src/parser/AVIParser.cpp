@@ -163,6 +163,8 @@ quint32 AVIParser::countAudioChunks(const MoviList &movi)
         quint64 advance = 8ull + size;
         if (isAudioChunk(header)) {
             ++audioChunks;
+            if (quint32(audioChunkStarts.size()) < recordCheckLimit)
+                audioChunkStarts.append(chunkStart);
             if (chunkStart <= fileSize() - audioChunkRecordEnd)
                 ++readableAudioChunks;
         } else {

@@ -12,6 +12,11 @@
 #include <cstdio>
 #include <cstring>
 
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <unistd.h>
+#endif
+
 namespace {
 
 constexpr qint64 extTrackAddition = 2;
@@ -84,13 +89,19 @@ float gSensorAxis(const GpsRecord &record, int group)
     return sign == '+' ? value : -value;
 }
 
+// Reads up to this size go through the read-ahead block; larger ones (tables
+// and scans read in blocks of their own) go straight to the file.
+constexpr qint64 smallReadLimit = 16 * 1024;
+constexpr qint64 pageSize = 4096;
+constexpr qint64 largeReadAhead = 64 * 1024;
+constexpr int denseBlockReads = 4;
+
 } // namespace
 
 ParserObject::ParserObject(const QString &path, QObject *parent)
     : QObject(parent)
 {
-    // Unbuffered: the walkers seek far more than they read, and a buffered
-    // device would pull a whole buffer in for every 8-byte header.
+    // Unbuffered: the read-ahead below decides what is read, and where.
     const QString reason = VideoFile::open(file, path, QIODevice::Unbuffered);
     if (!reason.isEmpty()) {
         qDebug() << "Mp4Parser open file error, file:" << path << reason;
@@ -194,7 +205,10 @@ qint64 ParserObject::recordPosition(quint32 entry)
     case GpsKind::GpslBlock:
         return tableOffset + entry * gpslRecordStride;
     case GpsKind::AviAudioChunks:
-        return audioChunkRecordPosition(entry);
+        // Audio chunks are counted from 1: entry e is the e-th "01wb" chunk.
+        return entry - 1 < quint32(audioChunkStarts.size())
+                   ? audioChunkStarts[int(entry - 1)] + 8 + audioChunkRecordOffset
+                   : -1;
     case GpsKind::ScannedRecords:
         return entry < static_cast<quint32>(mScannedRecords.size()) ? mScannedRecords[entry] : -1;
     }
@@ -321,39 +335,6 @@ void ParserObject::scanForRecords()
     mRecovered = true;
 }
 
-// Audio chunks are counted from 1: entry e is the e-th "01wb" chunk of the
-// movi list. The walk uses the same advance rule as the construction walk
-// (audio chunk sizes as they are, others rounded up to even) so both meet the
-// same chunks. A request at or after the last chunk served walks on from that
-// chunk, so playing a long file costs a few chunk headers per second instead
-// of a walk from the start of the list.
-qint64 ParserObject::audioChunkRecordPosition(quint32 entry)
-{
-    const bool resume = mLastAudioChunk > 0 && entry >= mLastAudioChunk;
-    qint64 chunkStart = resume ? mLastAudioChunkStart : tableOffset;
-    quint32 audioChunks = resume ? mLastAudioChunk - 1 : 0;
-    for (int step = 0; step < walkStepLimit && audioChunks < recordCount
-                       && chunkStart < mFileSize;
-         ++step) {
-        if (!seekTo(chunkStart))
-            return -1;
-        char header[8];
-        readBytes(header, 8);
-        const quint32 size = qFromLittleEndian<quint32>(header + 4);
-        if (std::memcmp(header, "01wb", 4) == 0) {
-            if (++audioChunks == entry) {
-                mLastAudioChunk = entry;
-                mLastAudioChunkStart = chunkStart;
-                return chunkStart + 8 + audioChunkRecordOffset;
-            }
-            chunkStart += 8 + qint64(size);
-        } else {
-            chunkStart += 8 + qint64(size) + (size & 1u);
-        }
-    }
-    return -1;
-}
-
 bool ParserObject::decodeRecord(int entry, const GpsRecord &record, GpsData &data,
                                 CourseState &course)
 {
@@ -430,14 +411,75 @@ quint32 ParserObject::readLittleEndian32()
 
 qint64 ParserObject::readBytes(char *buffer, qint64 size)
 {
+    if (size <= 0)
+        return 0;
     std::memset(buffer, 0, static_cast<size_t>(size));
     if (!file.isOpen() || CancelScope::requested())
         return 0;
-    const qint64 delivered = file.read(buffer, size);
-    if (delivered <= 0)
-        return 0;
+    const qint64 delivered =
+        size > smallReadLimit ? readFile(mPosition, buffer, size) : readAhead(buffer, size);
+    mPosition += delivered;
     mBytesRead += delivered;
     return delivered;
+}
+
+// One read of the file at `at`, in one system call where there is one for it.
+qint64 ParserObject::readFile(qint64 at, char *buffer, qint64 size)
+{
+    ++mFileReads;
+#ifdef Q_OS_UNIX
+    ssize_t delivered;
+    do {
+        delivered = ::pread(file.handle(), buffer, static_cast<size_t>(size), at);
+    } while (delivered < 0 && errno == EINTR);
+    return qMax<qint64>(0, delivered);
+#else
+    if (file.pos() != at && !file.seek(at))
+        return 0;
+    return qMax<qint64>(0, file.read(buffer, size));
+#endif
+}
+
+qint64 ParserObject::readAhead(char *buffer, qint64 size)
+{
+    const auto holds = [this, size](const ReadAheadBlock &block) {
+        return mPosition >= block.start
+               && (mPosition + size <= block.start + block.length || block.atEnd);
+    };
+    int used = holds(mReadAhead[mRecentBlock]) ? mRecentBlock
+               : holds(mReadAhead[1 - mRecentBlock]) ? 1 - mRecentBlock
+                                                      : -1;
+    if (used < 0) {
+        // A block that served several reads lies among headers: the walk
+        // goes on through them, so the next block is a large one.
+        const ReadAheadBlock &recent = mReadAhead[mRecentBlock];
+        const bool dense = recent.served >= denseBlockReads && mPosition >= recent.start
+                           && mPosition < recent.start + recent.length + largeReadAhead;
+        const qint64 start = mPosition & ~(pageSize - 1);
+        const qint64 needed = (mPosition + size - start + pageSize - 1) & ~(pageSize - 1);
+        const qint64 length = dense ? qMax(needed, largeReadAhead) : needed;
+        used = 1 - mRecentBlock;  // the one used least recently
+        ReadAheadBlock &block = mReadAhead[used];
+        block.bytes.resize(static_cast<int>(length));
+        block.start = start;
+        block.length = readFile(start, block.bytes.data(), length);
+        block.atEnd = block.length < length;
+        block.served = 0;
+    }
+    mRecentBlock = used;
+    ReadAheadBlock &block = mReadAhead[used];
+    ++block.served;
+    const qint64 available = qBound<qint64>(0, block.start + block.length - mPosition, size);
+    if (available > 0)
+        std::memcpy(buffer, block.bytes.constData() + (mPosition - block.start),
+                    static_cast<size_t>(available));
+    return available;
+}
+
+void ParserObject::dropReadAhead()
+{
+    for (ReadAheadBlock &block : mReadAhead)
+        block = ReadAheadBlock();
 }
 
 FourCC ParserObject::readFourCC()
@@ -451,8 +493,8 @@ bool ParserObject::seekTo(qint64 target)
 {
     if (target < 0 || !file.isOpen() || CancelScope::requested())
         return false;
-    // Walks mostly seek to where the last read ended; that costs no call.
-    return file.pos() == target || file.seek(target);
+    mPosition = target;
+    return true;
 }
 
 bool ParserObject::takeWalkStep()
@@ -466,9 +508,13 @@ bool ParserObject::takeWalkStep()
 void ParserObject::closeFile()
 {
     file.close();
+    // An idle worker keeps no block: the file may change before it reopens.
+    dropReadAhead();
 }
 
 bool ParserObject::reopenFile(const QString &path)
 {
+    dropReadAhead();
+    mPosition = 0;
     return VideoFile::open(file, path, QIODevice::Unbuffered).isEmpty();
 }

@@ -60,8 +60,11 @@ public:
     // its next request; the walk's results stay.
     void closeFile();
     bool reopenFile(const QString &path);
-    // Bytes read from the file so far (walk and samples).
+    // Bytes the walk and the samples asked for and got so far (what the
+    // read-ahead below pulls in beyond that is not counted).
     qint64 bytesRead() const { return mBytesRead; }
+    // Reads made of the file itself so far.
+    int fileReads() const { return mFileReads; }
 
     // How many headers or chunks one container walk may visit. Real files
     // hold a few thousand; a file that claims millions of empty boxes ends
@@ -80,9 +83,9 @@ protected:
     qint64 readBytes(char *buffer, qint64 size);
     FourCC readFourCC();
     bool seekTo(qint64 target);
-    qint64 position() const { return file.pos(); }
+    qint64 position() const { return mPosition; }
     qint64 fileSize() const { return mFileSize; }
-    bool atEnd() const { return file.pos() >= mFileSize; }
+    bool atEnd() const { return mPosition >= mFileSize; }
     // Counts one walk step; false once the walk has used all of them.
     bool takeWalkStep();
     // The walk met a box or chunk that runs past the end of the file.
@@ -105,19 +108,24 @@ protected:
     quint32 probeOffset = 0;
     // Table kinds: where the box holding the table ends.
     qint64 tableEnd = 0;
-    // AviAudioChunks: chunks whose record lies in the file (set by the walk).
+    // AviAudioChunks: chunks whose record lies in the file, and where the
+    // first recordCheckLimit of all audio chunks start (set by the walk, so
+    // that a record is found without walking the chunks again).
     quint32 readableAudioChunks = 0;
+    QVector<qint64> audioChunkStarts;
     CourseState mCourse;
 
 private:
     qint64 recordPosition(quint32 entry);
-    qint64 audioChunkRecordPosition(quint32 entry);
     quint32 countReadableRecords();
     quint32 countReadableTableEntries(qint64 entrySize, qint64 addition);
     quint32 packedRecordsInFile(qint64 stride) const;
     bool indexMayBeLost() const;
     void scanForRecords();
     static void updateCourse(int entry, GpsData &data, CourseState &course);
+    qint64 readFile(qint64 at, char *buffer, qint64 size);
+    qint64 readAhead(char *buffer, qint64 size);
+    void dropReadAhead();
 
     qint64 mFileSize = 0;
     bool mTruncated = false;
@@ -127,9 +135,26 @@ private:
     QVector<qint64> mScannedRecords;
     QString mOpenError;
     qint64 mBytesRead = 0;
+    int mFileReads = 0;
+    // Where the next read starts: the walks seek far more than they read, so
+    // a seek only moves this and the read goes to the file when it must.
+    qint64 mPosition = 0;
+    // Headers lie close together: small reads are served from blocks of
+    // the file read ahead, a page or two where a read lands alone (a record
+    // or chunk header among the media) and 64 KiB where the reads walk on
+    // from a block that served several (the boxes of a header). Two blocks,
+    // so that a table and the records it points to both stay. A block holds
+    // what the file delivered; atEnd says it stopped short because the file
+    // ends there.
+    struct ReadAheadBlock
+    {
+        QByteArray bytes;
+        qint64 start = 0;
+        qint64 length = 0;
+        bool atEnd = false;
+        int served = 0;
+    };
+    ReadAheadBlock mReadAhead[2];
+    int mRecentBlock = 0;
     int mWalkStepsLeft = walkStepLimit;
-    // Where the last audio chunk served lies, so that a play-through walks
-    // on from there instead of from the first chunk of the movi list.
-    quint32 mLastAudioChunk = 0;
-    qint64 mLastAudioChunkStart = 0;
 };
