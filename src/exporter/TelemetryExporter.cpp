@@ -12,7 +12,6 @@
 #include "RecordingFiles.h"
 #include "SubtitleWriter.h"
 #include "TrackDecoder.h"
-#include "VideoFile.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -107,13 +106,13 @@ QStringList TelemetryExporter::recordings(int &status)
 
 std::unique_ptr<ParserObject> TelemetryExporter::openParser(const QString &path)
 {
-    // Checked here first only to learn why it fails: the parser just logs.
-    const QString reason = VideoFile::checkOpenable(path);
-    if (!reason.isEmpty()) {
-        reportError(QStringLiteral("%1: cannot open: %2").arg(path, reason));
-        return nullptr;
-    }
-    return createParser(path);
+    // One open: the parser keeps why its file could not be opened.
+    std::unique_ptr<ParserObject> parser = createParser(path);
+    const QString reason = parser->videoInfo().openError;
+    if (reason.isEmpty())
+        return parser;
+    reportError(QStringLiteral("%1: cannot open: %2").arg(path, reason));
+    return nullptr;
 }
 
 std::unique_ptr<TrackWriter> TelemetryExporter::createWriter(QIODevice &output, bool namesFiles)
