@@ -3,6 +3,7 @@
 
 #include "ApplicationIdentity.h"
 #include "BatchOpener.h"
+#include "CameraTime.h"
 #include "Configuration.h"
 #include "ControlPanel.h"
 #include "DirectionTray.h"
@@ -70,12 +71,6 @@ MapPoint mapPoint(const GpsData &data)
     point.longitude = signedLongitude(data);
     point.latitude = signedLatitude(data);
     return point;
-}
-
-QDateTime cameraDateTime(const GpsData &data)
-{
-    const QString text = QString::fromLatin1(data.dateTime, int(qstrnlen(data.dateTime, sizeof data.dateTime)));
-    return QDateTime::fromString(text, QStringLiteral("yyyyMMddhhmmss"));
 }
 
 } // namespace
@@ -565,7 +560,8 @@ void MainWindows::showSample(const GpsData &data)
     ControlPanel *panel = ui->wgt_PlayCtrl;
     panel->setLongitudeAndLatitude(coordinateText(data.latHemisphere, data.latitude),
                                    coordinateText(data.lonHemisphere, data.longitude));
-    panel->setGpsDateTime(cameraDateTime(data));
+    // GPS time, which is UTC: shown as the camera wrote it, in any time zone.
+    panel->setGpsDateTime(CameraTime::parse(data.dateTime));
     panel->setSpeed(data.speed);
     ui->wgt_Speed->setSpeed(data.speed);
     ui->wgt_Direction->setDirection(int(data.bearing));

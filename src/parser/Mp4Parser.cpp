@@ -198,7 +198,7 @@ void Mp4Parser::adoptVideoTrack(const Track &track)
     mVideoTrackId = track.id;
     mVideoTimeScale = track.timeScale;
     // A creation time of 0 is a camera that wrote none, not 1904-01-01.
-    const QDateTime epoch(QDate(1904, 1, 1), QTime(0, 0), Qt::LocalTime);
+    const QDateTime epoch(QDate(1904, 1, 1), QTime(0, 0), Qt::UTC);  // MP4 times are UTC
     creationTime = track.creationTime == 0 || track.creationTime > quint64(std::numeric_limits<qint64>::max())
                        ? QDateTime()
                        : epoch.addSecs(qint64(track.creationTime));

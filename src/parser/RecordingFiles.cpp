@@ -1,5 +1,6 @@
 #include "RecordingFiles.h"
 
+#include "CameraTime.h"
 #include "VideoFile.h"
 
 #include <QDir>
@@ -76,6 +77,8 @@ QDateTime RecordingFiles::recordingTime(const QFileInfo &file)
         if (digits.size() == 14)
             break;
     }
-    const QDateTime named = QDateTime::fromString(digits, QStringLiteral("yyyyMMddhhmmss"));
+    // Named in the camera's GPS time, which is UTC (never a local time that
+    // a clock change skips or repeats).
+    const QDateTime named = digits.size() == 14 ? CameraTime::parse(digits.toLatin1().constData()) : QDateTime();
     return named.isValid() ? named : file.lastModified();
 }

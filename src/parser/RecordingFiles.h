@@ -18,7 +18,7 @@ public:
     // a front and a rear clip of one moment keep their names' order.
     static QStringList byRecordingTime(const QString &folder);
     // When the recording began: the date and time its name starts with
-    // (yyyyMMdd and hhmmss, separators allowed), else its last change.
+    // (yyyyMMdd and hhmmss, separators allowed) as UTC, else its last change.
     static QDateTime recordingTime(const QFileInfo &file);
 
     // How deep below the chosen folder recordings are looked for; a card's

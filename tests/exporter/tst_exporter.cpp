@@ -219,8 +219,8 @@ private slots:
         const QString drive = path("drive.mp4"), clip = path("errand <&>.avi");
         const QString noMoov = path("nomoov.mp4"), missing = path("missing.mp4");
         // The info line in full: its keys in order, local creation time, no debug lines.
-        const QString created = QDateTime(QDate(1904, 1, 1), QTime(0, 0)).addSecs(3900000000u)
-                                    .toString("yyyy-MM-ddTHH:mm:ss");
+        const QString created = QDateTime(QDate(1904, 1, 1), QTime(0, 0), Qt::UTC).addSecs(3900000000u)
+                                    .toLocalTime().toString("yyyy-MM-ddTHH:mm:ss");
         const QString info = R"({"creationTime":%1,"duration":%2,"file":"%3","height":%4,)"
                              R"("layout":"%5","readableRecords":%6,"records":%7,"recovered":false,)"
                              R"("truncated":%8,"width":%9})";

@@ -276,6 +276,39 @@ private slots:
         }
         QVERIFY(!parser->getGpsData(qMax(served, 0), data));
     }
+    // A cut file without an index is scanned for its records only as far as
+    // they go on: a gap far longer than a second of video ends the scan.
+    // Sparse files: the gaps are holes.
+    void scanStopsAfterRecords_data()
+    {
+        QTest::addColumn<QVector<int>>("recordsAtMegabyte");
+        QTest::addColumn<int>("found");
+        QTest::addColumn<int>("megabytesRead");  // at most
+        QTest::newRow("none in 100 MB") << QVector<int>{99} << 0 << 40;
+        QTest::newRow("one every 20 MB") << QVector<int>{1, 21, 41, 61, 81} << 5 << 120;
+        QTest::newRow("none after 10 MB") << QVector<int>{1, 10, 99} << 2 << 50;
+    }
+
+    void scanStopsAfterRecords()
+    {
+        QFETCH(QVector<int>, recordsAtMegabyte);
+        const QString path = mDir.path("sparse.mp4");
+        QFile::remove(path);
+        QFile file(path);
+        // ftyp, then an mdat that claims far more than the file holds.
+        QVERIFY(file.open(QIODevice::WriteOnly)
+                && file.write(box("ftyp", QByteArray("isom") + bigEndian32(0)) + boxHeader(~0u, "mdat")) > 0);
+        const QVector<GpsRecord> drive = straightDrive(recordsAtMegabyte.size());
+        for (int i = 0; i < drive.size(); ++i)
+            QVERIFY(file.seek(recordsAtMegabyte[i] * 1000000ll) && file.write(recordBytes(drive[i])) > 0);
+        QVERIFY(file.resize(100000000));
+        file.close();
+        const std::unique_ptr<ParserObject> parser = createParser(path);
+        QTEST(int(parser->records()), "found");
+        QFETCH(int, megabytesRead);
+        QVERIFY2(parser->bytesRead() <= megabytesRead * 1000000ll, qPrintable(QString::number(parser->bytesRead())));
+    }
+
     void fragmented_data()
     {
         using FragmentBoxes::Fragment;
@@ -371,7 +404,7 @@ private slots:
     {
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<QDateTime>("created");
-        const QDateTime epoch(QDate(1904, 1, 1), QTime(0, 0), Qt::LocalTime);
+        const QDateTime epoch(QDate(1904, 1, 1), QTime(0, 0), Qt::UTC);
         const auto video = [](quint32 created) { return Mp4Sample().movie(1000, 60000).videoTrack(640, 480, created); };
         QTest::newRow("none written") << video(0).bytes() << QDateTime();
         QTest::newRow("2027") << video(3900000000u).bytes() << epoch.addSecs(3900000000u);
