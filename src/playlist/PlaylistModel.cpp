@@ -5,6 +5,7 @@
 #include "HumanReadableSize.h"
 #include "TripBuilder.h"
 #include "VideoFile.h"
+#include "SpeedUnit.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -32,7 +33,6 @@ const char *const headerTexts[PlaylistModel::ColumnCount] = {
 };
 
 const QString dateTimeFormat = QStringLiteral("yyyy/MM/dd hh:mm:ss");
-constexpr double kilometresPerMile = 1.609344;
 
 QDateTime utcTime(qint64 msecs)
 {
@@ -502,14 +502,14 @@ QString PlaylistModel::speedText(double kmh) const
 {
     if (mSpeedUnit == 0)
         return tr("%1 km/h").arg(qRound(kmh));
-    return tr("%1 MPH").arg(int(kmh / kilometresPerMile));
+    return tr("%1 MPH").arg(SpeedUnit::wholeMilesPerHour(kmh));
 }
 
 QString PlaylistModel::distanceText(double metres) const
 {
     if (mSpeedUnit == 0)
         return tr("%1 km").arg(metres / 1000.0, 0, 'f', 1);
-    return tr("%1 mi").arg(metres / 1000.0 / kilometresPerMile, 0, 'f', 1);
+    return tr("%1 mi").arg(SpeedUnit::miles(metres / 1000.0), 0, 'f', 1);
 }
 
 // A card's worth of workers reports within moments: the views hear of all

@@ -1,6 +1,8 @@
 #include "ControlPanel.h"
 #include "ui_ControlPanel.h"
 
+#include "SpeedUnit.h"
+
 #include <QAudio>
 #include <QFont>
 #include <QMenu>
@@ -10,7 +12,6 @@ namespace {
 
 const QString dateTimeFormat = QStringLiteral("yyyy/MM/dd hh:mm:ss");
 const QString labelFontFamily = QStringLiteral("Calibri");
-constexpr double kilometresPerMile = 1.609344;
 constexpr int longClipSeconds = 3600;
 
 // The volume slider is perceptual (logarithmic), the player linear; both 0..100.
@@ -135,7 +136,7 @@ void ControlPanel::setSpeed(int speed)
     if (mSpeedUnit == 0) {
         ui->pBtn_SP->setText(tr("%1 km/h").arg(speed, 3, 10, QLatin1Char('0')));
     } else {
-        const int mph = static_cast<int>(speed / kilometresPerMile);
+        const int mph = SpeedUnit::wholeMilesPerHour(speed);
         ui->pBtn_SP->setText(tr("%1 MPH").arg(mph, 3, 10, QLatin1Char('0')));
     }
     update();

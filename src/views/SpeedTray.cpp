@@ -1,6 +1,7 @@
 #include "SpeedTray.h"
 
 #include "GaugeFace.h"
+#include "SpeedUnit.h"
 
 #include <QPainter>
 #include <QPointF>
@@ -10,7 +11,6 @@ namespace {
 constexpr int fullScale = 220;      // the dial's last mark
 constexpr int sweepDegrees = 270;   // from the lower left to the lower right
 constexpr int zeroAngle = -135;
-constexpr double kilometresPerMile = 1.609344;
 
 const QColor textColour(245, 41, 56);
 const QColor needleShade(78, 18, 18);
@@ -43,7 +43,7 @@ void SpeedTray::showSpeed()
 {
     int speed = mKmh;
     if (usesMiles())
-        speed = static_cast<int>(speed / kilometresPerMile);
+        speed = SpeedUnit::wholeMilesPerHour(speed);
     mValue = speed;
     // The scale stays 0..220 in either unit.
     mAngle = speed * sweepDegrees / fullScale + zeroAngle;

@@ -1,5 +1,7 @@
 #include "TripTimeline.h"
 
+#include "SpeedUnit.h"
+
 #include <QDateTime>
 #include <QHelpEvent>
 #include <QMouseEvent>
@@ -12,7 +14,6 @@
 
 namespace {
 
-constexpr double kilometresPerMile = 1.609344;
 constexpr int preferredHeight = 40;
 constexpr int eventMarkSize = 5;
 const QColor groundColour(24, 24, 30);
@@ -112,7 +113,7 @@ QString TripTimeline::speedText(float kmh) const
     // A damaged record's speed is no reason to overflow an int.
     kmh = std::isfinite(kmh) ? std::clamp(kmh, 0.0f, 9999.0f) : 0.0f;
     if (mMiles)
-        return tr("%1 MPH").arg(int(kmh / kilometresPerMile));
+        return tr("%1 MPH").arg(SpeedUnit::wholeMilesPerHour(kmh));
     return tr("%1 km/h").arg(int(kmh));
 }
 
