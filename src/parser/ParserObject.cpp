@@ -27,6 +27,10 @@ constexpr qint64 gpslRecordStride = 312;
 constexpr qint64 audioChunkRecordOffset = 65530;
 constexpr qint64 tableBlockSize = 4096;
 constexpr qint64 scanBlockSize = 64 * 1024;
+// The camera writes a record each second, a few megabytes of video apart at
+// most: a scan that met none in this much of the file meets none after it (a
+// camera that keeps no telemetry, or one cut before its first record).
+constexpr qint64 scanGiveUpDistance = 32ll << 20;
 // A fix that moved less than this in both coordinates is GPS noise, not
 // travel; a car on a road along a parallel or a meridian moves in one only.
 constexpr double minimumMove = 1e-5;
@@ -300,14 +304,17 @@ bool ParserObject::indexMayBeLost() const
 // Looks at every offset of the file for a record, a block at a time with
 // enough overlap for a record that straddles two blocks. Records follow each
 // other at least 311 bytes apart (packed gps0 records), so the search goes on
-// that far after each one found. Recovery replaces the layout only when it
-// finds more records than the layout still offers.
+// that far after each one found, and gives up where none was met for a long
+// way. Recovery replaces the layout only when it finds more records than the
+// layout still offers.
 void ParserObject::scanForRecords()
 {
     QByteArray block(scanBlockSize + gpsRecordFieldsSize - 1, Qt::Uninitialized);
     QVector<qint64> found;
     qint64 candidate = 0;
+    qint64 lastFound = 0;
     for (qint64 blockStart = 0; blockStart <= mFileSize - gpsRecordFieldsSize
+                                && blockStart - lastFound < scanGiveUpDistance
                                 && quint32(found.size()) < recordCheckLimit && takeWalkStep();
          blockStart += scanBlockSize) {
         if (!seekTo(blockStart))
@@ -320,6 +327,7 @@ void ParserObject::scanForRecords()
             const char *bytes = block.constData() + (candidate - blockStart);
             if (hasHemisphereLetters(bytes) && hasRecordSignature(bytes)) {
                 found.append(candidate);
+                lastFound = candidate;
                 candidate += gps0RecordStride;
             } else {
                 ++candidate;
