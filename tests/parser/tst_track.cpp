@@ -6,10 +6,15 @@
 #include "Mp4Sample.h"
 #include "ParserFactory.h"
 #include "SampleDir.h"
+#include "RecordingFiles.h"
 #include "SampleRecord.h"
+#include "SpeedUnit.h"
 #include "TrackDecoder.h"
 
 #include <QtTest>
+
+#include <cmath>
+#include <ctime>
 
 namespace {
 
@@ -91,6 +96,42 @@ private slots:
         } else {
             QCOMPARE(msecs, qint64(-1));
         }
+    }
+
+    // A file name and an MP4 creation time hold UTC, whatever the local
+    // zone: here one whose clocks skip 02:00 to 03:00 on that day.
+    void timesInUtcWhateverTheZone()
+    {
+        const QByteArray zone = qgetenv("TZ");
+        qputenv("TZ", "CET-1CEST,M3.5.0,M10.5.0/3");
+        tzset();
+        const QDateTime gap(QDate(2026, 3, 29), QTime(2, 30), Qt::UTC);
+        const QDateTime named = RecordingFiles::recordingTime(QFileInfo("20260329_023000F.MP4"));
+        const quint32 since1904 = quint32(QDateTime(QDate(1904, 1, 1), QTime(0, 0), Qt::UTC).secsTo(gap));
+        const QDateTime created = createParser(mDir.write("created.mp4",
+            Mp4Sample().movie(1000, 60000).videoTrack(640, 480, since1904).bytes()))->videoInfo().creationTime;
+        zone.isNull() ? qunsetenv("TZ") : qputenv("TZ", zone);
+        tzset();
+        QCOMPARE(named, gap);
+        QCOMPARE(created, gap);
+    }
+
+    void milesPerHour_data()
+    {
+        QTest::addColumn<double>("kmh");
+        QTest::addColumn<int>("mph");
+        QTest::newRow("standing") << 0.0 << 0;
+        QTest::newRow("one mile") << 1.609344 << 1;
+        QTest::newRow("truncated") << 100.0 << 62;
+        QTest::newRow("just below 100") << 160.9 << 99;
+        QTest::newRow("no number") << double(NAN) << 0;
+        QTest::newRow("huge") << 1e300 << 621371;
+    }
+
+    void milesPerHour()
+    {
+        QFETCH(double, kmh);
+        QTEST(SpeedUnit::wholeMilesPerHour(kmh), "mph");
     }
 
     void nameTime_data()
