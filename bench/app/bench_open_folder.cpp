@@ -1,7 +1,10 @@
 // A memory card's worth of clips (1,000 files, or the number given) opened through the open
 // dialog's path in the real main window, while a heartbeat timer measures how
 // long the event loop is held up: the longest gap between two beats is the
-// longest time the window could not repaint or react. Reports, asserts nothing.
+// longest time the window could not repaint or react. Then how long until
+// every track is decoded and the trips listed, what the tracks hold, and the
+// processor time of the paused window over ten seconds afterwards. Reports,
+// asserts nothing.
 //
 //   bench_open_folder [clips] [recording]
 //
@@ -12,8 +15,10 @@
 #include "MainWindows.h"
 #include "Mp4Sample.h"
 #include "PlaylistModel.h"
+#include "PlayAreaManager.h"
 #include "PlaylistRow.h"
 #include "SampleRecord.h"
+#include "TrackPoint.h"
 
 #include <QApplication>
 #include <QDir>
@@ -117,6 +122,30 @@ int filledRows(const PlaylistModel &model)
     return filled;
 }
 
+int trackedRows(const PlaylistModel &model, qint64 &points)
+{
+    int tracked = 0;
+    points = 0;
+    for (int row = 0; row < model.rowCount(); ++row) {
+        if (const TelemetryTrack *track = model.trackOf(model.rowAt(row)->id)) {
+            ++tracked;
+            points += track->size();
+        }
+    }
+    return tracked;
+}
+
+// User and system time of this process so far, in clock ticks.
+qint64 processorTicks()
+{
+    QFile stat(QStringLiteral("/proc/self/stat"));
+    if (!stat.open(QIODevice::ReadOnly))
+        return 0;
+    const QByteArray text = stat.readAll();
+    const QList<QByteArray> fields = text.mid(text.lastIndexOf(')') + 2).split(' ');
+    return fields.value(11).toLongLong() + fields.value(12).toLongLong();  // utime, stime
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -173,6 +202,21 @@ int main(int argc, char *argv[])
     const qint64 afterGap = heartbeat.takeLongestGap();
     const Holdings played = holdings();
 
+    qint64 points = 0;
+    while (trackedRows(*model, points) < model->rowCount() && opening.elapsed() < fillTimeoutMs)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
+    // The trips are built once a turn as tracks arrive: one more turn lists them.
+    QCoreApplication::processEvents();
+    const qint64 tracksMs = opening.elapsed();
+    const qint64 tracksGap = heartbeat.takeLongestGap();
+    const int trips = model->trips().size();
+    window.findChild<PlayAreaManager *>(QStringLiteral("wgt_PlayArea"))->pause();
+    BenchEventLoop::runFor(2000);
+    beats.stop();  // the heartbeat itself would be counted
+    const qint64 ticksBefore = processorTicks();
+    BenchEventLoop::runFor(10000);
+    const double idlePercent = 100.0 * double(processorTicks() - ticksBefore) / double(sysconf(_SC_CLK_TCK)) / 10.0;
+
     printf("clips: %d, rows listed: %d, rows with video information: %d\n", cardFiles,
            model->rowCount(), filledRows(*model));
     printf("longest event-loop stall, idle window (beat %d ms): %lld ms\n", beatMs, idleGap);
@@ -180,6 +224,11 @@ int main(int argc, char *argv[])
     printf("rows filling: %lld ms until all rows had their duration, longest stall %lld ms\n",
            fillMs, fillGap);
     printf("afterwards, 1 s of playback: longest stall %lld ms\n", afterGap);
+    printf("every track decoded and %d trips listed %lld ms after opening, longest stall %lld ms\n",
+           trips, tracksMs, tracksGap);
+    printf("tracks: %lld points of %zu bytes = %.1f MB\n", points, sizeof(TrackPoint),
+           double(points) * double(sizeof(TrackPoint)) / 1e6);
+    printf("paused afterwards: %.2f %% of a core over 10 s\n", idlePercent);
     printHoldings("before opening", before);
     printHoldings("all rows filled", filled);
     printHoldings("1 s later", played);
