@@ -114,17 +114,6 @@
     </message>
 </context>
 <context>
-    <name>ExifGpsTags</name>
-    <message>
-        <source>the image is too large</source>
-        <translation>圖像太大</translation>
-    </message>
-    <message>
-        <source>the image is no JPEG</source>
-        <translation>圖像不是 JPEG</translation>
-    </message>
-</context>
-<context>
     <name>ExportJob</name>
     <message>
         <source>Cancelled</source>

@@ -114,17 +114,6 @@
     </message>
 </context>
 <context>
-    <name>ExifGpsTags</name>
-    <message>
-        <source>the image is too large</source>
-        <translation>l'image est trop grande</translation>
-    </message>
-    <message>
-        <source>the image is no JPEG</source>
-        <translation>l'image n'est pas un JPEG</translation>
-    </message>
-</context>
-<context>
     <name>ExportJob</name>
     <message>
         <source>Cancelled</source>

@@ -114,17 +114,6 @@
     </message>
 </context>
 <context>
-    <name>ExifGpsTags</name>
-    <message>
-        <source>the image is too large</source>
-        <translation>画像が大きすぎます</translation>
-    </message>
-    <message>
-        <source>the image is no JPEG</source>
-        <translation>画像が JPEG ではありません</translation>
-    </message>
-</context>
-<context>
     <name>ExportJob</name>
     <message>
         <source>Cancelled</source>

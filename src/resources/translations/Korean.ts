@@ -114,17 +114,6 @@
     </message>
 </context>
 <context>
-    <name>ExifGpsTags</name>
-    <message>
-        <source>the image is too large</source>
-        <translation>이미지가 너무 큽니다</translation>
-    </message>
-    <message>
-        <source>the image is no JPEG</source>
-        <translation>이미지가 JPEG가 아닙니다</translation>
-    </message>
-</context>
-<context>
     <name>ExportJob</name>
     <message>
         <source>Cancelled</source>

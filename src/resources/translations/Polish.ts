@@ -114,17 +114,6 @@
     </message>
 </context>
 <context>
-    <name>ExifGpsTags</name>
-    <message>
-        <source>the image is too large</source>
-        <translation>obraz jest za duży</translation>
-    </message>
-    <message>
-        <source>the image is no JPEG</source>
-        <translation>obraz nie jest plikiem JPEG</translation>
-    </message>
-</context>
-<context>
     <name>ExportJob</name>
     <message>
         <source>Cancelled</source>

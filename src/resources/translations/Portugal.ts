@@ -114,17 +114,6 @@
     </message>
 </context>
 <context>
-    <name>ExifGpsTags</name>
-    <message>
-        <source>the image is too large</source>
-        <translation>a imagem é demasiado grande</translation>
-    </message>
-    <message>
-        <source>the image is no JPEG</source>
-        <translation>a imagem não é um JPEG</translation>
-    </message>
-</context>
-<context>
     <name>ExportJob</name>
     <message>
         <source>Cancelled</source>
