@@ -1,6 +1,7 @@
 // The parse worker as the player uses it: a request for a second answered by
 // a sample delivered to the GUI thread's event loop, and a whole memory card
 // of workers started, left idle and destroyed at once.
+#include "BenchEventLoop.h"
 #include "BenchFiles.h"
 #include "Mp4Sample.h"
 #include "SampleRecord.h"
@@ -52,16 +53,6 @@ double processCpuSeconds()
     return seconds(usage.ru_utime) + seconds(usage.ru_stime);
 }
 
-// Runs the event loop until `done` holds or the timeout passes.
-bool spinUntil(const std::function<bool()> &done, int timeoutMs)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (!done() && timer.elapsed() < timeoutMs)
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
-    return done();
-}
-
 void SecondToSample(benchmark::State &state)
 {
     VideoParser worker;
@@ -73,7 +64,7 @@ void SecondToSample(benchmark::State &state)
     QObject::connect(&worker, &VideoParser::gpsDataChanged, &receiver,
                      [&] { sampleArrived = true; }, Qt::QueuedConnection);
     worker.startParsing(QUrl::fromLocalFile(writeRecording("latency.mp4", recordedSeconds)), 1);
-    spinUntil([&] { return infoArrived; }, deliveryTimeoutMs);
+    BenchEventLoop::runUntil([&] { return infoArrived; }, deliveryTimeoutMs);
 
     std::vector<double> latencies;
     int second = 0;
@@ -82,7 +73,7 @@ void SecondToSample(benchmark::State &state)
         QElapsedTimer timer;
         timer.start();
         worker.setSecond(second);
-        if (!spinUntil([&] { return sampleArrived; }, deliveryTimeoutMs))
+        if (!BenchEventLoop::runUntil([&] { return sampleArrived; }, deliveryTimeoutMs))
             state.SkipWithError("no sample delivered");
         const double seconds = timer.nsecsElapsed() / 1e9;
         state.SetIterationTime(seconds);
@@ -116,7 +107,7 @@ void ThousandWorkers(benchmark::State &state)
             worker->startParsing(QUrl::fromLocalFile(paths[i]), i);
             workers.push_back(worker);
         }
-        spinUntil([&] { return delivered == workerCount; }, deliveryTimeoutMs);
+        BenchEventLoop::runUntil([&] { return delivered == workerCount; }, deliveryTimeoutMs);
         const double allInfoMs = timer.nsecsElapsed() / 1e6;
 
         const double cpuBefore = processCpuSeconds();

@@ -193,8 +193,8 @@ int main(int argc, char *argv[])
 
     QElapsedTimer filling;
     filling.start();
-    while ((model->rowCount() < cardFiles || filledRows(*model) < model->rowCount()) && filling.elapsed() < fillTimeoutMs)
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
+    BenchEventLoop::runUntil([&] { return model->rowCount() >= cardFiles && filledRows(*model) == model->rowCount(); },
+                             fillTimeoutMs);
     const qint64 fillMs = filling.elapsed();
     const qint64 fillGap = heartbeat.takeLongestGap();
     const Holdings filled = holdings();
@@ -203,8 +203,7 @@ int main(int argc, char *argv[])
     const Holdings played = holdings();
 
     qint64 points = 0;
-    while (trackedRows(*model, points) < model->rowCount() && opening.elapsed() < fillTimeoutMs)
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
+    BenchEventLoop::runUntil([&] { return trackedRows(*model, points) == model->rowCount(); }, fillTimeoutMs);
     // The trips are built once a turn as tracks arrive: one more turn lists them.
     QCoreApplication::processEvents();
     const qint64 tracksMs = opening.elapsed();

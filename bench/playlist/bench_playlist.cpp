@@ -1,6 +1,7 @@
 // A whole memory card opened at once: the time addFile holds the GUI thread
 // for each of 1,000 files (every call starts a parse worker thread), and the
 // time the model takes to stop and wait for all those workers when it goes.
+#include "BenchEventLoop.h"
 #include "Mp4Sample.h"
 #include "PlaylistModel.h"
 #include "SampleRecord.h"
@@ -38,23 +39,13 @@ bool writeCard(const QTemporaryDir &dir)
     return true;
 }
 
-// The workers' and the model's debug lines would otherwise time the terminal.
-void dropDebugLines(QtMsgType type, const QMessageLogContext &, const QString &message)
-{
-    if (type != QtDebugMsg)
-        fprintf(stderr, "%s\n", qPrintable(message));
-}
-
 // Processes events until every row's video information has arrived.
 bool waitForVideoInfo(PlaylistModel &model)
 {
     int arrived = 0;
     const auto connection = QObject::connect(&model, &QAbstractItemModel::dataChanged,
                                              [&arrived] { ++arrived; });
-    QElapsedTimer waited;
-    waited.start();
-    while (arrived < model.rowCount() && waited.elapsed() < deliveryTimeoutMs)
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 100);
+    BenchEventLoop::runUntil([&] { return arrived >= model.rowCount(); }, deliveryTimeoutMs);
     QObject::disconnect(connection);
     return arrived == model.rowCount();
 }
@@ -111,7 +102,7 @@ BENCHMARK(BM_DestroyModel)->Arg(0)->Arg(1)->ArgName("settled")->UseManualTime()
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
-    qInstallMessageHandler(dropDebugLines);
+    qInstallMessageHandler(BenchEventLoop::dropDebugLines);
     QTemporaryDir card;
     if (!card.isValid() || !writeCard(card)) {
         fprintf(stderr, "cannot write the recordings\n");
