@@ -1,5 +1,6 @@
-// A memory card's worth of clips (1,000 files, or the number given) opened through the open
-// dialog's path in the real main window, while a heartbeat timer measures how
+// A memory card's worth of clips (1,000 files, or the number given; trips of
+// an hour) opened through the open dialog's path in the real main window,
+// while a heartbeat timer measures how
 // long the event loop is held up: the longest gap between two beats is the
 // longest time the window could not repaint or react. Then how long until
 // every track is decoded and the trips listed, what the tracks hold, and the
@@ -21,6 +22,7 @@
 #include "TrackPoint.h"
 
 #include <QApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -42,18 +44,40 @@ constexpr int recordedSeconds = 61;
 constexpr int beatMs = 5;
 constexpr int fillTimeoutMs = 120000;
 
-// The clips are hard links to one real recording when one is given, so
-// that the player really plays the first; otherwise written clips whose
-// video the player cannot decode (it then reports the file as broken).
+constexpr int clipsPerTrip = 60;
+constexpr int secondsBetweenTrips = 1800;
+
+// When clip `index` starts, in seconds after the card's first: an hour of
+// one-minute clips a trip, half an hour between trips, as a day's driving.
+int clipStart(int index)
+{
+    return index * 60 + index / clipsPerTrip * secondsBetweenTrips;
+}
+
+// A clip's records go on with the drive from where the last clip ended.
+QVector<GpsRecord> clipRecords(int index)
+{
+    const QDateTime cardStart(QDate(2026, 12, 6), QTime(10, 15, 0), Qt::UTC);
+    QVector<GpsRecord> records;
+    for (int second = clipStart(index); second < clipStart(index) + recordedSeconds - 1; ++second)
+        records.append(SampleRecord::fix(40.70 + second * 0.0001, -74.0 + second * 0.0001, 40 + second % 20,
+                                         cardStart.addSecs(second).toString("yyyyMMddhhmmss").toLatin1())
+                           .stored());
+    return records;
+}
+
+// When a real recording is given (the demo drive's first minute starts at
+// the card's first second), the first clip is a hard link to it so that
+// the player really plays it and its trip; the others are written clips,
+// whose video the player is never asked to decode.
 QList<QUrl> writeCard(const QTemporaryDir &dir, const QString &recording)
 {
     QList<QUrl> urls;
-    const QVector<GpsRecord> records = straightDrive(recordedSeconds);
     for (int i = 0; i < cardFiles; ++i) {
         const QString path = dir.filePath(QStringLiteral("20261206_%1F.MP4").arg(i, 6, 10, QLatin1Char('0')));
-        const bool written = recording.isEmpty()
-            ? Mp4Sample().movie(1000, recordedSeconds * 1000).videoTrack(1280, 720).gps0(records).write(path)
-            : ::link(QFile::encodeName(recording).constData(), QFile::encodeName(path).constData()) == 0;
+        const bool written = i == 0 && !recording.isEmpty()
+            ? ::link(QFile::encodeName(recording).constData(), QFile::encodeName(path).constData()) == 0
+            : Mp4Sample().movie(1000, recordedSeconds * 1000).videoTrack(1280, 720).gps0(clipRecords(i)).write(path);
         if (!written)
             return {};
         urls << QUrl::fromLocalFile(path);

@@ -43,6 +43,8 @@ PlacedClip place(const ClipInput &clip, int input)
 class DistanceWalk
 {
 public:
+    // Each step's length is worked out once: a card's tracks are walked
+    // again whenever the trips are built anew.
     void add(const TrackPoint &point, qint64 tripSecond)
     {
         if (!point.hasFix)
@@ -51,18 +53,18 @@ public:
         if (!mHasAnchor) {
             mAnchor = fix;
             mHasAnchor = true;
-        } else if (plausible(mAnchor, fix)) {
-            mMetres += metres(mAnchor, fix);
-            mAnchor = fix;
-            mHasPending = false;
-        } else if (mHasPending && plausible(mPending, fix)) {
-            mMetres += metres(mPending, fix);
-            mAnchor = fix;
-            mHasPending = false;
-        } else {
-            mPending = fix;
-            mHasPending = true;
+            return;
         }
+        const double fromAnchor = metres(mAnchor, fix);
+        if (plausible(fromAnchor, mAnchor, fix))
+            return step(fromAnchor, fix);
+        if (mHasPending) {
+            const double fromPending = metres(mPending, fix);
+            if (plausible(fromPending, mPending, fix))
+                return step(fromPending, fix);
+        }
+        mPending = fix;
+        mHasPending = true;
     }
     double metresDriven() const { return mMetres; }
 
@@ -72,10 +74,16 @@ private:
     {
         return GreatCircle::metres(a.latitude, a.longitude, b.latitude, b.longitude);
     }
-    static bool plausible(const Fix &from, const Fix &to)
+    static bool plausible(double stepMetres, const Fix &from, const Fix &to)
     {
         const double seconds = double(qMax<qint64>(1, to.second - from.second));
-        return metres(from, to) / seconds <= maxPlausibleSpeedKmh / 3.6;
+        return stepMetres / seconds <= maxPlausibleSpeedKmh / 3.6;
+    }
+    void step(double stepMetres, const Fix &to)
+    {
+        mMetres += stepMetres;
+        mAnchor = to;
+        mHasPending = false;
     }
 
     Fix mAnchor{}, mPending{};

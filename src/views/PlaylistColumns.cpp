@@ -13,6 +13,10 @@ PlaylistColumns::PlaylistColumns(QTableView *table, int stretchColumn)
     QHeaderView *header = table->horizontalHeader();
     header->setSectionResizeMode(QHeaderView::Interactive);
     header->setSectionResizeMode(stretchColumn, QHeaderView::Stretch);
+    // The measured columns hold texts of one form each (times, durations,
+    // sizes, trips): the rows in view and a few more give their width.
+    // Measuring a whole card's rows on every report held the window up.
+    header->setResizeContentsPrecision(measuredRows);
     connect(header, &QHeaderView::sectionResized, this, &PlaylistColumns::onSectionResized);
     // New rows, later reports (a duration) and a model reset may need more room.
     QAbstractItemModel *model = table->model();

@@ -28,6 +28,7 @@ signals:
     void widthsChanged(const QByteArray &widths);
 
 private:
+    static constexpr int measuredRows = 64;
     void fit();
     void onSectionResized(int column, int oldWidth, int newWidth);
 
