@@ -96,6 +96,7 @@ void PlaybackController::startRow(int rowId, bool continuesTrip)
     mPlayed = false;
     mStoppedByUser = false;
     mTelemetryKnown = false;
+    mSeekSecond = -1;
     mRow = rowId;
     mCompanion = companion;
     command([&] {
@@ -167,7 +168,22 @@ void PlaybackController::seek(int second)
     if (mState == QMediaPlayer::StoppedState || second < 0 || second > mDuration)
         return;
     command([this, second] { mOutput->seek(second); });
+    mSeekSecond = second;
+    mSeekClock.start();
     setPosition(second);
+}
+
+// While it makes a seek the player may still report the second from before
+// it; taken, that report would undo the seek on screen, and a second arrow
+// key would step from the old second.
+bool PlaybackController::reportPredatesSeek(int second)
+{
+    if (mSeekSecond < 0)
+        return false;
+    if (second != mSeekSecond && mSeekClock.elapsed() < seekSettleMs)
+        return true;
+    mSeekSecond = -1;
+    return false;
 }
 
 void PlaybackController::seekBy(int delta)
@@ -235,6 +251,7 @@ void PlaybackController::stopOutput()
     command([this] { mOutput->stop(); });
     setState(QMediaPlayer::StoppedState);
     mPosition = 0;
+    mSeekSecond = -1;
     emit positionChanged(0);
     announceTripPosition();
     emit stopped();
@@ -242,7 +259,8 @@ void PlaybackController::stopOutput()
 
 void PlaybackController::onPositionChanged(qint64 second, int rowId)
 {
-    if (mCommanding || rowId != mRow || mEnded || mState == QMediaPlayer::StoppedState)
+    if (mCommanding || rowId != mRow || mEnded || mState == QMediaPlayer::StoppedState
+        || reportPredatesSeek(int(second)))
         return;
     setPosition(int(second));
 }

@@ -2,6 +2,7 @@
 
 #include "GpsData.h"
 
+#include <QElapsedTimer>
 #include <QMediaPlayer>
 #include <QObject>
 
@@ -116,6 +117,7 @@ private:
     // On the turn after the main player stopped or reached the end.
     void settle(int load);
     void checkTelemetry();
+    bool reportPredatesSeek(int second);
     template<class Command> void command(Command &&run);
 
     PlaylistModel *mModel;
@@ -126,6 +128,10 @@ private:
     int mCompanion = -1;
     int mPosition = 0;
     int mDuration = 0;
+    // The last seek's second, until the player reports it or has had time to.
+    static constexpr int seekSettleMs = 1000;
+    int mSeekSecond = -1;
+    QElapsedTimer mSeekClock;
     // Counts loads and stops; a report handled on a later turn acts only if
     // nothing was loaded or stopped in between.
     int mLoad = 0;

@@ -360,6 +360,22 @@ private slots:
         QTEST(mOutput.calls, "calls");
     }
 
+    // A report of the second before a seek, made while the player seeks,
+    // neither undoes the seek nor makes the next step start from it.
+    void stepsSurviveStaleReports()
+    {
+        mPlayback->playRow(4);
+        reports({"duration 60", "position 10"});
+        mOutput.calls.clear();
+        mPlayback->seekBy(1);
+        report("position 10");
+        QCOMPARE(mPlayback->position(), 11);
+        mPlayback->seekBy(1);
+        reports({"position 12", "position 13"});
+        QCOMPARE(mOutput.calls, QStringList({"seek 11", "seek 12"}));
+        QCOMPARE(mPlayback->position(), 13);
+    }
+
     // Only the main row's samples reach the views, and only while it plays.
     void samplesOfThePlayingRow()
     {
