@@ -59,22 +59,35 @@ class TestPlaybackController : public QObject
     FakeOutput mOutput;
     QScopedPointer<PlaybackController> mPlayback;
 
-    // The main player's reports, written as "state stopped", "end", "position 60",
-    // "duration 60", or "turn" for the event loop to run once in between.
-    void report(const QString &what)
+    // One step of a case: a command ("play 2", "seekBy -1", "nextClip") or a
+    // main player's report ("state stopped", "end", "position 60", "duration 60";
+    // "turn" runs the event loop once in between).
+    void act(const QString &what)
     {
-        const QStringList words = what.split(' ');
+        PlaybackController *p = mPlayback.data();
+        const QString verb = what.section(' ', 0, 0);
+        const int n = what.section(' ', 1, 1).toInt();
+        const QHash<QString, std::function<void()>> commands{
+            {"play", [=] { p->playRow(n); }}, {"toggle", [=] { p->togglePlay(n); }},
+            {"resume", [=] { p->playOrResume(n); }}, {"arrange", [=] { p->arrangeFor(n); }},
+            {"pause", [=] { p->pause(); }}, {"stop", [=] { p->stop(); }}, {"next", [=] { p->next(); }},
+            {"previous", [=] { p->previous(); }}, {"seekBy", [=] { p->seekBy(n); }},
+            {"nextClip", [=] { p->nextClip(); }}, {"previousClip", [=] { p->previousClip(); }},
+            {"nextEvent", [=] { p->nextEvent(); }}, {"previousEvent", [=] { p->previousEvent(); }},
+        };
+        if (commands.contains(verb))
+            return commands[verb]();
         mOutput.reporting = true;
         if (what == QLatin1String("state stopped"))
-            mPlayback->onPlayerStateChanged(QMediaPlayer::StoppedState);
+            p->onPlayerStateChanged(QMediaPlayer::StoppedState);
         else if (what == QLatin1String("state playing"))
-            mPlayback->onPlayerStateChanged(QMediaPlayer::PlayingState);
+            p->onPlayerStateChanged(QMediaPlayer::PlayingState);
         else if (what == QLatin1String("end"))
-            mPlayback->onMediaStatusChanged(QMediaPlayer::EndOfMedia);
-        else if (words[0] == QLatin1String("position"))
-            mPlayback->onPositionChanged(words[1].toInt(), mPlayback->currentRow());
-        else if (words[0] == QLatin1String("duration"))
-            mPlayback->onDurationChanged(words[1].toInt() * 1000);
+            p->onMediaStatusChanged(QMediaPlayer::EndOfMedia);
+        else if (verb == QLatin1String("position"))
+            p->onPositionChanged(n, p->currentRow());
+        else if (verb == QLatin1String("duration"))
+            p->onDurationChanged(n * 1000);
         mOutput.reporting = false;
         if (what == QLatin1String("turn"))
             QCoreApplication::processEvents();
@@ -82,7 +95,7 @@ class TestPlaybackController : public QObject
     void reports(const QStringList &list)
     {
         for (const QString &what : list)
-            report(what);
+            act(what);
         QCoreApplication::processEvents();
     }
 
@@ -139,7 +152,6 @@ private slots:
         const QStringList next{"load 2 20261206_101600F.MP4 20261206_101600R.MP4", "play"};
         QTest::newRow("position, state, end") << 0 << QStringList{"position 60", "state stopped", "end"} << next << 2 << 0;
         QTest::newRow("end, state, position") << 0 << QStringList{"end", "state stopped", "position 0"} << next << 2 << 0;
-        QTest::newRow("state, end") << 0 << QStringList{"state stopped", "end"} << next << 2 << 0;
         QTest::newRow("end without a state") << 0 << QStringList{"end"} << next << 2 << 0;
         QTest::newRow("end a turn after the state") << 0 << QStringList{"state stopped", "turn", "end"} << (QStringList{"stop"} + next) << 2 << 1;
         // The last one comes after the next file was loaded and before it played.
@@ -151,9 +163,7 @@ private slots:
     {
         QFETCH(int, row);
         QFETCH(int, playing);
-        report("duration 60");
-        mPlayback->playRow(row);
-        report("state playing");
+        reports({"duration 60", QString("play %1").arg(row), "state playing"});
         mOutput.calls.clear();
         QSignalSpy started(mPlayback.data(), &PlaybackController::rowStarted);
         QSignalSpy stopped(mPlayback.data(), &PlaybackController::stopped);
@@ -198,10 +208,7 @@ private slots:
         QFETCH(QStringList, calls);
         QFETCH(QString, playing);
         QVERIFY(setUpTrips());
-        mPlayback->playRow(mTripRows["A"]);
-        reports({"state playing", "position 3"});
-        if (stopped)
-            mPlayback->stop();
+        reports({QString("play %1").arg(mTripRows["A"]), "state playing", "position 3", stopped ? "stop" : "turn"});
         mOutput.calls.clear();
         QSignalSpy started(mPlayback.data(), &PlaybackController::rowStarted);
         mPlayback->seekInTrip(trip, second);
@@ -237,42 +244,19 @@ private slots:
         QFETCH(QStringList, steps);
         QFETCH(QStringList, positions);
         QVERIFY(setUpTrips());
-        PlaybackController *playback = mPlayback.data();
-        const QHash<QString, std::function<void()>> verbs{
-            {"nextClip", [=] { playback->nextClip(); }},
-            {"previousClip", [=] { playback->previousClip(); }},
-            {"nextEvent", [=] { playback->nextEvent(); }},
-            {"previousEvent", [=] { playback->previousEvent(); }},
-        };
-        playback->playRow(mTripRows[first]);
+        mPlayback->playRow(mTripRows[first]);
         for (int i = 0; i < steps.size(); ++i) {
-            verbs.value(steps[i])();
-            report("state playing");
+            reports({steps[i], "state playing"});
             QCOMPARE(QString("%1 %2 (%3)").arg(nameOf(mPlayback->currentRow())).arg(mPlayback->position()).arg(mPlayback->currentTripSecond()),
                      positions[i]);
         }
-    }
-
-    // A player that stops without reaching the end stops the one beside it
-    // too, and the window says so.
-    void playerFailureStopsBoth()
-    {
-        mPlayback->playRow(0);
-        mOutput.calls.clear();
-        QSignalSpy stopped(mPlayback.data(), &PlaybackController::stopped);
-        reports({"position 12", "state stopped"});
-        QCOMPARE(mOutput.calls, QStringList{"stop"});
-        QCOMPARE(stopped.count(), 1);
-        QCOMPARE(mPlayback->state(), QMediaPlayer::StoppedState);
     }
 
     // A file the player cannot play shows no play time, least of all the
     // previous file's; another row's failure changes nothing shown.
     void failedFileShowsNoPlayTime()
     {
-        report("duration 60");
-        mPlayback->playRow(0);
-        report("position 30");
+        reports({"duration 60", "play 0", "position 30"});
         QSignalSpy durations(mPlayback.data(), &PlaybackController::durationChanged);
         QSignalSpy positions(mPlayback.data(), &PlaybackController::positionChanged);
         mPlayback->onMediaFailed(1, QStringLiteral("no decoder"));
@@ -284,80 +268,46 @@ private slots:
             QCOMPARE(mModel->rowAt(row)->failureDetail, QStringLiteral("no decoder"));
     }
 
-    // After the user's stop, nothing the player still sends moves on or shows.
-    void stopIgnoresLateReports()
-    {
-        report("duration 60");
-        mPlayback->playRow(0);
-        report("position 30");
-        mPlayback->stop();
-        mOutput.calls.clear();
-        QSignalSpy positions(mPlayback.data(), &PlaybackController::positionChanged);
-        reports({"position 31", "end", "state stopped", "turn"});
-        QCOMPARE(mOutput.calls, QStringList());
-        QCOMPARE(positions.count(), 0);
-        QCOMPARE(mPlayback->position(), 0);
-    }
-
-    // The buttons, the space bar and the step to another recording.
+    // The buttons, the space bar, the step to another recording, arrow-key
+    // seeking (inside the file, with one loaded); a player that stops short
+    // of the end stops the one beside it too, and after the user's stop
+    // nothing the player still sends moves on or shows.
     void commands_data()
     {
         QTest::addColumn<QStringList>("actions");
         QTest::addColumn<QStringList>("calls");
         QTest::addColumn<int>("state"); // QMediaPlayer::State at the end
-        QTest::newRow("previous on the first") << QStringList{"play 0", "previous"} << QStringList{"load 0 20261206_101500F.MP4 20261206_101500R.MP4", "play"} << 1;
-        QTest::newRow("next on the last stops") << QStringList{"play 4", "next"} << QStringList{"load 4 20261206_101700F.MP4", "play", "stop"} << 0;
-        QTest::newRow("next after a stop") << QStringList{"play 2", "stop", "next"} << QStringList{"load 2 20261206_101600F.MP4 20261206_101600R.MP4", "play", "stop", "load 4 20261206_101700F.MP4", "play"} << 1;
-        QTest::newRow("space pauses and resumes") << QStringList{"toggle 4", "toggle 0", "toggle 0"} << QStringList{"load 4 20261206_101700F.MP4", "play", "pause", "play"} << 1;
-        QTest::newRow("play while paused resumes") << QStringList{"play 4", "pause", "resume 0"} << QStringList{"load 4 20261206_101700F.MP4", "play", "pause", "play"} << 1;
-        QTest::newRow("play while stopped starts the cued row") << QStringList{"play 4", "stop", "resume 2"} << QStringList{"load 4 20261206_101700F.MP4", "play", "stop", "load 2 20261206_101600F.MP4 20261206_101600R.MP4", "play"} << 1;
-        QTest::newRow("nothing cued") << QStringList{"toggle -1", "resume 7"} << QStringList{} << 0;
-        QTest::newRow("players arranged") << QStringList{"arrange 1", "arrange 4", "arrange 9"} << QStringList{"mode 2", "mode 1"} << 0;
+        QTest::addColumn<int>("stops"); // times the window is told playback stopped
+        const QString a = "load 0 20261206_101500F.MP4 20261206_101500R.MP4", c = "load 2 20261206_101600F.MP4 20261206_101600R.MP4",
+                      e = "load 4 20261206_101700F.MP4";
+        QTest::newRow("previous on the first") << QStringList{"play 0", "previous"} << QStringList{a, "play"} << 1 << 0;
+        QTest::newRow("next on the last stops") << QStringList{"play 4", "next"} << QStringList{e, "play", "stop"} << 0 << 1;
+        QTest::newRow("next after a stop") << QStringList{"play 2", "stop", "next"} << QStringList{c, "play", "stop", e, "play"} << 1 << 1;
+        QTest::newRow("space pauses and resumes") << QStringList{"toggle 4", "toggle 0", "toggle 0"} << QStringList{e, "play", "pause", "play"} << 1 << 0;
+        QTest::newRow("play while paused resumes") << QStringList{"play 4", "pause", "resume 0"} << QStringList{e, "play", "pause", "play"} << 1 << 0;
+        QTest::newRow("play while stopped starts the cued row") << QStringList{"play 4", "stop", "resume 2"} << QStringList{e, "play", "stop", c, "play"} << 1 << 1;
+        QTest::newRow("nothing cued") << QStringList{"toggle -1", "resume 7"} << QStringList{} << 0 << 0;
+        QTest::newRow("players arranged") << QStringList{"arrange 1", "arrange 4", "arrange 9"} << QStringList{"mode 2", "mode 1"} << 0 << 0;
+        const QStringList at10{"play 4", "duration 60", "position 10"};
+        QTest::newRow("seek back") << at10 + QStringList{"seekBy -1"} << QStringList{e, "play", "seek 9"} << 1 << 0;
+        QTest::newRow("seek forward to the end") << QStringList{"play 4", "duration 60", "position 59", "seekBy 1"} << QStringList{e, "play", "seek 60"} << 1 << 0;
+        QTest::newRow("seek back from the start") << QStringList{"play 4", "duration 60", "position 0", "seekBy -1"} << QStringList{e, "play"} << 1 << 0;
+        QTest::newRow("seek past the end") << QStringList{"play 4", "duration 60", "position 60", "seekBy 1"} << QStringList{e, "play"} << 1 << 0;
+        QTest::newRow("seek while stopped") << at10 + QStringList{"stop", "seekBy 1"} << QStringList{e, "play", "stop"} << 0 << 1;
+        QTest::newRow("player stops short: both stop") << QStringList{"play 0", "position 12", "state stopped"} << QStringList{a, "play", "stop"} << 0 << 1;
+        QTest::newRow("late reports after a stop") << at10 + QStringList{"stop", "position 31", "end", "state stopped", "turn"}
+                                                   << QStringList{e, "play", "stop"} << 0 << 1;
     }
     void commands()
     {
         QFETCH(QStringList, actions);
-        PlaybackController *playback = mPlayback.data();
-        const QHash<QString, std::function<void(int)>> verbs{
-            {"play", [=](int row) { playback->playRow(row); }},
-            {"toggle", [=](int row) { playback->togglePlay(row); }},
-            {"resume", [=](int row) { playback->playOrResume(row); }},
-            {"arrange", [=](int row) { playback->arrangeFor(row); }},
-            {"pause", [=](int) { playback->pause(); }},
-            {"stop", [=](int) { playback->stop(); }},
-            {"next", [=](int) { playback->next(); }},
-            {"previous", [=](int) { playback->previous(); }},
-        };
-        for (const QString &action : actions)
-            verbs.value(action.section(' ', 0, 0))(action.section(' ', 1, 1).toInt());
+        QSignalSpy stopped(mPlayback.data(), &PlaybackController::stopped);
+        reports(actions);
         QTEST(mOutput.calls, "calls");
         QTEST(int(mPlayback->state()), "state");
-    }
-
-    // Arrow-key seeking stays inside the file and needs one loaded.
-    void seekBy_data()
-    {
-        QTest::addColumn<int>("position");
-        QTest::addColumn<int>("delta");
-        QTest::addColumn<bool>("stopped");
-        QTest::addColumn<QStringList>("calls");
-        QTest::newRow("back") << 10 << -1 << false << QStringList{"seek 9"};
-        QTest::newRow("forward to the end") << 59 << 1 << false << QStringList{"seek 60"};
-        QTest::newRow("back from the start") << 0 << -1 << false << QStringList{};
-        QTest::newRow("past the end") << 60 << 1 << false << QStringList{};
-        QTest::newRow("stopped") << 10 << 1 << true << QStringList{};
-    }
-    void seekBy()
-    {
-        QFETCH(int, position);
-        QFETCH(int, delta);
-        mPlayback->playRow(4);
-        reports({"duration 60", QStringLiteral("position %1").arg(position)});
-        if (QTest::currentDataTag() == QLatin1String("stopped"))
-            mPlayback->stop();
-        mOutput.calls.clear();
-        mPlayback->seekBy(delta);
-        QTEST(mOutput.calls, "calls");
+        QTEST(int(stopped.count()), "stops");
+        if (actions.contains("stop"))
+            QCOMPARE(mPlayback->position(), 0);
     }
 
     // A report of the second before a seek, made while the player seeks,
