@@ -72,26 +72,6 @@ private slots:
     }
 
     void cleanup() { mWindow.reset(); }
-    void batchPlaysItsOwnFirstFile_data()
-    {
-        QTest::addColumn<QStringList>("listed");
-        QTest::addColumn<QStringList>("batch");
-        QTest::addColumn<int>("playedRow");
-        QTest::newRow("first listed, last new") << QStringList{front1, rear1, front2} << QStringList{rear1, mov} << 1;
-        QTest::newRow("first new, last listed") << QStringList{front1, rear1} << QStringList{mov, front1} << 2;
-    }
-    void batchPlaysItsOwnFirstFile()
-    {
-        QFETCH(QStringList, listed);
-        QFETCH(QStringList, batch);
-        QFETCH(int, playedRow);
-        openDemo(listed);
-        openDemo(batch);
-        QTRY_COMPARE(selectedRow(), playedRow);
-        QCOMPARE(area()->mainRowId(), playedRow);
-        QCOMPARE(playedUrl(), demoUrl(batch.first()));
-    }
-
     // A language change retranslates the header's tool tips and the control bar.
     void languageChangeRetranslates()
     {
@@ -106,28 +86,6 @@ private slots:
         Configuration::instance()->setMaps(BaiduMap);
         QTRY_COMPARE(map()->url().fileName(), QStringLiteral("BaiduMapIndex.html"));
         Configuration::instance()->setMaps(GoogleMap);
-    }
-
-    // A memory card's worth is listed over several event-loop turns; a batch
-    // opened meanwhile still comes after it and is the one played.
-    void largeBatchIsListedInOrder()
-    {
-        QTemporaryDir card;
-        QList<QUrl> urls;
-        for (int i = 0; i < 301; ++i) {
-            const QString path = card.filePath(QStringLiteral("CLIP%1F.MP4").arg(i, 4, 10, QLatin1Char('0')));
-            QVERIFY(Mp4Sample().movie(1000, 5000).videoTrack(640, 360).gps0(straightDrive(5)).write(path));
-            urls << QUrl::fromLocalFile(path);
-        }
-        const QUrl last = urls.takeLast();
-        mWindow->openFiles(urls);
-        QTRY_COMPARE(playedUrl(), urls.first());
-        mWindow->openFiles({last});
-        QCOMPARE(model()->rowCount(), 301);
-        for (int row = 0; row < 300; ++row)
-            QCOMPARE(model()->rowAt(row)->url, urls[row]);
-        QTRY_COMPARE(playedUrl(), last);
-        QCOMPARE(selectedRow(), 300);
     }
 
     // Closing while a card is still being listed, its first clips slow to walk
@@ -286,23 +244,6 @@ private slots:
         QCOMPARE(QDir(shots.path()).entryList(QDir::Files).size(), 2);
     }
 
-    // The user drags the splitter above the playlist to give it more room;
-    // the next window starts with that room.
-    void playlistRoomIsRemembered()
-    {
-        QCOMPARE(table()->height(), 150);
-        QSplitterHandle *handle = child<QSplitter>("splitter_Playlist")->handle(1);
-        const QPoint grab = handle->rect().center(), target = grab - QPoint(0, 120);
-        QTest::mousePress(handle, Qt::LeftButton, Qt::NoModifier, grab);
-        QMouseEvent move(QEvent::MouseMove, target, handle->mapToGlobal(target), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(handle, &move);
-        QTest::mouseRelease(handle, Qt::LeftButton, Qt::NoModifier, target);
-        QCOMPARE(table()->height(), 270);
-        QVERIFY(showWindow());
-        QCOMPARE(table()->height(), 270);
-        Configuration::instance()->setPlaylistSplitterState(QByteArray());
-    }
-
     // Files handed over on the command line are opened as if dropped; the first plays beside its companion.
     void launchFilesPlay()
     {
@@ -335,8 +276,9 @@ private slots:
         QVERIFY(!mWindow->isMinimized());
     }
 
-    // Place and size or the maximised state, a column's width, volume and
-    // mute come back at the next start.
+    // Place and size or the maximised state, the playlist's room (the
+    // splitter above it, dragged), a column's width, volume and mute come
+    // back at the next start.
     void keptAcrossStarts_data()
     {
         QTest::addColumn<bool>("maximized");
@@ -352,12 +294,21 @@ private slots:
             configuration->setPlaylistColumns(QByteArray());
             configuration->setVolume(100);
             configuration->setMuted(false);
+            configuration->setPlaylistSplitterState(QByteArray());
         });
         const QRect placed(130, 90, 1180, 760);
         mWindow->setGeometry(placed);
         if (maximized)
             QTest::mouseClick(child<QPushButton>("pBtn_Maximize"), Qt::LeftButton);
         QTRY_COMPARE(mWindow->isMaximized(), maximized);
+        QSplitterHandle *handle = child<QSplitter>("splitter_Playlist")->handle(1);
+        const QPoint grab = handle->rect().center(), target = grab - QPoint(0, 120);
+        QTest::mousePress(handle, Qt::LeftButton, Qt::NoModifier, grab);
+        QMouseEvent move(QEvent::MouseMove, target, handle->mapToGlobal(target), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(handle, &move);
+        QTest::mouseRelease(handle, Qt::LeftButton, Qt::NoModifier, target);
+        const int tableHeight = table()->height();
+        QVERIFY(tableHeight > 150);
         table()->horizontalHeader()->resizeSection(PlaylistModel::SizeColumn, 211); // as the user's drag does
         child<QSlider>("hSlider_Volume")->setValue(30);
         const int volume = area()->volume();
@@ -370,6 +321,7 @@ private slots:
         if (!maximized)
             QCOMPARE(mWindow->geometry(), placed);
         QCOMPARE(table()->horizontalHeader()->sectionSize(PlaylistModel::SizeColumn), 211);
+        QCOMPARE(table()->height(), tableHeight);
         QCOMPARE(area()->volume(), volume);
         QVERIFY(qAbs(child<QSlider>("hSlider_Volume")->value() - 30) <= 1); // back from the linear volume
         QVERIFY(area()->mainPlayer()->player()->isMuted() && child<QAbstractButton>("tBtn_Mute")->isChecked());
