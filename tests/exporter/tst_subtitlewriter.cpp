@@ -71,111 +71,103 @@ QString writeCues(const QString &file, Format format, const std::function<void(S
 class TestSubtitleWriter : public QObject
 {
     Q_OBJECT
-private slots:
-    void caption_data();
-    void caption();
-    void cuesPerSecond_data();
-    void cuesPerSecond();
-    void everyCharacter_data();
-    void everyCharacter();
-
-private:
     QTemporaryDir mDir;
+
+private slots:
+    void caption_data()
+    {
+        QTest::addColumn<TrackPoint>("point");
+        QTest::addColumn<bool>("mph");
+        QTest::addColumn<QStringList>("lines");
+        QTest::newRow("south east, km/h") << point(3, 55.4f) << false
+                                          << QStringList{"2026-12-06 10:15:03 UTC", "55 km/h", "S 33.900300° E 7.250000°"};
+        // 55 km/h are 34.2 mph.
+        QTest::newRow("mph") << point(0, 55) << true << QStringList{"2026-12-06 10:15:00 UTC", "34 mph", "S 33.900000° E 7.250000°"};
+        QTest::newRow("no fix, no time") << point(1, 0, false, false) << false
+                                         << QStringList{"no time", "0 km/h", "no position"};
+    }
+
+    void caption()
+    {
+        QFETCH(TrackPoint, point);
+        QFETCH(bool, mph);
+        QTEST(TelemetryCaption::lines(point, mph), "lines");
+    }
+
+    void cuesPerSecond_data()
+    {
+        QTest::addColumn<int>("format");
+        QTest::newRow("srt") << int(Srt);
+        QTest::newRow("ass") << int(Ass);
+    }
+
+    // ffmpeg reads one event per second of telemetry, from that second to the
+    // next, with that second's speed.
+    void cuesPerSecond()
+    {
+        QFETCH(int, format);
+        const QString file = writeCues(mDir.filePath(format == Srt ? "cues.srt" : "cues.ass"), Format(format),
+                                       [](SubtitleWriter &writer) {
+                                           for (int s : {5, 6, 7, 3600})
+                                               writer.writePoint(point(s, 10.0f * s));
+                                       });
+        int status = 0;
+        // Every cue decoded and encoded again (the null muxer takes no
+        // subtitles without an encoder named).
+        ffmpegOutput({"-i", file, "-map", "0", "-c:s", "ass", "-f", "null", "-"}, &status);
+        QCOMPARE(status, 0);
+        QProcess ffprobe;
+        ffprobe.start("ffprobe", {"-v", "error", "-show_entries", "packet=pts_time,duration_time", "-of", "csv=p=0", file});
+        QVERIFY(ffprobe.waitForFinished(30000));
+        const QStringList times = QString::fromUtf8(ffprobe.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(times, (QStringList{"5.000000,1.000000", "6.000000,1.000000", "7.000000,1.000000",
+                                     "3600.000000,1.000000"}));
+        const QStringList texts = shownTexts(file);
+        QCOMPARE(texts.size(), 4);
+        QCOMPARE(texts[1].section('\n', 1, 1), QStringLiteral("60 km/h"));
+        QCOMPARE(texts[3].section('\n', 0, 0), QStringLiteral("2026-12-06 11:15:00 UTC"));
+    }
+
+    void everyCharacter_data()
+    {
+        QTest::addColumn<int>("format");
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<QString>("shown");
+
+        // Every Latin-1 character and what either format would read as markup;
+        // the control characters DEL and C1 show as spaces.
+        QString latin1, latin1Shown;
+        for (int c = 0x20; c <= 0xFF; ++c) {
+            latin1 += QChar(c);
+            latin1Shown += c >= 0x7F && c < 0xA0 ? QChar(' ') : QChar(c);
+        }
+        const QStringList markup = {"{\\an8}{\\i1}x{\\r}", "<b>bold</b> <i>x</i> <font color=red>r</font>",
+                                    "\\N\\n\\h\\\\{}\\{\\}", "a{b}c}{", "& &amp; &lt; -->", "\u8eca \U0001F697 \u00e9\u0301"};
+        for (int format : {int(Srt), int(Ass)}) {
+            const char *name = format == Srt ? "srt" : "ass";
+            QTest::newRow(qPrintable(QString("%1, Latin-1").arg(name))) << format << QStringList{latin1} << latin1Shown;
+            QTest::newRow(qPrintable(QString("%1, markup").arg(name))) << format << markup << markup.join('\n');
+            QTest::newRow(qPrintable(QString("%1, spaces").arg(name)))
+                << format << QStringList{"  two before", "\u00a0one after ", "in  between"}
+                << QString("  two before\n\u00a0one after \nin  between");
+            // Line breaks inside a text start a new line; control characters show as spaces.
+            QTest::newRow(qPrintable(QString("%1, controls").arg(name)))
+                << format << QStringList{QString("a\nb\r\nc\td\x01" "e\x1b" "f")} << QString("a\nb\nc d e f");
+        }
+    }
+
+    void everyCharacter()
+    {
+        QFETCH(int, format);
+        QFETCH(QStringList, lines);
+        QFETCH(QString, shown);
+        const QString file = writeCues(mDir.filePath(format == Srt ? "text.srt" : "text.ass"), Format(format),
+                                       [&lines](SubtitleWriter &writer) { writer.writeCue(2, lines); });
+        const QStringList texts = shownTexts(file);
+        QCOMPARE(texts.size(), 1);
+        QCOMPARE(texts[0], shown);
+    }
 };
-
-void TestSubtitleWriter::caption_data()
-{
-    QTest::addColumn<TrackPoint>("point");
-    QTest::addColumn<bool>("mph");
-    QTest::addColumn<QStringList>("lines");
-    QTest::newRow("south east, km/h") << point(3, 55.4f) << false
-                                      << QStringList{"2026-12-06 10:15:03 UTC", "55 km/h", "S 33.900300° E 7.250000°"};
-    // 55 km/h are 34.2 mph.
-    QTest::newRow("mph") << point(0, 55) << true << QStringList{"2026-12-06 10:15:00 UTC", "34 mph", "S 33.900000° E 7.250000°"};
-    QTest::newRow("no fix, no time") << point(1, 0, false, false) << false
-                                     << QStringList{"no time", "0 km/h", "no position"};
-}
-
-void TestSubtitleWriter::caption()
-{
-    QFETCH(TrackPoint, point);
-    QFETCH(bool, mph);
-    QTEST(TelemetryCaption::lines(point, mph), "lines");
-}
-
-void TestSubtitleWriter::cuesPerSecond_data()
-{
-    QTest::addColumn<int>("format");
-    QTest::newRow("srt") << int(Srt);
-    QTest::newRow("ass") << int(Ass);
-}
-
-// ffmpeg reads one event per second of telemetry, from that second to the
-// next, with that second's speed.
-void TestSubtitleWriter::cuesPerSecond()
-{
-    QFETCH(int, format);
-    const QString file = writeCues(mDir.filePath(format == Srt ? "cues.srt" : "cues.ass"), Format(format),
-                                   [](SubtitleWriter &writer) {
-                                       for (int s : {5, 6, 7, 3600})
-                                           writer.writePoint(point(s, 10.0f * s));
-                                   });
-    int status = 0;
-    // Every cue decoded and encoded again (the null muxer takes no
-    // subtitles without an encoder named).
-    ffmpegOutput({"-i", file, "-map", "0", "-c:s", "ass", "-f", "null", "-"}, &status);
-    QCOMPARE(status, 0);
-    QProcess ffprobe;
-    ffprobe.start("ffprobe", {"-v", "error", "-show_entries", "packet=pts_time,duration_time", "-of", "csv=p=0", file});
-    QVERIFY(ffprobe.waitForFinished(30000));
-    const QStringList times = QString::fromUtf8(ffprobe.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
-    QCOMPARE(times, (QStringList{"5.000000,1.000000", "6.000000,1.000000", "7.000000,1.000000",
-                                 "3600.000000,1.000000"}));
-    const QStringList texts = shownTexts(file);
-    QCOMPARE(texts.size(), 4);
-    QCOMPARE(texts[1].section('\n', 1, 1), QStringLiteral("60 km/h"));
-    QCOMPARE(texts[3].section('\n', 0, 0), QStringLiteral("2026-12-06 11:15:00 UTC"));
-}
-
-void TestSubtitleWriter::everyCharacter_data()
-{
-    QTest::addColumn<int>("format");
-    QTest::addColumn<QStringList>("lines");
-    QTest::addColumn<QString>("shown");
-
-    // Every Latin-1 character and what either format would read as markup;
-    // the control characters DEL and C1 show as spaces.
-    QString latin1, latin1Shown;
-    for (int c = 0x20; c <= 0xFF; ++c) {
-        latin1 += QChar(c);
-        latin1Shown += c >= 0x7F && c < 0xA0 ? QChar(' ') : QChar(c);
-    }
-    const QStringList markup = {"{\\an8}{\\i1}x{\\r}", "<b>bold</b> <i>x</i> <font color=red>r</font>",
-                                "\\N\\n\\h\\\\{}\\{\\}", "a{b}c}{", "& &amp; &lt; -->", "\u8eca \U0001F697 \u00e9\u0301"};
-    for (int format : {int(Srt), int(Ass)}) {
-        const char *name = format == Srt ? "srt" : "ass";
-        QTest::newRow(qPrintable(QString("%1, Latin-1").arg(name))) << format << QStringList{latin1} << latin1Shown;
-        QTest::newRow(qPrintable(QString("%1, markup").arg(name))) << format << markup << markup.join('\n');
-        QTest::newRow(qPrintable(QString("%1, spaces").arg(name)))
-            << format << QStringList{"  two before", "\u00a0one after ", "in  between"}
-            << QString("  two before\n\u00a0one after \nin  between");
-        // Line breaks inside a text start a new line; control characters show as spaces.
-        QTest::newRow(qPrintable(QString("%1, controls").arg(name)))
-            << format << QStringList{QString("a\nb\r\nc\td\x01" "e\x1b" "f")} << QString("a\nb\nc d e f");
-    }
-}
-
-void TestSubtitleWriter::everyCharacter()
-{
-    QFETCH(int, format);
-    QFETCH(QStringList, lines);
-    QFETCH(QString, shown);
-    const QString file = writeCues(mDir.filePath(format == Srt ? "text.srt" : "text.ass"), Format(format),
-                                   [&lines](SubtitleWriter &writer) { writer.writeCue(2, lines); });
-    const QStringList texts = shownTexts(file);
-    QCOMPARE(texts.size(), 1);
-    QCOMPARE(texts[0], shown);
-}
 
 QTEST_GUILESS_MAIN(TestSubtitleWriter)
 #include "tst_subtitlewriter.moc"

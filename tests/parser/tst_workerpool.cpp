@@ -54,27 +54,19 @@ public:
         return mDone < mSteps;
     }
 
-    void hold()
-    {
-        std::lock_guard<std::mutex> lock(mGateMutex);
-        mHeld = true;
-    }
-    void letOneGo()
+    // Steps held at their start, `allowed` more let go; or none held.
+    void gate(bool held, int allowed = 0)
     {
         {
             std::lock_guard<std::mutex> lock(mGateMutex);
-            ++mAllowed;
+            mHeld = held;
+            mAllowed += allowed;
         }
         mGateOpened.notify_all();
     }
-    void open()
-    {
-        {
-            std::lock_guard<std::mutex> lock(mGateMutex);
-            mHeld = false;
-        }
-        mGateOpened.notify_all();
-    }
+    void hold() { gate(true); }
+    void letOneGo() { gate(true, 1); }
+    void open() { gate(false); }
 
 private:
     Log &mLog;
