@@ -314,14 +314,11 @@ private slots:
     // neither undoes the seek nor makes the next step start from it.
     void stepsSurviveStaleReports()
     {
-        mPlayback->playRow(4);
-        reports({"duration 60", "position 10"});
+        reports({"play 4", "duration 60", "position 10"});
         mOutput.calls.clear();
-        mPlayback->seekBy(1);
-        report("position 10");
+        reports({"seekBy 1", "position 10"});
         QCOMPARE(mPlayback->position(), 11);
-        mPlayback->seekBy(1);
-        reports({"position 12", "position 13"});
+        reports({"seekBy 1", "position 12", "position 13"});
         QCOMPARE(mOutput.calls, QStringList({"seek 11", "seek 12"}));
         QCOMPARE(mPlayback->position(), 13);
     }
