@@ -61,7 +61,7 @@ void TripTimeline::setTrip(const TimelineTrip &trip)
     mTrip = trip;
     mTrip.durationSeconds = std::max(mTrip.durationSeconds, 0);
     mDragging = false;
-    paintBackdrop();
+    mBackdropStale = true;
     update();
 }
 
@@ -199,12 +199,15 @@ void TripTimeline::mouseReleaseEvent(QMouseEvent *event)
 void TripTimeline::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    paintBackdrop();
+    mBackdropStale = true;
 }
 
-// The parts that change only with the trip or the size are drawn once.
+// The parts that change only with the trip or the size are drawn once, at
+// the next paint: a trip that starts and the strip shown for it at once
+// cost one drawing, and a hidden strip none.
 void TripTimeline::paintBackdrop()
 {
+    mBackdropStale = false;
     const qreal ratio = devicePixelRatioF();
     mBackdrop = QPixmap(size() * ratio);
     mBackdrop.setDevicePixelRatio(ratio);
@@ -292,6 +295,8 @@ void TripTimeline::paintEvents(QPainter &painter) const
 void TripTimeline::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
+    if (mBackdropStale)
+        paintBackdrop();
     painter.drawPixmap(0, 0, mBackdrop);
     if (mTrip.durationSeconds <= 0 || mPlayhead < 0)
         return;

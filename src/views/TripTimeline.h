@@ -57,6 +57,7 @@ private:
 
     TimelineTrip mTrip;
     QPixmap mBackdrop;          // everything but the playhead, for the current size
+    bool mBackdropStale = true; // the trip or the size changed since it was drawn
     int mPlayhead = -1;
     int mLastRequested = -1;    // during a drag, the second asked for last
     bool mDragging = false;
