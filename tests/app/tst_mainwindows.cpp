@@ -10,7 +10,6 @@
 #include "NoticeBar.h"
 #include "PlayerWidget.h"
 #include "PlaylistModel.h"
-#include "PlaylistRow.h"
 #include "SampleRecord.h"
 #include "Setting.h"
 #include "SpeedTray.h"
@@ -39,7 +38,6 @@ class TestMainWindows : public WindowSuite
     ControlPanel *panel() const { return child<ControlPanel>("wgt_PlayCtrl"); }
     QTableView *table() const { return child<QTableView>("tbl_PlayListView"); }
     PlaylistModel *model() const { return qobject_cast<PlaylistModel *>(table()->model()); }
-    int selectedRow() const { return table()->selectionModel()->selectedRows().value(0).row(); }
     // The points drawn up to the position, asked of the page itself: the
     // file's track, or the trip's route as far as it is driven.
     int mapPoints() const
