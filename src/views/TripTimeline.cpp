@@ -24,6 +24,8 @@ const QColor playedShade(255, 255, 255, 28);
 const QColor playheadColour(255, 255, 255);
 const QColor horizontalEventColour(255, 160, 40);
 const QColor verticalEventColour(230, 70, 200);
+const QColor rangeShade(250, 200, 40, 70);
+const QColor rangeEdgeColour(250, 200, 40);
 
 // "1:02:03" or "2:03".
 QString elapsedText(int seconds)
@@ -76,6 +78,25 @@ void TripTimeline::setPlayheadSecond(int second)
 void TripTimeline::setSpeedUnit(int unit)
 {
     mMiles = unit != 0;
+}
+
+void TripTimeline::setRange(int fromTripSecond, int toTripSecond)
+{
+    const int from = std::max(fromTripSecond, -1);
+    int to = std::max(toTripSecond, -1);
+    if (from >= 0 && to >= 0 && to <= from)
+        to = -1; // an end before its start is no range
+    if (from == mRangeFrom && to == mRangeTo)
+        return;
+    mRangeFrom = from;
+    mRangeTo = to;
+    update();
+    emit rangeChanged(mRangeFrom, mRangeTo);
+}
+
+void TripTimeline::clearRange()
+{
+    setRange(-1, -1);
 }
 
 double TripTimeline::xOf(double second) const
@@ -292,13 +313,29 @@ void TripTimeline::paintEvents(QPainter &painter) const
     }
 }
 
+// A band over the marked stretch with a bright edge at each mark.
+void TripTimeline::paintRange(QPainter &painter) const
+{
+    const double left = xOf(std::min(std::max(mRangeFrom, 0), mTrip.durationSeconds));
+    const double right = xOf(std::min(mRangeTo, mTrip.durationSeconds));
+    if (mRangeFrom >= 0 && mRangeTo >= 0)
+        painter.fillRect(QRectF(left, 0, right - left, height()), rangeShade);
+    if (mRangeFrom >= 0)
+        painter.fillRect(QRectF(std::min(left, width() - 2.0), 0, 2, height()), rangeEdgeColour);
+    if (mRangeTo >= 0)
+        painter.fillRect(QRectF(std::max(right - 2.0, 0.0), 0, 2, height()), rangeEdgeColour);
+}
+
 void TripTimeline::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     if (mBackdropStale)
         paintBackdrop();
     painter.drawPixmap(0, 0, mBackdrop);
-    if (mTrip.durationSeconds <= 0 || mPlayhead < 0)
+    if (mTrip.durationSeconds <= 0)
+        return;
+    paintRange(painter);
+    if (mPlayhead < 0)
         return;
     const double x = xOf(std::min(mPlayhead, mTrip.durationSeconds));
     painter.fillRect(QRectF(0, 0, x, height()), playedShade);

@@ -165,6 +165,38 @@ private slots:
         QCOMPARE(image.copy(0, 0, 300, 40), QImage(image.copy(0, 0, 1, 1).scaled(300, 40)));
     }
 
+    // A marked stretch is a band over its seconds, edged at both marks; a
+    // single mark is its edge alone; an end at or before the start is none.
+    void drawsTheMarkedStretch()
+    {
+        mTimeline->resize(300, 40);  // 2 px a second
+        QTRY_COMPARE(mTimeline->width(), 300);
+        mTimeline->setTrip(sampleTrip());
+        const QImage plain = mTimeline->grab().toImage();
+        QSignalSpy changes(mTimeline.data(), &TripTimeline::rangeChanged);
+        mTimeline->setRange(50, 70);
+        mTimeline->setRange(50, 70);
+        QCOMPARE(changes.count(), 1);
+        QCOMPARE(changes.at(0), (QList<QVariant>{50, 70}));
+        QImage image = mTimeline->grab().toImage();
+        // Inside the band (x 100 to 140) the picture is lit up; outside it is as before.
+        QVERIFY(image.pixelColor(120, 10).red() > plain.pixelColor(120, 10).red() + 30);
+        QCOMPARE(image.pixelColor(160, 10), plain.pixelColor(160, 10));
+        QCOMPARE(image.pixelColor(80, 10), plain.pixelColor(80, 10));
+        QVERIFY(image.pixelColor(100, 10).red() > 200 && image.pixelColor(139, 10).red() > 200);
+
+        mTimeline->setRange(80, 80);
+        QCOMPARE(mTimeline->rangeFrom(), 80);
+        QCOMPARE(mTimeline->rangeTo(), -1);
+        image = mTimeline->grab().toImage();
+        QVERIFY(image.pixelColor(160, 10).red() > 200);
+        QCOMPARE(image.pixelColor(170, 10), plain.pixelColor(170, 10));
+
+        mTimeline->clearRange();
+        QCOMPARE(changes.last(), (QList<QVariant>{-1, -1}));
+        QCOMPARE(mTimeline->grab().toImage(), plain);
+    }
+
     // An empty or nonsensical trip draws and answers without seeking anywhere.
     void badTripsAreHarmless_data()
     {
@@ -183,6 +215,7 @@ private slots:
         trip.clips = {{-100, 1000000, "X"}};
         mTimeline->setTrip(trip);
         mTimeline->setPlayheadSecond(1 << 30);
+        mTimeline->setRange(-7, 1 << 30);
         QVERIFY(!mTimeline->grab().isNull());
         QSignalSpy requests(mTimeline.data(), &TripTimeline::seekRequested);
         QTest::mouseClick(mTimeline.data(), Qt::LeftButton, {}, QPoint(300, 20));
