@@ -7,6 +7,10 @@
 #include "Configuration.h"
 #include "ControlPanel.h"
 #include "DirectionTray.h"
+#include "ExportDialog.h"
+#include "ExportPanel.h"
+#include "ExportPlanner.h"
+#include "ExportQueue.h"
 #include "GyroChartView.h"
 #include "HeaderText.h"
 #include "MapPoint.h"
@@ -23,6 +27,7 @@
 #include "RecordingFiles.h"
 #include "Setting.h"
 #include "SpeedTray.h"
+#include "TripRangeMarks.h"
 #include "TripTimeline.h"
 #include "TripViewFeed.h"
 #include "VideoFile.h"
@@ -111,6 +116,7 @@ MainWindows::MainWindows(QWidget *parent)
     connectComponents();
     connectPlayback();
     connectTripViews();
+    connectExport();
     restoreSound();
     showMaximizeState();
     // What went wrong with the settings file before the window existed,
@@ -126,6 +132,11 @@ MainWindows::~MainWindows()
     // slots, which would reach the model being destroyed.
     delete mOpener;
     mOpener = nullptr;
+    // An export still running goes with its temporary files; nothing it
+    // reports on the way reaches the window.
+    mExports->disconnect();
+    delete mExports;
+    mExports = nullptr;
     delete mTripViews;
     mTripViews = nullptr;
     delete mPlayback;
@@ -340,9 +351,10 @@ void MainWindows::connectTripViews()
     TripTimeline *timeline = ui->wgt_TripTimeline;
     MapArea *map = ui->wgt_MapArea;
     mTripViews = new TripViewFeed(mPlaylistModel, mPlayback, this);
-    connect(mTripViews, &TripViewFeed::timelineChanged, timeline, [timeline](const TimelineTrip &trip) {
+    QWidget *strip = ui->wgt_TripStrip;
+    connect(mTripViews, &TripViewFeed::timelineChanged, timeline, [timeline, strip](const TimelineTrip &trip) {
         timeline->setTrip(trip);
-        timeline->setVisible(trip.durationSeconds > 0);
+        strip->setVisible(trip.durationSeconds > 0);
     });
     connect(mTripViews, &TripViewFeed::tripSecondChanged, timeline, &TripTimeline::setPlayheadSecond);
     connect(mTripViews, &TripViewFeed::routeChanged, map, &MapArea::setRoute);
@@ -350,7 +362,91 @@ void MainWindows::connectTripViews()
     const auto seek = [this](int tripSecond) { mPlayback->seekInTrip(mTripViews->trip(), tripSecond); };
     connect(timeline, &TripTimeline::seekRequested, mPlayback, seek);
     connect(map, &MapArea::routePointClicked, mPlayback, seek);
-    timeline->hide();
+    strip->hide();
+}
+
+// I and O (or the buttons beside the timeline) mark the playing second of
+// the trip; the timeline shows the marks, and Export opens the dialog.
+void MainWindows::connectExport()
+{
+    TripTimeline *timeline = ui->wgt_TripTimeline;
+    mMarks = new TripRangeMarks(this);
+    connect(mTripViews, &TripViewFeed::timelineChanged, mMarks, [this](const TimelineTrip &trip) {
+        mMarks->setTrip(trip.durationSeconds > 0 ? mTripViews->trip() : -1, trip.startUtcMsecs);
+    });
+    const auto markIn = [this] { mMarks->markIn(mPlayback->currentTripSecond()); };
+    const auto markOut = [this] { mMarks->markOut(mPlayback->currentTripSecond()); };
+    connect(mKeys, &PlaybackKeys::markIn, mMarks, markIn);
+    connect(mKeys, &PlaybackKeys::markOut, mMarks, markOut);
+    connect(ui->pBtn_MarkIn, &QPushButton::clicked, mMarks, markIn);
+    connect(ui->pBtn_MarkOut, &QPushButton::clicked, mMarks, markOut);
+    connect(mMarks, &TripRangeMarks::changed, timeline, &TripTimeline::setRange);
+    connect(timeline, &TripTimeline::rangeChanged, ui->pBtn_Export, [this] {
+        ui->pBtn_Export->setEnabled(mMarks->isComplete());
+    });
+    ui->pBtn_Export->setEnabled(false);
+    connect(ui->pBtn_Export, &QPushButton::clicked, this, &MainWindows::exportStretch);
+    connectExportProgress();
+}
+
+// The panel under the video follows the queue; the end of each export is
+// told in a notice: where the file is, or why there is none.
+void MainWindows::connectExportProgress()
+{
+    ExportPanel *panel = ui->wgt_ExportPanel;
+    mExports = new ExportQueue(this);
+    connect(mExports, &ExportQueue::started, panel, &ExportPanel::showStarted);
+    connect(mExports, &ExportQueue::progress, panel, &ExportPanel::setProgress);
+    connect(mExports, &ExportQueue::queueChanged, panel, [this, panel] {
+        panel->setWaiting(mExports->waitingCount());
+        if (!mExports->isBusy())
+            panel->finish();
+    });
+    connect(panel, &ExportPanel::cancelRequested, mExports, &ExportQueue::cancelCurrent);
+    connect(mExports, &ExportQueue::finished, this, [this](const QString &path, bool ok, const QString &message) {
+        const QString shown = QDir::toNativeSeparators(path);
+        if (ok)
+            mNotices->showNotice(tr("Exported %1").arg(shown));
+        else
+            mNotices->showNotice(tr("Could not export %1: %2").arg(shown, message), NoticeBar::Problem);
+    });
+}
+
+void MainWindows::exportStretch()
+{
+    const int trip = mMarks->trip();
+    if (!mMarks->isComplete() || trip < 0 || trip >= mPlaylistModel->trips().size())
+        return;
+    ExportRequest draft = ExportPlanner::request(*mPlaylistModel, trip, mMarks->from(), mMarks->to());
+    if (draft.clips.isEmpty()) {
+        mNotices->showNotice(tr("The marked stretch holds no recording"), NoticeBar::Problem);
+        return;
+    }
+    draft.milesPerHour = Configuration::instance()->speedUnit() != 0;
+    ExportDialog dialog(this);
+    dialog.setStretch(draft, mPlaylistModel->trips().at(trip).startUtcMsecs, mMarks->from(), mMarks->to(), stillFolder());
+    if (dialog.exec() == QDialog::Accepted)
+        mExports->enqueue(dialog.request());
+}
+
+QString MainWindows::stillFolder()
+{
+    const QString folder = Configuration::instance()->screenshotSavePath();
+    return !folder.isEmpty() && QFileInfo(folder).isDir() ? folder : Configuration::defaultScreenshotSavePath();
+}
+
+bool MainWindows::confirmCancelExports()
+{
+    if (!mExports->isBusy())
+        return true;
+    const auto answer = QMessageBox::question(
+        this, windowTitle(),
+        tr("An export is still running. Closing the window cancels it, and its file is not written. Close anyway?"),
+        QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    if (answer != QMessageBox::Yes)
+        return false;
+    mExports->cancelAll();
+    return true;
 }
 
 void MainWindows::onUpdateLanguage()
@@ -361,6 +457,7 @@ void MainWindows::onUpdateLanguage()
     setFileName(mFileName);
     // The headers' texts have changed without a signal of the model's.
     mColumns->fitLater();
+    ui->wgt_ExportPanel->retranslate();
 
     ApplicationIdentity::apply(tr("Fenmora"));
     setTitle(ApplicationIdentity::title());
@@ -467,6 +564,11 @@ PlaybackController *MainWindows::playback() const
     return mPlayback;
 }
 
+ExportQueue *MainWindows::exports() const
+{
+    return mExports;
+}
+
 int MainWindows::selectedRow() const
 {
     const QModelIndexList selected = ui->tbl_PlayListView->selectionModel()->selectedRows(0);
@@ -546,6 +648,10 @@ void MainWindows::on_pBtn_Close_clicked()
 // which the event loop would have done had it not ended with this close.
 void MainWindows::closeEvent(QCloseEvent *event)
 {
+    if (!confirmCancelExports()) {
+        event->ignore();
+        return;
+    }
     QDialog::closeEvent(event);
     if (!event->isAccepted())
         return;

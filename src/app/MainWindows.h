@@ -9,11 +9,13 @@
 #include <QUrl>
 
 class BatchOpener;
+class ExportQueue;
 class NoticeBar;
 class PlaylistModel;
 class QCloseEvent;
 class PlaybackController;
 class PlaybackKeys;
+class TripRangeMarks;
 class TripViewFeed;
 class PlaylistColumns;
 class QFileDialog;
@@ -57,6 +59,8 @@ public:
     void reportProblem(const QString &text);
     // What plays; the window only shows what it announces.
     PlaybackController *playback() const;
+    // The exports the user asked for, one at a time.
+    ExportQueue *exports() const;
 
 protected:
     void keyPressEvent(QKeyEvent *e) override;
@@ -90,6 +94,15 @@ private:
     void connectFailureReports();
     void connectPlayback();
     void connectTripViews();
+    // Marking a stretch of the playing trip, its export and the export's progress.
+    void connectExport();
+    void connectExportProgress();
+    // The export dialog for the marked stretch; what it accepts is queued.
+    void exportStretch();
+    // The folder stills go into, where an export is proposed too.
+    static QString stillFolder();
+    // Closing during an export cancels it, once the user agrees.
+    bool confirmCancelExports();
     void setTitle(const QString &text);
     void setFileName(const QString &text);
     void showMaximizeState();
@@ -117,6 +130,8 @@ private:
     PlaybackController *mPlayback = nullptr;
     PlaybackKeys *mKeys = nullptr;
     TripViewFeed *mTripViews = nullptr;
+    TripRangeMarks *mMarks = nullptr;
+    ExportQueue *mExports = nullptr;
     PlaylistColumns *mColumns = nullptr;
     int mShownTrip = -1;  // the trip whose summary the header shows
 };

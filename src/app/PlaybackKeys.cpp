@@ -27,6 +27,8 @@ const Binding bindings[] = {
     {Qt::Key_PageDown, Action::NextClip},
     {Qt::Key_BracketLeft, Action::PreviousEvent},
     {Qt::Key_BracketRight, Action::NextEvent},
+    {Qt::Key_I, Action::MarkIn},
+    {Qt::Key_O, Action::MarkOut},
 };
 
 } // namespace
@@ -80,6 +82,12 @@ void PlaybackKeys::trigger(Action action)
         break;
     case Action::NextEvent:
         emit nextEvent();
+        break;
+    case Action::MarkIn:
+        emit markIn();
+        break;
+    case Action::MarkOut:
+        emit markOut();
         break;
     }
 }

@@ -8,7 +8,8 @@ class QWidget;
 // The playback keys of a window: Space plays or pauses, Left and Right step
 // a second back or forward, Alt+Enter and the keypad's Enter switch the video
 // to full screen, Page Up and Page Down go to the clip before or after, and
-// [ and ] to the G-sensor event before or after. They are the window's shortcuts, so they work wherever the
+// [ and ] to the G-sensor event before or after, and I and O mark the start
+// and the end of a stretch to export. They are the window's shortcuts, so they work wherever the
 // focus is inside it (the map page, the table, the control bar). A text field
 // that takes such a key for itself keeps it, and a dialog is a window of its
 // own, so neither typing nor a dialog ever triggers playback.
@@ -16,7 +17,7 @@ class PlaybackKeys : public QObject
 {
     Q_OBJECT
 public:
-    enum class Action { TogglePlay, Back, Forward, FullScreen, PreviousClip, NextClip, PreviousEvent, NextEvent };
+    enum class Action { TogglePlay, Back, Forward, FullScreen, PreviousClip, NextClip, PreviousEvent, NextEvent, MarkIn, MarkOut };
 
     explicit PlaybackKeys(QWidget *window);
 
@@ -32,6 +33,8 @@ signals:
     void nextClip();
     void previousEvent();
     void nextEvent();
+    void markIn();
+    void markOut();
 
 private:
     void trigger(Action action);

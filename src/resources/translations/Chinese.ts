@@ -153,6 +153,116 @@
     </message>
 </context>
 <context>
+    <name>ExportDialog</name>
+    <message>
+        <source>Export a stretch</source>
+        <translation>导出片段</translation>
+    </message>
+    <message>
+        <source>Save as:</source>
+        <translation>保存为：</translation>
+    </message>
+    <message>
+        <source>Browse…</source>
+        <translation>浏览…</translation>
+    </message>
+    <message>
+        <source>Cameras:</source>
+        <translation>摄像头：</translation>
+    </message>
+    <message>
+        <source>Quality:</source>
+        <translation>质量：</translation>
+    </message>
+    <message>
+        <source>Time, speed and position on the picture</source>
+        <translation>在画面上显示时间、速度和位置</translation>
+    </message>
+    <message>
+        <source>Sound of the main camera</source>
+        <translation>主摄像头的声音</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>导出</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Main camera only</source>
+        <translation>仅主摄像头</translation>
+    </message>
+    <message>
+        <source>Both cameras side by side</source>
+        <translation>两个摄像头并排</translation>
+    </message>
+    <message>
+        <source>Second camera in a corner</source>
+        <translation>第二摄像头置于角落</translation>
+    </message>
+    <message>
+        <source>Compact (small file)</source>
+        <translation>紧凑（文件小）</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>标准</translation>
+    </message>
+    <message>
+        <source>High (large file)</source>
+        <translation>高（文件大）</translation>
+    </message>
+    <message>
+        <source>The stretch has no second camera&apos;s recording</source>
+        <translation>该片段没有第二摄像头的录像</translation>
+    </message>
+    <message>
+        <source>%1 to %2 (%3), clips: %4</source>
+        <translation>%1 至 %2（%3），片段数：%4</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Replace it?</source>
+        <translation>%1 已存在。要替换吗？</translation>
+    </message>
+    <message>
+        <source>Export as</source>
+        <translation>导出为</translation>
+    </message>
+    <message>
+        <source>MP4 video (*.mp4)</source>
+        <translation>MP4 视频 (*.mp4)</translation>
+    </message>
+</context>
+<context>
+    <name>ExportPanel</name>
+    <message>
+        <source>%1 waiting</source>
+        <translation>%1 个等待中</translation>
+    </message>
+    <message>
+        <source>Exporting %1</source>
+        <translation>正在导出 %1</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Stop this export; its file is not written</source>
+        <translation>停止此导出；其文件不会写入</translation>
+    </message>
+    <message>
+        <source>Estimating…</source>
+        <translation>正在估算…</translation>
+    </message>
+    <message>
+        <source>%1 left</source>
+        <translation>剩余 %1</translation>
+    </message>
+</context>
+<context>
     <name>FComboBox</name>
     <message>
         <source>Form</source>
@@ -232,6 +342,46 @@
     <message>
         <source>No recordings in %1</source>
         <translation>%1 中没有录像</translation>
+    </message>
+    <message>
+        <source>Mark in</source>
+        <translation>入点</translation>
+    </message>
+    <message>
+        <source>Mark out</source>
+        <translation>出点</translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <translation>导出…</translation>
+    </message>
+    <message>
+        <source>Mark the start of the stretch to export at the playing second (I)</source>
+        <translation>将要导出片段的起点标在正在播放的这一秒 (I)</translation>
+    </message>
+    <message>
+        <source>Mark the end of the stretch to export at the playing second (O)</source>
+        <translation>将要导出片段的终点标在正在播放的这一秒 (O)</translation>
+    </message>
+    <message>
+        <source>Export the marked stretch as one video</source>
+        <translation>将标记的片段导出为一个视频</translation>
+    </message>
+    <message>
+        <source>Exported %1</source>
+        <translation>已导出：%1</translation>
+    </message>
+    <message>
+        <source>Could not export %1: %2</source>
+        <translation>无法导出 %1：%2</translation>
+    </message>
+    <message>
+        <source>The marked stretch holds no recording</source>
+        <translation>标记的片段中没有录像</translation>
+    </message>
+    <message>
+        <source>An export is still running. Closing the window cancels it, and its file is not written. Close anyway?</source>
+        <translation>导出仍在进行。关闭窗口会取消导出，其文件不会写入。仍要关闭吗？</translation>
     </message>
 </context>
 <context>

@@ -153,6 +153,116 @@
     </message>
 </context>
 <context>
+    <name>ExportDialog</name>
+    <message>
+        <source>Export a stretch</source>
+        <translation>匯出片段</translation>
+    </message>
+    <message>
+        <source>Save as:</source>
+        <translation>儲存為：</translation>
+    </message>
+    <message>
+        <source>Browse…</source>
+        <translation>瀏覽…</translation>
+    </message>
+    <message>
+        <source>Cameras:</source>
+        <translation>攝影機：</translation>
+    </message>
+    <message>
+        <source>Quality:</source>
+        <translation>品質：</translation>
+    </message>
+    <message>
+        <source>Time, speed and position on the picture</source>
+        <translation>在畫面上顯示時間、速度和位置</translation>
+    </message>
+    <message>
+        <source>Sound of the main camera</source>
+        <translation>主攝影機的聲音</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>匯出</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Main camera only</source>
+        <translation>僅主攝影機</translation>
+    </message>
+    <message>
+        <source>Both cameras side by side</source>
+        <translation>兩個攝影機並排</translation>
+    </message>
+    <message>
+        <source>Second camera in a corner</source>
+        <translation>第二攝影機置於角落</translation>
+    </message>
+    <message>
+        <source>Compact (small file)</source>
+        <translation>精簡（檔案小）</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>標準</translation>
+    </message>
+    <message>
+        <source>High (large file)</source>
+        <translation>高（檔案大）</translation>
+    </message>
+    <message>
+        <source>The stretch has no second camera&apos;s recording</source>
+        <translation>該片段沒有第二攝影機的錄影</translation>
+    </message>
+    <message>
+        <source>%1 to %2 (%3), clips: %4</source>
+        <translation>%1 至 %2（%3），片段數：%4</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Replace it?</source>
+        <translation>%1 已存在。要取代嗎？</translation>
+    </message>
+    <message>
+        <source>Export as</source>
+        <translation>匯出為</translation>
+    </message>
+    <message>
+        <source>MP4 video (*.mp4)</source>
+        <translation>MP4 影片 (*.mp4)</translation>
+    </message>
+</context>
+<context>
+    <name>ExportPanel</name>
+    <message>
+        <source>%1 waiting</source>
+        <translation>%1 個等待中</translation>
+    </message>
+    <message>
+        <source>Exporting %1</source>
+        <translation>正在匯出 %1</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Stop this export; its file is not written</source>
+        <translation>停止此匯出；其檔案不會寫入</translation>
+    </message>
+    <message>
+        <source>Estimating…</source>
+        <translation>正在估算…</translation>
+    </message>
+    <message>
+        <source>%1 left</source>
+        <translation>剩餘 %1</translation>
+    </message>
+</context>
+<context>
     <name>FComboBox</name>
     <message>
         <source>Form</source>
@@ -232,6 +342,46 @@
     <message>
         <source>No recordings in %1</source>
         <translation>%1 中沒有錄影</translation>
+    </message>
+    <message>
+        <source>Mark in</source>
+        <translation>入點</translation>
+    </message>
+    <message>
+        <source>Mark out</source>
+        <translation>出點</translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <translation>匯出…</translation>
+    </message>
+    <message>
+        <source>Mark the start of the stretch to export at the playing second (I)</source>
+        <translation>將要匯出片段的起點標在正在播放的這一秒 (I)</translation>
+    </message>
+    <message>
+        <source>Mark the end of the stretch to export at the playing second (O)</source>
+        <translation>將要匯出片段的終點標在正在播放的這一秒 (O)</translation>
+    </message>
+    <message>
+        <source>Export the marked stretch as one video</source>
+        <translation>將標記的片段匯出為一個影片</translation>
+    </message>
+    <message>
+        <source>Exported %1</source>
+        <translation>已匯出：%1</translation>
+    </message>
+    <message>
+        <source>Could not export %1: %2</source>
+        <translation>無法匯出 %1：%2</translation>
+    </message>
+    <message>
+        <source>The marked stretch holds no recording</source>
+        <translation>標記的片段中沒有錄影</translation>
+    </message>
+    <message>
+        <source>An export is still running. Closing the window cancels it, and its file is not written. Close anyway?</source>
+        <translation>匯出仍在進行。關閉視窗會取消匯出，其檔案不會寫入。仍要關閉嗎？</translation>
     </message>
 </context>
 <context>

@@ -153,6 +153,116 @@
     </message>
 </context>
 <context>
+    <name>ExportDialog</name>
+    <message>
+        <source>Export a stretch</source>
+        <translation>Exporter un passage</translation>
+    </message>
+    <message>
+        <source>Save as:</source>
+        <translation>Enregistrer sous :</translation>
+    </message>
+    <message>
+        <source>Browse…</source>
+        <translation>Parcourir…</translation>
+    </message>
+    <message>
+        <source>Cameras:</source>
+        <translation>Caméras :</translation>
+    </message>
+    <message>
+        <source>Quality:</source>
+        <translation>Qualité :</translation>
+    </message>
+    <message>
+        <source>Time, speed and position on the picture</source>
+        <translation>Heure, vitesse et position sur l&apos;image</translation>
+    </message>
+    <message>
+        <source>Sound of the main camera</source>
+        <translation>Son de la caméra principale</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exporter</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Main camera only</source>
+        <translation>Caméra principale seule</translation>
+    </message>
+    <message>
+        <source>Both cameras side by side</source>
+        <translation>Les deux caméras côte à côte</translation>
+    </message>
+    <message>
+        <source>Second camera in a corner</source>
+        <translation>Seconde caméra dans un coin</translation>
+    </message>
+    <message>
+        <source>Compact (small file)</source>
+        <translation>Compacte (petit fichier)</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>High (large file)</source>
+        <translation>Haute (gros fichier)</translation>
+    </message>
+    <message>
+        <source>The stretch has no second camera&apos;s recording</source>
+        <translation>Le passage n&apos;a pas d&apos;enregistrement de la seconde caméra</translation>
+    </message>
+    <message>
+        <source>%1 to %2 (%3), clips: %4</source>
+        <translation>%1 à %2 (%3), clips : %4</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Replace it?</source>
+        <translation>%1 existe déjà. Le remplacer ?</translation>
+    </message>
+    <message>
+        <source>Export as</source>
+        <translation>Exporter sous</translation>
+    </message>
+    <message>
+        <source>MP4 video (*.mp4)</source>
+        <translation>Vidéo MP4 (*.mp4)</translation>
+    </message>
+</context>
+<context>
+    <name>ExportPanel</name>
+    <message>
+        <source>%1 waiting</source>
+        <translation>%1 en attente</translation>
+    </message>
+    <message>
+        <source>Exporting %1</source>
+        <translation>Exportation de %1</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Stop this export; its file is not written</source>
+        <translation>Arrêter cette exportation ; son fichier ne sera pas écrit</translation>
+    </message>
+    <message>
+        <source>Estimating…</source>
+        <translation>Estimation…</translation>
+    </message>
+    <message>
+        <source>%1 left</source>
+        <translation>%1 restant</translation>
+    </message>
+</context>
+<context>
     <name>FComboBox</name>
     <message>
         <source>Form</source>
@@ -232,6 +342,46 @@
     <message>
         <source>No recordings in %1</source>
         <translation>Aucun enregistrement dans %1</translation>
+    </message>
+    <message>
+        <source>Mark in</source>
+        <translation>Début</translation>
+    </message>
+    <message>
+        <source>Mark out</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <translation>Exporter…</translation>
+    </message>
+    <message>
+        <source>Mark the start of the stretch to export at the playing second (I)</source>
+        <translation>Placer le début du passage à exporter à la seconde en cours (I)</translation>
+    </message>
+    <message>
+        <source>Mark the end of the stretch to export at the playing second (O)</source>
+        <translation>Placer la fin du passage à exporter à la seconde en cours (O)</translation>
+    </message>
+    <message>
+        <source>Export the marked stretch as one video</source>
+        <translation>Exporter le passage marqué en une seule vidéo</translation>
+    </message>
+    <message>
+        <source>Exported %1</source>
+        <translation>Exporté : %1</translation>
+    </message>
+    <message>
+        <source>Could not export %1: %2</source>
+        <translation>Impossible d&apos;exporter %1 : %2</translation>
+    </message>
+    <message>
+        <source>The marked stretch holds no recording</source>
+        <translation>Le passage marqué ne contient aucun enregistrement</translation>
+    </message>
+    <message>
+        <source>An export is still running. Closing the window cancels it, and its file is not written. Close anyway?</source>
+        <translation>Une exportation est en cours. Fermer la fenêtre l&apos;annule et son fichier ne sera pas écrit. Fermer quand même ?</translation>
     </message>
 </context>
 <context>

@@ -153,6 +153,116 @@
     </message>
 </context>
 <context>
+    <name>ExportDialog</name>
+    <message>
+        <source>Export a stretch</source>
+        <translation>Abschnitt exportieren</translation>
+    </message>
+    <message>
+        <source>Save as:</source>
+        <translation>Speichern als:</translation>
+    </message>
+    <message>
+        <source>Browse…</source>
+        <translation>Durchsuchen…</translation>
+    </message>
+    <message>
+        <source>Cameras:</source>
+        <translation>Kameras:</translation>
+    </message>
+    <message>
+        <source>Quality:</source>
+        <translation>Qualität:</translation>
+    </message>
+    <message>
+        <source>Time, speed and position on the picture</source>
+        <translation>Zeit, Geschwindigkeit und Position im Bild</translation>
+    </message>
+    <message>
+        <source>Sound of the main camera</source>
+        <translation>Ton der Hauptkamera</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportieren</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Main camera only</source>
+        <translation>Nur Hauptkamera</translation>
+    </message>
+    <message>
+        <source>Both cameras side by side</source>
+        <translation>Beide Kameras nebeneinander</translation>
+    </message>
+    <message>
+        <source>Second camera in a corner</source>
+        <translation>Zweite Kamera in einer Ecke</translation>
+    </message>
+    <message>
+        <source>Compact (small file)</source>
+        <translation>Kompakt (kleine Datei)</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>High (large file)</source>
+        <translation>Hoch (große Datei)</translation>
+    </message>
+    <message>
+        <source>The stretch has no second camera&apos;s recording</source>
+        <translation>Zum Abschnitt gibt es keine Aufnahme der zweiten Kamera</translation>
+    </message>
+    <message>
+        <source>%1 to %2 (%3), clips: %4</source>
+        <translation>%1 bis %2 (%3), Clips: %4</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Replace it?</source>
+        <translation>%1 existiert bereits. Ersetzen?</translation>
+    </message>
+    <message>
+        <source>Export as</source>
+        <translation>Exportieren als</translation>
+    </message>
+    <message>
+        <source>MP4 video (*.mp4)</source>
+        <translation>MP4-Video (*.mp4)</translation>
+    </message>
+</context>
+<context>
+    <name>ExportPanel</name>
+    <message>
+        <source>%1 waiting</source>
+        <translation>%1 wartend</translation>
+    </message>
+    <message>
+        <source>Exporting %1</source>
+        <translation>Exportiere %1</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Stop this export; its file is not written</source>
+        <translation>Diesen Export abbrechen; seine Datei wird nicht geschrieben</translation>
+    </message>
+    <message>
+        <source>Estimating…</source>
+        <translation>Wird geschätzt…</translation>
+    </message>
+    <message>
+        <source>%1 left</source>
+        <translation>noch %1</translation>
+    </message>
+</context>
+<context>
     <name>FComboBox</name>
     <message>
         <source>Form</source>
@@ -232,6 +342,46 @@
     <message>
         <source>No recordings in %1</source>
         <translation>Keine Aufnahmen in %1</translation>
+    </message>
+    <message>
+        <source>Mark in</source>
+        <translation>Anfang</translation>
+    </message>
+    <message>
+        <source>Mark out</source>
+        <translation>Ende</translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <translation>Exportieren…</translation>
+    </message>
+    <message>
+        <source>Mark the start of the stretch to export at the playing second (I)</source>
+        <translation>Den Anfang des zu exportierenden Abschnitts auf die laufende Sekunde setzen (I)</translation>
+    </message>
+    <message>
+        <source>Mark the end of the stretch to export at the playing second (O)</source>
+        <translation>Das Ende des zu exportierenden Abschnitts auf die laufende Sekunde setzen (O)</translation>
+    </message>
+    <message>
+        <source>Export the marked stretch as one video</source>
+        <translation>Den markierten Abschnitt als ein Video exportieren</translation>
+    </message>
+    <message>
+        <source>Exported %1</source>
+        <translation>Exportiert: %1</translation>
+    </message>
+    <message>
+        <source>Could not export %1: %2</source>
+        <translation>%1 konnte nicht exportiert werden: %2</translation>
+    </message>
+    <message>
+        <source>The marked stretch holds no recording</source>
+        <translation>Der markierte Abschnitt enthält keine Aufnahme</translation>
+    </message>
+    <message>
+        <source>An export is still running. Closing the window cancels it, and its file is not written. Close anyway?</source>
+        <translation>Ein Export läuft noch. Das Schließen des Fensters bricht ihn ab, und seine Datei wird nicht geschrieben. Trotzdem schließen?</translation>
     </message>
 </context>
 <context>

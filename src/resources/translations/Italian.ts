@@ -153,6 +153,116 @@
     </message>
 </context>
 <context>
+    <name>ExportDialog</name>
+    <message>
+        <source>Export a stretch</source>
+        <translation>Esporta un tratto</translation>
+    </message>
+    <message>
+        <source>Save as:</source>
+        <translation>Salva come:</translation>
+    </message>
+    <message>
+        <source>Browse…</source>
+        <translation>Sfoglia…</translation>
+    </message>
+    <message>
+        <source>Cameras:</source>
+        <translation>Telecamere:</translation>
+    </message>
+    <message>
+        <source>Quality:</source>
+        <translation>Qualità:</translation>
+    </message>
+    <message>
+        <source>Time, speed and position on the picture</source>
+        <translation>Ora, velocità e posizione sull&apos;immagine</translation>
+    </message>
+    <message>
+        <source>Sound of the main camera</source>
+        <translation>Audio della telecamera principale</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Esporta</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Main camera only</source>
+        <translation>Solo telecamera principale</translation>
+    </message>
+    <message>
+        <source>Both cameras side by side</source>
+        <translation>Entrambe le telecamere affiancate</translation>
+    </message>
+    <message>
+        <source>Second camera in a corner</source>
+        <translation>Seconda telecamera in un angolo</translation>
+    </message>
+    <message>
+        <source>Compact (small file)</source>
+        <translation>Compatta (file piccolo)</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>High (large file)</source>
+        <translation>Alta (file grande)</translation>
+    </message>
+    <message>
+        <source>The stretch has no second camera&apos;s recording</source>
+        <translation>Il tratto non ha la registrazione della seconda telecamera</translation>
+    </message>
+    <message>
+        <source>%1 to %2 (%3), clips: %4</source>
+        <translation>Da %1 a %2 (%3), clip: %4</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Replace it?</source>
+        <translation>%1 esiste già. Sostituirlo?</translation>
+    </message>
+    <message>
+        <source>Export as</source>
+        <translation>Esporta come</translation>
+    </message>
+    <message>
+        <source>MP4 video (*.mp4)</source>
+        <translation>Video MP4 (*.mp4)</translation>
+    </message>
+</context>
+<context>
+    <name>ExportPanel</name>
+    <message>
+        <source>%1 waiting</source>
+        <translation>%1 in attesa</translation>
+    </message>
+    <message>
+        <source>Exporting %1</source>
+        <translation>Esportazione di %1</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Stop this export; its file is not written</source>
+        <translation>Interrompi questa esportazione; il suo file non viene scritto</translation>
+    </message>
+    <message>
+        <source>Estimating…</source>
+        <translation>Stima in corso…</translation>
+    </message>
+    <message>
+        <source>%1 left</source>
+        <translation>%1 rimanenti</translation>
+    </message>
+</context>
+<context>
     <name>FComboBox</name>
     <message>
         <source>Form</source>
@@ -232,6 +342,46 @@
     <message>
         <source>No recordings in %1</source>
         <translation>Nessuna registrazione in %1</translation>
+    </message>
+    <message>
+        <source>Mark in</source>
+        <translation>Inizio</translation>
+    </message>
+    <message>
+        <source>Mark out</source>
+        <translation>Fine</translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <translation>Esporta…</translation>
+    </message>
+    <message>
+        <source>Mark the start of the stretch to export at the playing second (I)</source>
+        <translation>Segna l&apos;inizio del tratto da esportare al secondo in riproduzione (I)</translation>
+    </message>
+    <message>
+        <source>Mark the end of the stretch to export at the playing second (O)</source>
+        <translation>Segna la fine del tratto da esportare al secondo in riproduzione (O)</translation>
+    </message>
+    <message>
+        <source>Export the marked stretch as one video</source>
+        <translation>Esporta il tratto segnato come un unico video</translation>
+    </message>
+    <message>
+        <source>Exported %1</source>
+        <translation>Esportato: %1</translation>
+    </message>
+    <message>
+        <source>Could not export %1: %2</source>
+        <translation>Impossibile esportare %1: %2</translation>
+    </message>
+    <message>
+        <source>The marked stretch holds no recording</source>
+        <translation>Il tratto segnato non contiene registrazioni</translation>
+    </message>
+    <message>
+        <source>An export is still running. Closing the window cancels it, and its file is not written. Close anyway?</source>
+        <translation>Un&apos;esportazione è ancora in corso. Chiudendo la finestra verrà annullata e il suo file non sarà scritto. Chiudere comunque?</translation>
     </message>
 </context>
 <context>

@@ -153,6 +153,116 @@
     </message>
 </context>
 <context>
+    <name>ExportDialog</name>
+    <message>
+        <source>Export a stretch</source>
+        <translation>区間の書き出し</translation>
+    </message>
+    <message>
+        <source>Save as:</source>
+        <translation>保存先:</translation>
+    </message>
+    <message>
+        <source>Browse…</source>
+        <translation>参照…</translation>
+    </message>
+    <message>
+        <source>Cameras:</source>
+        <translation>カメラ:</translation>
+    </message>
+    <message>
+        <source>Quality:</source>
+        <translation>画質:</translation>
+    </message>
+    <message>
+        <source>Time, speed and position on the picture</source>
+        <translation>時刻・速度・位置を映像に表示</translation>
+    </message>
+    <message>
+        <source>Sound of the main camera</source>
+        <translation>メインカメラの音声</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>書き出し</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Main camera only</source>
+        <translation>メインカメラのみ</translation>
+    </message>
+    <message>
+        <source>Both cameras side by side</source>
+        <translation>両カメラを並べて</translation>
+    </message>
+    <message>
+        <source>Second camera in a corner</source>
+        <translation>2台目のカメラを隅に</translation>
+    </message>
+    <message>
+        <source>Compact (small file)</source>
+        <translation>コンパクト（小さいファイル）</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>標準</translation>
+    </message>
+    <message>
+        <source>High (large file)</source>
+        <translation>高画質（大きいファイル）</translation>
+    </message>
+    <message>
+        <source>The stretch has no second camera&apos;s recording</source>
+        <translation>この区間には2台目のカメラの録画がありません</translation>
+    </message>
+    <message>
+        <source>%1 to %2 (%3), clips: %4</source>
+        <translation>%1 〜 %2（%3）、クリップ数: %4</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Replace it?</source>
+        <translation>%1 は既に存在します。置き換えますか？</translation>
+    </message>
+    <message>
+        <source>Export as</source>
+        <translation>名前を付けて書き出し</translation>
+    </message>
+    <message>
+        <source>MP4 video (*.mp4)</source>
+        <translation>MP4 動画 (*.mp4)</translation>
+    </message>
+</context>
+<context>
+    <name>ExportPanel</name>
+    <message>
+        <source>%1 waiting</source>
+        <translation>待機中: %1</translation>
+    </message>
+    <message>
+        <source>Exporting %1</source>
+        <translation>%1 を書き出し中</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Stop this export; its file is not written</source>
+        <translation>この書き出しを中止します。ファイルは作成されません</translation>
+    </message>
+    <message>
+        <source>Estimating…</source>
+        <translation>見積もり中…</translation>
+    </message>
+    <message>
+        <source>%1 left</source>
+        <translation>残り %1</translation>
+    </message>
+</context>
+<context>
     <name>FComboBox</name>
     <message>
         <source>Form</source>
@@ -232,6 +342,46 @@
     <message>
         <source>No recordings in %1</source>
         <translation>%1 に録画がありません</translation>
+    </message>
+    <message>
+        <source>Mark in</source>
+        <translation>開始点</translation>
+    </message>
+    <message>
+        <source>Mark out</source>
+        <translation>終了点</translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <translation>書き出し…</translation>
+    </message>
+    <message>
+        <source>Mark the start of the stretch to export at the playing second (I)</source>
+        <translation>書き出す区間の開始を再生中の秒に設定 (I)</translation>
+    </message>
+    <message>
+        <source>Mark the end of the stretch to export at the playing second (O)</source>
+        <translation>書き出す区間の終了を再生中の秒に設定 (O)</translation>
+    </message>
+    <message>
+        <source>Export the marked stretch as one video</source>
+        <translation>マークした区間を1本の動画として書き出す</translation>
+    </message>
+    <message>
+        <source>Exported %1</source>
+        <translation>書き出しました: %1</translation>
+    </message>
+    <message>
+        <source>Could not export %1: %2</source>
+        <translation>%1 を書き出せませんでした: %2</translation>
+    </message>
+    <message>
+        <source>The marked stretch holds no recording</source>
+        <translation>マークした区間に録画がありません</translation>
+    </message>
+    <message>
+        <source>An export is still running. Closing the window cancels it, and its file is not written. Close anyway?</source>
+        <translation>書き出しの実行中です。ウィンドウを閉じると書き出しは取り消され、ファイルは作成されません。閉じますか？</translation>
     </message>
 </context>
 <context>

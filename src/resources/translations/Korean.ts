@@ -153,6 +153,116 @@
     </message>
 </context>
 <context>
+    <name>ExportDialog</name>
+    <message>
+        <source>Export a stretch</source>
+        <translation>구간 내보내기</translation>
+    </message>
+    <message>
+        <source>Save as:</source>
+        <translation>저장 위치:</translation>
+    </message>
+    <message>
+        <source>Browse…</source>
+        <translation>찾아보기…</translation>
+    </message>
+    <message>
+        <source>Cameras:</source>
+        <translation>카메라:</translation>
+    </message>
+    <message>
+        <source>Quality:</source>
+        <translation>화질:</translation>
+    </message>
+    <message>
+        <source>Time, speed and position on the picture</source>
+        <translation>화면에 시간, 속도, 위치 표시</translation>
+    </message>
+    <message>
+        <source>Sound of the main camera</source>
+        <translation>메인 카메라의 소리</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>내보내기</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>Main camera only</source>
+        <translation>메인 카메라만</translation>
+    </message>
+    <message>
+        <source>Both cameras side by side</source>
+        <translation>두 카메라 나란히</translation>
+    </message>
+    <message>
+        <source>Second camera in a corner</source>
+        <translation>두 번째 카메라를 모서리에</translation>
+    </message>
+    <message>
+        <source>Compact (small file)</source>
+        <translation>압축 (작은 파일)</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>표준</translation>
+    </message>
+    <message>
+        <source>High (large file)</source>
+        <translation>높음 (큰 파일)</translation>
+    </message>
+    <message>
+        <source>The stretch has no second camera&apos;s recording</source>
+        <translation>이 구간에는 두 번째 카메라의 녹화가 없습니다</translation>
+    </message>
+    <message>
+        <source>%1 to %2 (%3), clips: %4</source>
+        <translation>%1 ~ %2 (%3), 클립: %4</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Replace it?</source>
+        <translation>%1이(가) 이미 있습니다. 바꿀까요?</translation>
+    </message>
+    <message>
+        <source>Export as</source>
+        <translation>다른 이름으로 내보내기</translation>
+    </message>
+    <message>
+        <source>MP4 video (*.mp4)</source>
+        <translation>MP4 동영상 (*.mp4)</translation>
+    </message>
+</context>
+<context>
+    <name>ExportPanel</name>
+    <message>
+        <source>%1 waiting</source>
+        <translation>대기 중: %1</translation>
+    </message>
+    <message>
+        <source>Exporting %1</source>
+        <translation>%1 내보내는 중</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>Stop this export; its file is not written</source>
+        <translation>이 내보내기를 중지합니다. 파일은 만들어지지 않습니다</translation>
+    </message>
+    <message>
+        <source>Estimating…</source>
+        <translation>계산 중…</translation>
+    </message>
+    <message>
+        <source>%1 left</source>
+        <translation>%1 남음</translation>
+    </message>
+</context>
+<context>
     <name>FComboBox</name>
     <message>
         <source>Form</source>
@@ -232,6 +342,46 @@
     <message>
         <source>No recordings in %1</source>
         <translation>%1에 녹화 파일이 없습니다</translation>
+    </message>
+    <message>
+        <source>Mark in</source>
+        <translation>시작점</translation>
+    </message>
+    <message>
+        <source>Mark out</source>
+        <translation>끝점</translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <translation>내보내기…</translation>
+    </message>
+    <message>
+        <source>Mark the start of the stretch to export at the playing second (I)</source>
+        <translation>내보낼 구간의 시작을 재생 중인 초로 표시 (I)</translation>
+    </message>
+    <message>
+        <source>Mark the end of the stretch to export at the playing second (O)</source>
+        <translation>내보낼 구간의 끝을 재생 중인 초로 표시 (O)</translation>
+    </message>
+    <message>
+        <source>Export the marked stretch as one video</source>
+        <translation>표시한 구간을 하나의 동영상으로 내보내기</translation>
+    </message>
+    <message>
+        <source>Exported %1</source>
+        <translation>내보냈습니다: %1</translation>
+    </message>
+    <message>
+        <source>Could not export %1: %2</source>
+        <translation>%1을(를) 내보낼 수 없습니다: %2</translation>
+    </message>
+    <message>
+        <source>The marked stretch holds no recording</source>
+        <translation>표시한 구간에 녹화가 없습니다</translation>
+    </message>
+    <message>
+        <source>An export is still running. Closing the window cancels it, and its file is not written. Close anyway?</source>
+        <translation>내보내기가 아직 진행 중입니다. 창을 닫으면 취소되고 파일은 만들어지지 않습니다. 그래도 닫을까요?</translation>
     </message>
 </context>
 <context>

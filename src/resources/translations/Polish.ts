@@ -153,6 +153,116 @@
     </message>
 </context>
 <context>
+    <name>ExportDialog</name>
+    <message>
+        <source>Export a stretch</source>
+        <translation>Eksport odcinka</translation>
+    </message>
+    <message>
+        <source>Save as:</source>
+        <translation>Zapisz jako:</translation>
+    </message>
+    <message>
+        <source>Browse…</source>
+        <translation>Przeglądaj…</translation>
+    </message>
+    <message>
+        <source>Cameras:</source>
+        <translation>Kamery:</translation>
+    </message>
+    <message>
+        <source>Quality:</source>
+        <translation>Jakość:</translation>
+    </message>
+    <message>
+        <source>Time, speed and position on the picture</source>
+        <translation>Czas, prędkość i położenie na obrazie</translation>
+    </message>
+    <message>
+        <source>Sound of the main camera</source>
+        <translation>Dźwięk z kamery głównej</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Eksportuj</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Main camera only</source>
+        <translation>Tylko kamera główna</translation>
+    </message>
+    <message>
+        <source>Both cameras side by side</source>
+        <translation>Obie kamery obok siebie</translation>
+    </message>
+    <message>
+        <source>Second camera in a corner</source>
+        <translation>Druga kamera w rogu</translation>
+    </message>
+    <message>
+        <source>Compact (small file)</source>
+        <translation>Kompaktowa (mały plik)</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Standardowa</translation>
+    </message>
+    <message>
+        <source>High (large file)</source>
+        <translation>Wysoka (duży plik)</translation>
+    </message>
+    <message>
+        <source>The stretch has no second camera&apos;s recording</source>
+        <translation>Odcinek nie ma nagrania drugiej kamery</translation>
+    </message>
+    <message>
+        <source>%1 to %2 (%3), clips: %4</source>
+        <translation>%1 – %2 (%3), klipy: %4</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Replace it?</source>
+        <translation>%1 już istnieje. Zastąpić?</translation>
+    </message>
+    <message>
+        <source>Export as</source>
+        <translation>Eksportuj jako</translation>
+    </message>
+    <message>
+        <source>MP4 video (*.mp4)</source>
+        <translation>Wideo MP4 (*.mp4)</translation>
+    </message>
+</context>
+<context>
+    <name>ExportPanel</name>
+    <message>
+        <source>%1 waiting</source>
+        <translation>oczekujące: %1</translation>
+    </message>
+    <message>
+        <source>Exporting %1</source>
+        <translation>Eksportowanie %1</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Stop this export; its file is not written</source>
+        <translation>Zatrzymaj ten eksport; jego plik nie zostanie zapisany</translation>
+    </message>
+    <message>
+        <source>Estimating…</source>
+        <translation>Szacowanie…</translation>
+    </message>
+    <message>
+        <source>%1 left</source>
+        <translation>pozostało %1</translation>
+    </message>
+</context>
+<context>
     <name>FComboBox</name>
     <message>
         <source>Form</source>
@@ -232,6 +342,46 @@
     <message>
         <source>No recordings in %1</source>
         <translation>Brak nagrań w %1</translation>
+    </message>
+    <message>
+        <source>Mark in</source>
+        <translation>Początek</translation>
+    </message>
+    <message>
+        <source>Mark out</source>
+        <translation>Koniec</translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <translation>Eksportuj…</translation>
+    </message>
+    <message>
+        <source>Mark the start of the stretch to export at the playing second (I)</source>
+        <translation>Zaznacz początek odcinka do eksportu na odtwarzanej sekundzie (I)</translation>
+    </message>
+    <message>
+        <source>Mark the end of the stretch to export at the playing second (O)</source>
+        <translation>Zaznacz koniec odcinka do eksportu na odtwarzanej sekundzie (O)</translation>
+    </message>
+    <message>
+        <source>Export the marked stretch as one video</source>
+        <translation>Eksportuj zaznaczony odcinek jako jedno wideo</translation>
+    </message>
+    <message>
+        <source>Exported %1</source>
+        <translation>Wyeksportowano: %1</translation>
+    </message>
+    <message>
+        <source>Could not export %1: %2</source>
+        <translation>Nie można wyeksportować %1: %2</translation>
+    </message>
+    <message>
+        <source>The marked stretch holds no recording</source>
+        <translation>Zaznaczony odcinek nie zawiera nagrania</translation>
+    </message>
+    <message>
+        <source>An export is still running. Closing the window cancels it, and its file is not written. Close anyway?</source>
+        <translation>Eksport wciąż trwa. Zamknięcie okna go anuluje, a jego plik nie zostanie zapisany. Zamknąć mimo to?</translation>
     </message>
 </context>
 <context>

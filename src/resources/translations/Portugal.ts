@@ -153,6 +153,116 @@
     </message>
 </context>
 <context>
+    <name>ExportDialog</name>
+    <message>
+        <source>Export a stretch</source>
+        <translation>Exportar um troço</translation>
+    </message>
+    <message>
+        <source>Save as:</source>
+        <translation>Guardar como:</translation>
+    </message>
+    <message>
+        <source>Browse…</source>
+        <translation>Procurar…</translation>
+    </message>
+    <message>
+        <source>Cameras:</source>
+        <translation>Câmaras:</translation>
+    </message>
+    <message>
+        <source>Quality:</source>
+        <translation>Qualidade:</translation>
+    </message>
+    <message>
+        <source>Time, speed and position on the picture</source>
+        <translation>Hora, velocidade e posição na imagem</translation>
+    </message>
+    <message>
+        <source>Sound of the main camera</source>
+        <translation>Som da câmara principal</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Main camera only</source>
+        <translation>Só a câmara principal</translation>
+    </message>
+    <message>
+        <source>Both cameras side by side</source>
+        <translation>As duas câmaras lado a lado</translation>
+    </message>
+    <message>
+        <source>Second camera in a corner</source>
+        <translation>Segunda câmara num canto</translation>
+    </message>
+    <message>
+        <source>Compact (small file)</source>
+        <translation>Compacta (ficheiro pequeno)</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>High (large file)</source>
+        <translation>Alta (ficheiro grande)</translation>
+    </message>
+    <message>
+        <source>The stretch has no second camera&apos;s recording</source>
+        <translation>O troço não tem gravação da segunda câmara</translation>
+    </message>
+    <message>
+        <source>%1 to %2 (%3), clips: %4</source>
+        <translation>%1 a %2 (%3), clipes: %4</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Replace it?</source>
+        <translation>%1 já existe. Substituir?</translation>
+    </message>
+    <message>
+        <source>Export as</source>
+        <translation>Exportar como</translation>
+    </message>
+    <message>
+        <source>MP4 video (*.mp4)</source>
+        <translation>Vídeo MP4 (*.mp4)</translation>
+    </message>
+</context>
+<context>
+    <name>ExportPanel</name>
+    <message>
+        <source>%1 waiting</source>
+        <translation>%1 em espera</translation>
+    </message>
+    <message>
+        <source>Exporting %1</source>
+        <translation>A exportar %1</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Stop this export; its file is not written</source>
+        <translation>Parar esta exportação; o seu ficheiro não é escrito</translation>
+    </message>
+    <message>
+        <source>Estimating…</source>
+        <translation>A estimar…</translation>
+    </message>
+    <message>
+        <source>%1 left</source>
+        <translation>faltam %1</translation>
+    </message>
+</context>
+<context>
     <name>FComboBox</name>
     <message>
         <source>Form</source>
@@ -232,6 +342,46 @@
     <message>
         <source>No recordings in %1</source>
         <translation>Nenhuma gravação em %1</translation>
+    </message>
+    <message>
+        <source>Mark in</source>
+        <translation>Início</translation>
+    </message>
+    <message>
+        <source>Mark out</source>
+        <translation>Fim</translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <translation>Exportar…</translation>
+    </message>
+    <message>
+        <source>Mark the start of the stretch to export at the playing second (I)</source>
+        <translation>Marcar o início do troço a exportar no segundo em reprodução (I)</translation>
+    </message>
+    <message>
+        <source>Mark the end of the stretch to export at the playing second (O)</source>
+        <translation>Marcar o fim do troço a exportar no segundo em reprodução (O)</translation>
+    </message>
+    <message>
+        <source>Export the marked stretch as one video</source>
+        <translation>Exportar o troço marcado como um só vídeo</translation>
+    </message>
+    <message>
+        <source>Exported %1</source>
+        <translation>Exportado: %1</translation>
+    </message>
+    <message>
+        <source>Could not export %1: %2</source>
+        <translation>Não foi possível exportar %1: %2</translation>
+    </message>
+    <message>
+        <source>The marked stretch holds no recording</source>
+        <translation>O troço marcado não contém nenhuma gravação</translation>
+    </message>
+    <message>
+        <source>An export is still running. Closing the window cancels it, and its file is not written. Close anyway?</source>
+        <translation>Uma exportação ainda está em curso. Fechar a janela cancela-a e o seu ficheiro não é escrito. Fechar mesmo assim?</translation>
     </message>
 </context>
 <context>

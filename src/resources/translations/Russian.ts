@@ -153,6 +153,116 @@
     </message>
 </context>
 <context>
+    <name>ExportDialog</name>
+    <message>
+        <source>Export a stretch</source>
+        <translation>Экспорт фрагмента</translation>
+    </message>
+    <message>
+        <source>Save as:</source>
+        <translation>Сохранить как:</translation>
+    </message>
+    <message>
+        <source>Browse…</source>
+        <translation>Обзор…</translation>
+    </message>
+    <message>
+        <source>Cameras:</source>
+        <translation>Камеры:</translation>
+    </message>
+    <message>
+        <source>Quality:</source>
+        <translation>Качество:</translation>
+    </message>
+    <message>
+        <source>Time, speed and position on the picture</source>
+        <translation>Время, скорость и положение на изображении</translation>
+    </message>
+    <message>
+        <source>Sound of the main camera</source>
+        <translation>Звук основной камеры</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Экспорт</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Main camera only</source>
+        <translation>Только основная камера</translation>
+    </message>
+    <message>
+        <source>Both cameras side by side</source>
+        <translation>Обе камеры рядом</translation>
+    </message>
+    <message>
+        <source>Second camera in a corner</source>
+        <translation>Вторая камера в углу</translation>
+    </message>
+    <message>
+        <source>Compact (small file)</source>
+        <translation>Компактное (малый файл)</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Стандартное</translation>
+    </message>
+    <message>
+        <source>High (large file)</source>
+        <translation>Высокое (большой файл)</translation>
+    </message>
+    <message>
+        <source>The stretch has no second camera&apos;s recording</source>
+        <translation>У фрагмента нет записи второй камеры</translation>
+    </message>
+    <message>
+        <source>%1 to %2 (%3), clips: %4</source>
+        <translation>%1 – %2 (%3), клипов: %4</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Replace it?</source>
+        <translation>%1 уже существует. Заменить?</translation>
+    </message>
+    <message>
+        <source>Export as</source>
+        <translation>Экспортировать как</translation>
+    </message>
+    <message>
+        <source>MP4 video (*.mp4)</source>
+        <translation>Видео MP4 (*.mp4)</translation>
+    </message>
+</context>
+<context>
+    <name>ExportPanel</name>
+    <message>
+        <source>%1 waiting</source>
+        <translation>ожидают: %1</translation>
+    </message>
+    <message>
+        <source>Exporting %1</source>
+        <translation>Экспорт %1</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Stop this export; its file is not written</source>
+        <translation>Остановить этот экспорт; файл не будет записан</translation>
+    </message>
+    <message>
+        <source>Estimating…</source>
+        <translation>Оценка…</translation>
+    </message>
+    <message>
+        <source>%1 left</source>
+        <translation>осталось %1</translation>
+    </message>
+</context>
+<context>
     <name>FComboBox</name>
     <message>
         <source>Form</source>
@@ -232,6 +342,46 @@
     <message>
         <source>No recordings in %1</source>
         <translation>Нет записей в %1</translation>
+    </message>
+    <message>
+        <source>Mark in</source>
+        <translation>Начало</translation>
+    </message>
+    <message>
+        <source>Mark out</source>
+        <translation>Конец</translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <translation>Экспорт…</translation>
+    </message>
+    <message>
+        <source>Mark the start of the stretch to export at the playing second (I)</source>
+        <translation>Отметить начало фрагмента для экспорта на текущей секунде (I)</translation>
+    </message>
+    <message>
+        <source>Mark the end of the stretch to export at the playing second (O)</source>
+        <translation>Отметить конец фрагмента для экспорта на текущей секунде (O)</translation>
+    </message>
+    <message>
+        <source>Export the marked stretch as one video</source>
+        <translation>Экспортировать отмеченный фрагмент одним видео</translation>
+    </message>
+    <message>
+        <source>Exported %1</source>
+        <translation>Экспортировано: %1</translation>
+    </message>
+    <message>
+        <source>Could not export %1: %2</source>
+        <translation>Не удалось экспортировать %1: %2</translation>
+    </message>
+    <message>
+        <source>The marked stretch holds no recording</source>
+        <translation>В отмеченном фрагменте нет записи</translation>
+    </message>
+    <message>
+        <source>An export is still running. Closing the window cancels it, and its file is not written. Close anyway?</source>
+        <translation>Экспорт ещё выполняется. Закрытие окна отменит его, и файл не будет записан. Всё равно закрыть?</translation>
     </message>
 </context>
 <context>

@@ -153,6 +153,116 @@
     </message>
 </context>
 <context>
+    <name>ExportDialog</name>
+    <message>
+        <source>Export a stretch</source>
+        <translation>Exportar un tramo</translation>
+    </message>
+    <message>
+        <source>Save as:</source>
+        <translation>Guardar como:</translation>
+    </message>
+    <message>
+        <source>Browse…</source>
+        <translation>Examinar…</translation>
+    </message>
+    <message>
+        <source>Cameras:</source>
+        <translation>Cámaras:</translation>
+    </message>
+    <message>
+        <source>Quality:</source>
+        <translation>Calidad:</translation>
+    </message>
+    <message>
+        <source>Time, speed and position on the picture</source>
+        <translation>Hora, velocidad y posición en la imagen</translation>
+    </message>
+    <message>
+        <source>Sound of the main camera</source>
+        <translation>Sonido de la cámara principal</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Main camera only</source>
+        <translation>Solo la cámara principal</translation>
+    </message>
+    <message>
+        <source>Both cameras side by side</source>
+        <translation>Ambas cámaras una al lado de la otra</translation>
+    </message>
+    <message>
+        <source>Second camera in a corner</source>
+        <translation>Segunda cámara en una esquina</translation>
+    </message>
+    <message>
+        <source>Compact (small file)</source>
+        <translation>Compacta (archivo pequeño)</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Estándar</translation>
+    </message>
+    <message>
+        <source>High (large file)</source>
+        <translation>Alta (archivo grande)</translation>
+    </message>
+    <message>
+        <source>The stretch has no second camera&apos;s recording</source>
+        <translation>El tramo no tiene grabación de la segunda cámara</translation>
+    </message>
+    <message>
+        <source>%1 to %2 (%3), clips: %4</source>
+        <translation>%1 a %2 (%3), clips: %4</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Replace it?</source>
+        <translation>%1 ya existe. ¿Reemplazarlo?</translation>
+    </message>
+    <message>
+        <source>Export as</source>
+        <translation>Exportar como</translation>
+    </message>
+    <message>
+        <source>MP4 video (*.mp4)</source>
+        <translation>Vídeo MP4 (*.mp4)</translation>
+    </message>
+</context>
+<context>
+    <name>ExportPanel</name>
+    <message>
+        <source>%1 waiting</source>
+        <translation>%1 en espera</translation>
+    </message>
+    <message>
+        <source>Exporting %1</source>
+        <translation>Exportando %1</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Stop this export; its file is not written</source>
+        <translation>Detener esta exportación; su archivo no se escribe</translation>
+    </message>
+    <message>
+        <source>Estimating…</source>
+        <translation>Calculando…</translation>
+    </message>
+    <message>
+        <source>%1 left</source>
+        <translation>quedan %1</translation>
+    </message>
+</context>
+<context>
     <name>FComboBox</name>
     <message>
         <source>Form</source>
@@ -232,6 +342,46 @@
     <message>
         <source>No recordings in %1</source>
         <translation>No hay grabaciones en %1</translation>
+    </message>
+    <message>
+        <source>Mark in</source>
+        <translation>Inicio</translation>
+    </message>
+    <message>
+        <source>Mark out</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <translation>Exportar…</translation>
+    </message>
+    <message>
+        <source>Mark the start of the stretch to export at the playing second (I)</source>
+        <translation>Marcar el inicio del tramo a exportar en el segundo en reproducción (I)</translation>
+    </message>
+    <message>
+        <source>Mark the end of the stretch to export at the playing second (O)</source>
+        <translation>Marcar el final del tramo a exportar en el segundo en reproducción (O)</translation>
+    </message>
+    <message>
+        <source>Export the marked stretch as one video</source>
+        <translation>Exportar el tramo marcado como un solo vídeo</translation>
+    </message>
+    <message>
+        <source>Exported %1</source>
+        <translation>Exportado: %1</translation>
+    </message>
+    <message>
+        <source>Could not export %1: %2</source>
+        <translation>No se pudo exportar %1: %2</translation>
+    </message>
+    <message>
+        <source>The marked stretch holds no recording</source>
+        <translation>El tramo marcado no contiene ninguna grabación</translation>
+    </message>
+    <message>
+        <source>An export is still running. Closing the window cancels it, and its file is not written. Close anyway?</source>
+        <translation>Hay una exportación en curso. Cerrar la ventana la cancela y su archivo no se escribe. ¿Cerrar de todos modos?</translation>
     </message>
 </context>
 <context>
