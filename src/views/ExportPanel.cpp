@@ -132,5 +132,5 @@ void ExportPanel::showFileText()
 
 void ExportPanel::showTimeLeft()
 {
-    mTimeLeft->setText(mSecondsLeft < 0 ? tr("Estimating…") : tr("%1 left").arg(durationText(mSecondsLeft)));
+    mTimeLeft->setText(mSecondsLeft < 0 ? tr("Estimating") : tr("%1 left").arg(durationText(mSecondsLeft)));
 }

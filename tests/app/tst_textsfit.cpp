@@ -1,5 +1,7 @@
 #include "Configuration.h"
 #include "ControlPanel.h"
+#include "ExportDialog.h"
+#include "ExportPanel.h"
 #include "ImageResources.h"
 #include "LanguageList.h"
 #include "PlaylistModel.h"
@@ -190,6 +192,32 @@ private slots:
         QTest::qWait(50);
         problems += checkWindow(&window);
         Configuration::instance()->setSpeedUnit(0);
+        // The marking buttons and the export strip, as during an export with more waiting.
+        window.findChild<QWidget *>("wgt_TripStrip")->show();
+        auto *exportPanel = window.findChild<ExportPanel *>();
+        exportPanel->showStarted(QStringLiteral("/home/user/Pictures/Trip_2026-12-06_10-15-00_00-01-20_00-02-20.mp4"));
+        exportPanel->setProgress(0.4, 3725);
+        exportPanel->setWaiting(12);
+        QTest::qWait(50);
+        problems += checkWindow(&window);
+        exportPanel->setProgress(0, -1);
+        QTest::qWait(50);
+        problems += checkWindow(&window);
+
+        // The export dialog for a stretch of two clips with both cameras.
+        ExportRequest draft;
+        draft.clips.resize(2);
+        for (ExportClip &clip : draft.clips) {
+            clip.mainPath = QStringLiteral("/card/20261206_101500F.MP4");
+            clip.companionPath = QStringLiteral("/card/20261206_101500R.MP4");
+            clip.toSecond = 60;
+        }
+        ExportDialog exportDialog(&window);
+        exportDialog.setStretch(draft, QDateTime(QDate(2026, 12, 6), QTime(10, 15), Qt::UTC).toMSecsSinceEpoch(), 80, 140,
+                                QStringLiteral("/home/user/Pictures"));
+        exportDialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&exportDialog));
+        problems += checkWindow(&exportDialog);
 
         Setting settings(&window);
         settings.show();

@@ -24,7 +24,7 @@ private slots:
         panel->showStarted("/videos/Trip_2026-12-06_10-15-00_00-01-20_00-02-20.mp4");
         QVERIFY(panel->isVisible());
         QCOMPARE(panel->fileText(), QString("Exporting Trip_2026-12-06_10-15-00_00-01-20_00-02-20.mp4"));
-        QCOMPARE(panel->timeLeftText(), QString("Estimating…"));
+        QCOMPARE(panel->timeLeftText(), QString("Estimating"));
         QCOMPARE(panel->waitingText(), QString());
 
         panel->setProgress(0.256, 3725);
@@ -43,7 +43,7 @@ private slots:
         QCOMPARE(cancels.count(), 1);
         // The next export starts afresh.
         panel->showStarted("/videos/b.mp4");
-        QCOMPARE(panel->timeLeftText(), QString("Estimating…"));
+        QCOMPARE(panel->timeLeftText(), QString("Estimating"));
         QCOMPARE(panel->percent(), 0);
         panel->setWaiting(0);
         QCOMPARE(panel->waitingText(), QString());

@@ -254,8 +254,8 @@
         <translation>停止此导出；其文件不会写入</translation>
     </message>
     <message>
-        <source>Estimating…</source>
-        <translation>正在估算…</translation>
+        <source>Estimating</source>
+        <translation>正在估算</translation>
     </message>
     <message>
         <source>%1 left</source>

@@ -254,8 +254,8 @@
         <translation>停止此匯出；其檔案不會寫入</translation>
     </message>
     <message>
-        <source>Estimating…</source>
-        <translation>正在估算…</translation>
+        <source>Estimating</source>
+        <translation>正在估算</translation>
     </message>
     <message>
         <source>%1 left</source>

@@ -254,8 +254,8 @@
         <translation>Arrêter cette exportation ; son fichier ne sera pas écrit</translation>
     </message>
     <message>
-        <source>Estimating…</source>
-        <translation>Estimation…</translation>
+        <source>Estimating</source>
+        <translation>Estimation</translation>
     </message>
     <message>
         <source>%1 left</source>

@@ -254,8 +254,8 @@
         <translation>Diesen Export abbrechen; seine Datei wird nicht geschrieben</translation>
     </message>
     <message>
-        <source>Estimating…</source>
-        <translation>Wird geschätzt…</translation>
+        <source>Estimating</source>
+        <translation>Wird geschätzt</translation>
     </message>
     <message>
         <source>%1 left</source>

@@ -254,8 +254,8 @@
         <translation>Interrompi questa esportazione; il suo file non viene scritto</translation>
     </message>
     <message>
-        <source>Estimating…</source>
-        <translation>Stima in corso…</translation>
+        <source>Estimating</source>
+        <translation>Stima in corso</translation>
     </message>
     <message>
         <source>%1 left</source>

@@ -254,8 +254,8 @@
         <translation>この書き出しを中止します。ファイルは作成されません</translation>
     </message>
     <message>
-        <source>Estimating…</source>
-        <translation>見積もり中…</translation>
+        <source>Estimating</source>
+        <translation>見積もり中</translation>
     </message>
     <message>
         <source>%1 left</source>

@@ -254,8 +254,8 @@
         <translation>이 내보내기를 중지합니다. 파일은 만들어지지 않습니다</translation>
     </message>
     <message>
-        <source>Estimating…</source>
-        <translation>계산 중…</translation>
+        <source>Estimating</source>
+        <translation>계산 중</translation>
     </message>
     <message>
         <source>%1 left</source>

@@ -254,8 +254,8 @@
         <translation>Zatrzymaj ten eksport; jego plik nie zostanie zapisany</translation>
     </message>
     <message>
-        <source>Estimating…</source>
-        <translation>Szacowanie…</translation>
+        <source>Estimating</source>
+        <translation>Szacowanie</translation>
     </message>
     <message>
         <source>%1 left</source>

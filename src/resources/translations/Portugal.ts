@@ -254,8 +254,8 @@
         <translation>Parar esta exportação; o seu ficheiro não é escrito</translation>
     </message>
     <message>
-        <source>Estimating…</source>
-        <translation>A estimar…</translation>
+        <source>Estimating</source>
+        <translation>A estimar</translation>
     </message>
     <message>
         <source>%1 left</source>

@@ -254,8 +254,8 @@
         <translation>Остановить этот экспорт; файл не будет записан</translation>
     </message>
     <message>
-        <source>Estimating…</source>
-        <translation>Оценка…</translation>
+        <source>Estimating</source>
+        <translation>Оценка</translation>
     </message>
     <message>
         <source>%1 left</source>

@@ -254,8 +254,8 @@
         <translation>Detener esta exportación; su archivo no se escribe</translation>
     </message>
     <message>
-        <source>Estimating…</source>
-        <translation>Calculando…</translation>
+        <source>Estimating</source>
+        <translation>Calculando</translation>
     </message>
     <message>
         <source>%1 left</source>
