@@ -106,7 +106,9 @@ QString ExportDialog::normalisedPath(const QString &typed)
     return path;
 }
 
-// A file of that name is replaced only when the user says so.
+// A file of that name is replaced only when the user says so. A folder
+// that is not there yet (the still-image folder before the first still) is
+// made; one that cannot be is the export's to report.
 void ExportDialog::accept()
 {
     const QString path = normalisedPath(ui->lEdit_File->text());
@@ -114,6 +116,7 @@ void ExportDialog::accept()
         ui->lEdit_File->setFocus();
         return;
     }
+    QDir().mkpath(QFileInfo(path).absolutePath());
     if (QFileInfo::exists(path)
         && QMessageBox::question(this, windowTitle(), tr("%1 already exists. Replace it?").arg(QDir::toNativeSeparators(path)),
                                  QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)

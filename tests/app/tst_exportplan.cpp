@@ -157,6 +157,11 @@ private slots:
         QVERIFY(request.milesPerHour);
         QCOMPARE(sharesOf(request.clips), sharesOf(draft.clips));
         QCOMPARE(request.durationSeconds(), to - from - (twoCameras ? 0 : 10));
+        // A folder not there yet is made when the user accepts.
+        file->setText(folder.filePath("new/deeper/stop"));
+        dialog.accept();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QVERIFY(QFileInfo(folder.filePath("new/deeper")).isDir());
     }
 
     void typedPaths_data()
