@@ -53,8 +53,6 @@ QJsonObject stream(const QJsonObject &probed, const QString &type)
     return {};
 }
 
-bool pressKey(const QString &key) { return QProcess::execute(QStringLiteral("xdotool"), {"key", key}) == 0; }
-
 } // namespace
 
 // The user's side of exporting a stretch, in the real window on an X server:
