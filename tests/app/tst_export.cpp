@@ -149,12 +149,18 @@ private slots:
         whenOpen<QDialog>([&](QDialog *dialog) {
             auto *file = dialog->findChild<QLineEdit *>("lEdit_File");
             dialog->activateWindow();
-            if (!QTest::qWaitForWindowActive(dialog))
+            if (!QTest::qWaitForWindowActive(dialog)) {
+                qWarning("the export dialog never became active");
                 return dialog->reject();
-            file->setFocus();
+            }
             file->setText(mOut.filePath("stop"));
-            if (!pressKey("i") || !QTest::qWaitFor([file] { return file->text().endsWith("i"); }, timeout))
+            file->end(false);
+            // Typed as a user types: into the field under the pointer.
+            if (!clickAt(file->mapToGlobal(file->rect().center())) || !QTest::qWaitFor([file] { return file->hasFocus(); }, timeout)
+                || !pressKey("i") || !QTest::qWaitFor([file] { return file->text().endsWith("i"); }, timeout)) {
+                qWarning() << "typed into the dialog:" << file->text() << "focus:" << QApplication::focusWidget();
                 return dialog->reject();
+            }
             dialog->findChild<QComboBox *>("cBox_Layout")->setCurrentIndex(int(ExportLayout::SideBySide));
             dialog->findChild<QComboBox *>("cBox_Quality")->setCurrentIndex(int(ExportQuality::Compact));
             dialog->findChild<QCheckBox *>("chk_Overlay")->setChecked(true);
