@@ -33,10 +33,16 @@ QVector<ExportPlanner::Source> ExportPlanner::tripSources(const PlaylistModel &m
 QVector<ExportClip> ExportPlanner::clipsForRange(const QVector<Source> &sources, int fromTripSecond, int toTripSecond)
 {
     QVector<ExportClip> clips;
-    for (const Source &source : sources) {
+    for (int i = 0; i < sources.size(); ++i) {
+        const Source &source = sources[i];
+        // A clip's track may run past the next clip's start: each second of
+        // the trip is taken once, from the clip that starts there.
+        qint64 length = source.durationSeconds;
+        if (i + 1 < sources.size())
+            length = std::min<qint64>(length, qint64(sources[i + 1].offsetSeconds) - source.offsetSeconds);
         // In the clip's own seconds; 64 bits, as offsets come from files.
         const qint64 from = std::max<qint64>(qint64(fromTripSecond) - source.offsetSeconds, 0);
-        const qint64 to = std::min<qint64>(qint64(toTripSecond) - source.offsetSeconds, source.durationSeconds);
+        const qint64 to = std::min<qint64>(qint64(toTripSecond) - source.offsetSeconds, length);
         if (to <= from)
             continue;
         ExportClip clip;

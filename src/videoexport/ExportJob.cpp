@@ -11,6 +11,7 @@
 #include <QTemporaryFile>
 
 #include <cerrno>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <functional>
@@ -108,18 +109,19 @@ void ExportJob::start()
         return;
     mRunning = true;
     mClock.start();
-    const QString problem = prepare();
+    mOutputs.clear();
+    QString temporary;
+    QString problem = mRequest.durationSeconds() > 0 ? createTemporary(mRequest.outputPath, QStringLiteral("mp4"), temporary)
+                                                     : tr("Nothing to export: the range is empty.");
     if (!problem.isEmpty()) {
-        removeTemporaries();
         failLater(problem);
         return;
     }
+    mOutputs.append({temporary, mRequest.outputPath});
     mHasAudio.clear();
+    mVideoSeconds.clear();
     mFrameSize = QSize();
-    if (!mRequest.isStreamCopy())
-        probeNext();
-    else
-        runFfmpeg();
+    probeNext();
 }
 
 void ExportJob::cancel()
@@ -131,22 +133,40 @@ void ExportJob::cancel()
     finish(false, tr("Cancelled"));
 }
 
-// Temporary files for everything the export writes, and the .gpx and .srt
-// written; the first that cannot be written says why.
+// The .gpx, .srt and overlay script of the fitted range written under
+// temporary names; the first that cannot be written says why.
 QString ExportJob::prepare()
 {
-    if (mRequest.clips.isEmpty() || mRequest.durationSeconds() <= 0)
+    if (mRequest.clips.isEmpty())
         return tr("Nothing to export: the range is empty.");
-    mOutputs.clear();
-    QString temporary;
-    QString problem = createTemporary(mRequest.outputPath, QStringLiteral("mp4"), temporary);
-    if (!problem.isEmpty())
-        return problem;
-    mOutputs.append({temporary, mRequest.outputPath});
-    problem = writeBeside();
+    QString problem = writeBeside();
     if (problem.isEmpty() && mRequest.overlay && !mRequest.isStreamCopy())
         problem = writeOverlay();
     return problem;
+}
+
+// Each clip's share ends where its main picture does. A camera's track may
+// run a second or two past its video: read past the picture's end, a share
+// would still get its full length of sound, so the joined video would be
+// longer than the stretch and every text after that clip late.
+void ExportJob::fitToVideos()
+{
+    QVector<ExportClip> clips;
+    QVector<bool> hasAudio;
+    for (int i = 0; i < mRequest.clips.size(); ++i) {
+        ExportClip clip = mRequest.clips[i];
+        const double seconds = mVideoSeconds.value(i);
+        // A picture a frame short of a whole second still has that second.
+        if (seconds > 0)
+            clip.toSecond = int(qMin<double>(clip.toSecond, std::floor(seconds + 0.1)));
+        if (clip.durationSeconds() > 0) {
+            clips << clip;
+            hasAudio << mHasAudio.value(i, true);
+        }
+    }
+    mRequest.clips = clips;
+    mHasAudio = hasAudio;
+    mProgress = FfmpegProgress(mRequest.durationSeconds());
 }
 
 QString ExportJob::createTemporary(const QString &finalPath, const QString &suffix, QString &temporary)
@@ -236,14 +256,15 @@ QString ExportJob::writeOverlay()
     return QString();
 }
 
-// Which main files have sound, and the first one's picture size, one
-// ffprobe run each, before the graph is built: the graph must name only
-// streams that exist, and join pictures of one size.
+// Which main files have sound, how long their picture runs, and the first
+// one's picture size, one ffprobe run each, before anything is written: the
+// graph must name only streams that exist and join pictures of one size,
+// and the shares must end with their pictures.
 void ExportJob::probeNext()
 {
     const int index = mHasAudio.size();
     if (index >= mRequest.clips.size()) {
-        runFfmpeg();
+        filesProbed();
         return;
     }
     mProcess = new QProcess(this);
@@ -256,7 +277,7 @@ void ExportJob::probeNext()
     });
     mProcess->start(gFfprobeProgram, {QStringLiteral("-v"), QStringLiteral("error"),
                                       QStringLiteral("-show_entries"),
-                                      QStringLiteral("stream=codec_type,width,height"), QStringLiteral("-of"),
+                                      QStringLiteral("stream=codec_type,width,height,duration"), QStringLiteral("-of"),
                                       QStringLiteral("csv=p=0"), QStringLiteral("-i"),
                                       mRequest.clips[index].mainPath});
 }
@@ -271,19 +292,39 @@ void ExportJob::probeFinished()
     const bool ran = probe->error() != QProcess::FailedToStart && probe->exitStatus() == QProcess::NormalExit
                      && probe->exitCode() == 0;
     bool hasAudio = !ran;
+    double videoSeconds = 0;
+    bool video = false;
     if (ran) {
-        // "video,1280,720" and "audio" lines.
+        // "video,1280,720,60.000000" and "audio,60.000000" lines; the
+        // first picture stream is the one exported.
         for (const QByteArray &line : probe->readAllStandardOutput().split('\n')) {
             const QList<QByteArray> fields = line.trimmed().split(',');
             if (fields[0] == "audio")
                 hasAudio = true;
-            if (fields[0] == "video" && fields.size() >= 3 && mHasAudio.isEmpty() && !mFrameSize.isValid())
+            if (fields[0] != "video" || fields.size() < 4 || video)
+                continue;
+            video = true;
+            videoSeconds = fields[3].toDouble();  // "N/A": not known
+            if (mHasAudio.isEmpty())
                 mFrameSize = QSize(fields[1].toInt(), fields[2].toInt());
         }
     }
     mHasAudio.append(hasAudio);
+    mVideoSeconds.append(videoSeconds);
     probe->deleteLater();
     probeNext();
+}
+
+void ExportJob::filesProbed()
+{
+    fitToVideos();
+    const QString problem = prepare();
+    if (!problem.isEmpty()) {
+        removeTemporaries();
+        finish(false, problem);
+        return;
+    }
+    runFfmpeg();
 }
 
 void ExportJob::runFfmpeg()

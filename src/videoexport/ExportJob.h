@@ -51,11 +51,13 @@ private:
     };
 
     QString prepare();
+    void fitToVideos();
     QString createTemporary(const QString &finalPath, const QString &suffix, QString &temporary);
     QString writeBeside();
     QString writeOverlay();
     void probeNext();
     void probeFinished();
+    void filesProbed();
     void runFfmpeg();
     void readProgress();
     void readErrors();
@@ -73,7 +75,8 @@ private:
     ExportRequest mRequest;
     QVector<Output> mOutputs;  // the video first
     QString mOverlayFile;
-    QVector<bool> mHasAudio;  // per clip, from the probe
+    QVector<bool> mHasAudio;       // per clip, from the probe
+    QVector<double> mVideoSeconds; // per clip, the main picture's length; 0: not known
     QSize mFrameSize;         // the first clip's main picture
     QProcess *mProcess = nullptr;
     FfmpegProgress mProgress;

@@ -12,11 +12,11 @@
 namespace {
 
 // A trip of three clips: A 0-60 s, B 60-120 s, then a gap, C 130-150 s; A and
-// B with their rear camera's files.
+// B with their rear camera's files. A's track runs two seconds into B.
 QVector<ExportPlanner::Source> sampleTrip()
 {
     QVector<ExportPlanner::Source> sources(3);
-    const int offsets[] = {0, 60, 130}, durations[] = {60, 60, 20};
+    const int offsets[] = {0, 60, 130}, durations[] = {62, 60, 20};
     for (int i = 0; i < 3; ++i) {
         sources[i].mainPath = QString("/card/%1F.MP4").arg(QChar('A' + i));
         sources[i].companionPath = i < 2 ? QString("/card/%1R.MP4").arg(QChar('A' + i)) : QString();

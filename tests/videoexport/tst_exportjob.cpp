@@ -139,9 +139,10 @@ ExportRequest TestExportJob::twoClipRequest(const QString &folder, ExportLayout 
     ExportClip a;
     a.mainPath = mClips.filePath("a.mp4");
     a.companionPath = mClips.filePath("a-rear.mp4");
+    // The camera's track runs a second past its video.
     a.fromSecond = 3;
-    a.toSecond = 6;
-    a.track = track(6, 0, 20);
+    a.toSecond = 7;
+    a.track = track(7, 0, 20);
     ExportClip b = a;
     b.mainPath = mClips.filePath("b.mp4");
     b.companionPath = mClips.filePath("b-rear.mp4");
