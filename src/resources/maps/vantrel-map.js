@@ -246,7 +246,10 @@
         var position = route.points[Math.max(index, 0)];
         currentMarker.setLatLng(position).addTo(map);
         currentSecond = second;
-        if (!map.getBounds().pad(FOLLOW_MARGIN).contains(position))
+        // The whole route was fitted into view: it moves only once the
+        // position has left the view (the user zoomed in or panned), never
+        // under a click aimed at the route near its ends.
+        if (!map.getBounds().contains(position))
             map.panTo(position, { animate: false });
     };
 
