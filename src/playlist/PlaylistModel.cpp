@@ -15,6 +15,7 @@
 #include <QStringList>
 #include <QTime>
 
+#include <algorithm>
 #include <limits>
 #include <utility>
 
@@ -376,6 +377,17 @@ int PlaylistModel::rowOfClip(int trip, int clip) const
 const TelemetryTrack *PlaylistModel::trackOf(int rowId) const
 {
     return isRowNumber(rowId) && mRows[rowId]->trackKnown ? &mRows[rowId]->track : nullptr;
+}
+
+TrackPoint PlaylistModel::pointOf(int rowId, int second) const
+{
+    const TelemetryTrack *track = trackOf(rowId);
+    if (!track)
+        return {};
+    // In second order, with a gap where a second has no record.
+    const auto found = std::lower_bound(track->cbegin(), track->cend(), second,
+                                        [](const TrackPoint &point, int s) { return point.second < s; });
+    return found != track->cend() && found->second == second ? *found : TrackPoint();
 }
 
 QDateTime PlaylistModel::recordedAt(int rowId) const

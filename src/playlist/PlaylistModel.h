@@ -75,6 +75,9 @@ public:
     int rowOfClip(int trip, int clip) const;
     // The row's whole track; none until its worker has decoded it.
     const TelemetryTrack *trackOf(int rowId) const;
+    // The row's point of playback `second`; a point without time or fix
+    // while the track is not in or has no record of that second.
+    TrackPoint pointOf(int rowId, int second) const;
     // When the row's clip was recorded, in UTC: the camera time of its first
     // record, else the video's creation time, else the time in its name;
     // invalid when none of them is known.

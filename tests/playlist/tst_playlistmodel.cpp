@@ -290,6 +290,13 @@ private slots:
         QCOMPARE(cell("20261206_101700F.MP4", PlaylistModel::RecordedColumn).toString(), QString("2026/12/06 10:17:00"));
         QCOMPARE(cell("clipE.MP4", PlaylistModel::RecordedColumn).toString(), QString("2026/12/06 10:30:00"));
         QCOMPARE(cell("20261206_101630F.MP4", PlaylistModel::RecordedColumn).toString(), QString("2026/12/06 10:16:30"));
+
+        // A second's point, for a still's tags: none past the end or without telemetry.
+        const TrackPoint point = model.pointOf(rowOf.value("20261206_101600F.MP4"), 30);
+        QVERIFY(point.hasFix && point.second == 30 && point.speedKmh == 80.f);
+        QCOMPARE(point.time(), at1015.addSecs(90));
+        QVERIFY(!model.pointOf(rowOf.value("20261206_101600F.MP4"), 60).hasFix);
+        QVERIFY(!model.pointOf(rowOf.value("20261206_101700F.MP4"), 30).hasFix);
     }
 
     void teardownDeliversNothing_data()
