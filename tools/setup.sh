@@ -19,7 +19,7 @@ packages="build-essential cmake ninja-build pkg-config qtbase5-dev qtbase5-dev-t
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-bad
     gstreamer1.0-libav gstreamer1.0-x libqt5svg5-dev fonts-crosextra-carlito fonts-liberation
     dbus libqt5charts5-dev qtwebengine5-dev libqt5webchannel5-dev libjs-leaflet
-    openbox xdotool x11-utils fonts-noto-cjk"
+    openbox xdotool x11-utils fonts-noto-cjk libexif-dev libimage-exiftool-perl"
 
 install_packages() {
     missing=""

@@ -227,7 +227,12 @@ void MainWindows::connectComponents()
         // The folder as the settings hold it at this press.
         playArea->setScreenshotFolders(Configuration::instance()->screenshotSavePath(),
                                        Configuration::defaultScreenshotSavePath());
+        playArea->setStillGpsTags(Configuration::instance()->stillGpsTags());
         playArea->screenshot();
+    });
+    // Asked at a press only; the model goes after the window's connections.
+    playArea->setStillPointSource([this](int rowId, int second) {
+        return mPlaylistModel ? mPlaylistModel->pointOf(rowId, second) : TrackPoint();
     });
     connect(panel, &ControlPanel::sliderStatusChanged, playArea, &PlayAreaManager::onSliderStatusChanged);
     connect(panel, &ControlPanel::openFile, this, &MainWindows::openFile);

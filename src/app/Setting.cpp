@@ -61,6 +61,7 @@ void Setting::showConfiguration()
     ui->cBox_Maps->setCurrentIndex(mConfiguration->maps());
     ui->cBox_SpeedUnit->setCurrentIndex(speedUnitEntry(mConfiguration->speedUnit()));
     ui->chk_SeveralWindows->setChecked(mConfiguration->severalWindows());
+    ui->chk_StillGpsTags->setChecked(mConfiguration->stillGpsTags());
     ui->spin_TripGap->setValue(mConfiguration->tripGapSeconds());
     ui->dSpin_HorizontalEvent->setValue(mConfiguration->horizontalEventG());
     ui->dSpin_VerticalEvent->setValue(mConfiguration->verticalEventG());
@@ -94,6 +95,7 @@ void Setting::on_pBtn_OK_clicked()
     mConfiguration->setMaps(static_cast<MapTypes>(ui->cBox_Maps->currentIndex()));
     mConfiguration->setSpeedUnit(ui->cBox_SpeedUnit->currentIndex());
     mConfiguration->setSeveralWindows(ui->chk_SeveralWindows->isChecked());
+    mConfiguration->setStillGpsTags(ui->chk_StillGpsTags->isChecked());
     mConfiguration->setTripGapSeconds(ui->spin_TripGap->value());
     mConfiguration->setHorizontalEventG(ui->dSpin_HorizontalEvent->value());
     mConfiguration->setVerticalEventG(ui->dSpin_VerticalEvent->value());

@@ -10,9 +10,10 @@ class Setting;
 }
 
 // The modal settings dialog behind the setup button: language, map service,
-// speed unit, screenshot folder, and what makes a trip and an event. It reads the configuration when it opens
-// and writes all four back on Save; Cancel, the close button and Escape store
-// nothing.
+// speed unit, screenshot folder and the GPS tags of stills, several windows,
+// and what makes a trip and an event. It reads the configuration when it
+// opens and writes every value back on Save; Cancel, the close button and
+// Escape store nothing.
 class Setting : public QDialog
 {
     Q_OBJECT

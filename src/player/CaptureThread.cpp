@@ -1,5 +1,7 @@
 #include "CaptureThread.h"
 
+#include "StillGpsTags.h"
+
 #include <QDateTime>
 #include <QDebug>
 #include <QDir>
@@ -8,6 +10,7 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSaveFile>
 #include <QTemporaryFile>
 #include <QTime>
 #include <QUrl>
@@ -73,7 +76,13 @@ void CaptureThread::setFolders(const QString &folder, const QString &fallback)
     mFallbackFolder = fallback;
 }
 
-void CaptureThread::addTask(const QString &file, qint64 position)
+void CaptureThread::setGpsTags(bool on)
+{
+    QMutexLocker locker(&mMutex);
+    mGpsTags = on;
+}
+
+void CaptureThread::addTask(const QString &file, qint64 position, const TrackPoint &point)
 {
     QMutexLocker locker(&mMutex);
     qDebug() << "addTask" << file;
@@ -82,7 +91,8 @@ void CaptureThread::addTask(const QString &file, qint64 position)
         mTasks.clear();
     }
     mVideoFile = file;
-    mTasks.enqueue(position);
+    // The setting as it was at the request.
+    mTasks.enqueue({position, point, mGpsTags});
 }
 
 bool CaptureThread::hasTasks() const
@@ -149,8 +159,8 @@ QStringList CaptureThread::ffmpegArguments(const QString &startTime, const QStri
 {
     // -ss before -i seeks the input before decoding; one frame at the best
     // JPEG quality. The output is a plain name, never a numbered pattern
-    // (a '%' in a video's name stays a '%'), and replaces the empty file
-    // that holds the name. Only errors are written, so the last line of the
+    // (a '%' in a video's name stays a '%'), and replaces the temporary
+    // file made for it. Only errors are written, so the last line of the
     // error output says why a run failed.
     return {QStringLiteral("-ss"), startTime, QStringLiteral("-i"), inputFile,
             QStringLiteral("-frames:v"), QStringLiteral("1"), QStringLiteral("-q:v"), QStringLiteral("2"),
@@ -178,9 +188,9 @@ void CaptureThread::run()
         return;
     }
     QString file;
-    qint64 position = 0;
-    while (!mStopRequested && takeTask(&file, &position))
-        capture(folder, file, position);
+    Task task;
+    while (!mStopRequested && takeTask(&file, &task))
+        capture(folder, file, task);
     qDebug() << "Capture task finished, exit thread";
 }
 
@@ -204,13 +214,13 @@ QString CaptureThread::chooseFolder()
     return QDir(fallback).absolutePath();
 }
 
-bool CaptureThread::takeTask(QString *file, qint64 *position)
+bool CaptureThread::takeTask(QString *file, Task *task)
 {
     QMutexLocker locker(&mMutex);
     if (mTasks.isEmpty())
         return false;
     *file = mVideoFile;
-    *position = mTasks.dequeue();
+    *task = mTasks.dequeue();
     return true;
 }
 
@@ -220,7 +230,7 @@ void CaptureThread::dropTasks()
     mTasks.clear();
 }
 
-void CaptureThread::capture(const QString &folder, const QString &file, qint64 position)
+void CaptureThread::capture(const QString &folder, const QString &file, const Task &task)
 {
     const QString timeStr = QDateTime::currentDateTime().toString(QStringLiteral("yyMMdd-hhmmss_zzz"));
     QString problem;
@@ -229,19 +239,49 @@ void CaptureThread::capture(const QString &folder, const QString &file, qint64 p
         emit captureFailed(folder, problem);
         return;
     }
-    const QStringList arguments = ffmpegArguments(startTimeText(position), localInputPath(file), outputFile);
-    qDebug().noquote() << "captureCmd:" << displayCommand(ffmpegProgram, arguments);
-    problem = runFfmpeg(arguments);
-    if (problem.isEmpty() && QFileInfo(outputFile).size() == 0)
-        problem = tr("ffmpeg wrote no image");
+    // Hidden, and removed with this object whatever happens; the ".jpeg"
+    // makes ffmpeg write a JPEG.
+    QTemporaryFile frame(folder + QStringLiteral("/.still-XXXXXX.jpeg"));
+    if (!frame.open()) {
+        problem = frame.errorString();
+    } else {
+        const QStringList arguments =
+            ffmpegArguments(startTimeText(task.position), localInputPath(file), frame.fileName());
+        qDebug().noquote() << "captureCmd:" << displayCommand(ffmpegProgram, arguments);
+        problem = runFfmpeg(arguments);
+    }
+    if (problem.isEmpty())
+        problem = saveStill(frame.fileName(), outputFile, task);
     if (problem.isEmpty()) {
         emit captured(outputFile);
         return;
     }
-    // Half an image (a full disk, a killed run) is worse than none.
+    // The empty file that held the name goes too; what ffmpeg wrote goes
+    // with the temporary file.
     QFile::remove(outputFile);
     if (!mStopRequested)
         emit captureFailed(folder, problem);
+}
+
+QString CaptureThread::saveStill(const QString &frameFile, const QString &outputFile, const Task &task)
+{
+    QFile frame(frameFile);
+    if (!frame.open(QIODevice::ReadOnly))
+        return frame.errorString();
+    QByteArray image = frame.readAll();
+    if (image.isEmpty())
+        return tr("ffmpeg wrote no image");
+    if (task.gpsTags && StillGpsTags::applies(task.point)) {
+        QString reason;
+        image = StillGpsTags::tagged(image, task.point, &reason);
+        if (image.isEmpty())
+            return tr("the GPS tags could not be written: %1").arg(reason);
+    }
+    // Renamed over the empty file that holds the name only once written whole.
+    QSaveFile still(outputFile);
+    if (!still.open(QIODevice::WriteOnly) || still.write(image) != image.size() || !still.commit())
+        return still.errorString();
+    return {};
 }
 
 QString CaptureThread::runFfmpeg(const QStringList &arguments)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "TrackPoint.h"
+
 #include <QMutex>
 #include <QQueue>
 #include <QString>
@@ -12,10 +14,12 @@
 // file and a position in milliseconds) becomes one JPEG still in the folder
 // it is given, written by an ffmpeg run that reads the frame from the file
 // itself, so the image has the video's own frame size. Requests are taken one
-// after the other until the queue is empty; then the thread ends. Every
-// request ends in `captured` or `captureFailed`; a failed run leaves no file
-// behind. Destroying the worker stops a running ffmpeg and waits for the
-// thread.
+// after the other until the queue is empty; then the thread ends. When GPS
+// tags are on, a request's telemetry goes into the still's EXIF block. Every
+// request ends in `captured` or `captureFailed`; ffmpeg writes under a
+// temporary name and the still gets its own name only whole, so a failed run
+// leaves no file behind. Destroying the worker stops a running ffmpeg and
+// waits for the thread.
 class CaptureThread : public QThread
 {
     Q_OBJECT
@@ -26,9 +30,13 @@ public:
     // Where the next run saves: `folder`, or `fallback` when `folder` is
     // empty or cannot be used.
     void setFolders(const QString &folder, const QString &fallback);
-    // Queues a capture of `file` (a decoded URL path) at `position` ms.
+    // Whether the stills of the next requests carry their second's
+    // telemetry as EXIF GPS tags.
+    void setGpsTags(bool on);
+    // Queues a capture of `file` (a decoded URL path) at `position` ms, with
+    // the telemetry of that second (none: a point without a fix).
     // Requests for another file discard the ones still waiting.
-    void addTask(const QString &file, qint64 position);
+    void addTask(const QString &file, qint64 position, const TrackPoint &point = TrackPoint());
     // Requests not yet taken; a request that came after the run found its
     // queue empty stays here until the worker is started again.
     bool hasTasks() const;
@@ -70,17 +78,28 @@ protected:
     void run() override;
 
 private:
-    bool takeTask(QString *file, qint64 *position);
+    struct Task
+    {
+        qint64 position = 0;
+        TrackPoint point;
+        bool gpsTags = false;
+    };
+
+    bool takeTask(QString *file, Task *task);
     void dropTasks();
     // The folder this run saves into, or empty (and reported) when none works.
     QString chooseFolder();
-    void capture(const QString &folder, const QString &file, qint64 position);
+    void capture(const QString &folder, const QString &file, const Task &task);
+    // Puts the image ffmpeg wrote into `frameFile` under `outputFile`, tagged
+    // when the task asks for it; empty on success, otherwise why not.
+    static QString saveStill(const QString &frameFile, const QString &outputFile, const Task &task);
     // Empty when ffmpeg ran to its end with success, otherwise why not.
     QString runFfmpeg(const QStringList &arguments);
 
     mutable QMutex mMutex;
     QString mVideoFile;
-    QQueue<qint64> mTasks;
+    QQueue<Task> mTasks;
+    bool mGpsTags = false;
     QString mFolder;
     QString mFallbackFolder;
     std::atomic<bool> mStopRequested{false};

@@ -49,6 +49,7 @@ void PlayAreaManager::connectPlayerWidget(PlayerWidget *widget)
             emit mediaFailed(rowId, reason);
     });
     widget->setScreenshotFolders(mScreenshotFolder, mFallbackFolder);
+    widget->setStillGpsTags(mStillGpsTags);
 }
 
 void PlayAreaManager::setScreenshotFolders(const QString &folder, const QString &fallback)
@@ -57,6 +58,25 @@ void PlayAreaManager::setScreenshotFolders(const QString &folder, const QString 
     mFallbackFolder = fallback;
     for (PlayerWidget *widget : players())
         widget->setScreenshotFolders(folder, fallback);
+}
+
+void PlayAreaManager::setStillGpsTags(bool on)
+{
+    mStillGpsTags = on;
+    for (PlayerWidget *widget : players())
+        widget->setStillGpsTags(on);
+}
+
+void PlayAreaManager::setStillPointSource(const StillPointSource &source)
+{
+    mStillPoints = source;
+}
+
+TrackPoint PlayAreaManager::stillPoint(int rowId, qint64 position) const
+{
+    if (!mStillGpsTags || !mStillPoints)
+        return {};
+    return mStillPoints(rowId, int(position / 1000));
 }
 
 void PlayAreaManager::setPlayMode(int mode)
@@ -203,9 +223,9 @@ void PlayAreaManager::screenshot()
         return;
     const qint64 mainPosition = mMainPlayer->player()->position();
     const qint64 secondPosition = mSecondPlayer ? mSecondPlayer->player()->position() : 0;
-    mMainPlayer->screenshot(mainPosition);
+    mMainPlayer->screenshot(mainPosition, stillPoint(mMainRowId, mainPosition));
     if (mSecondPlayer && mSecondLoaded)
-        mSecondPlayer->screenshot(secondPosition);
+        mSecondPlayer->screenshot(secondPosition, stillPoint(mSecondRowId, secondPosition));
 }
 
 void PlayAreaManager::update()

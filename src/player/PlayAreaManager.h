@@ -1,10 +1,13 @@
 #pragma once
 
 #include "PlaybackOutput.h"
+#include "TrackPoint.h"
 
 #include <QMediaContent>
 #include <QMediaPlayer>
 #include <QWidget>
+
+#include <functional>
 
 class PlayerWidget;
 class QDragEnterEvent;
@@ -40,6 +43,12 @@ public:
 
     // Where stills go: `folder`, or `fallback` when it is empty or unusable.
     void setScreenshotFolders(const QString &folder, const QString &fallback);
+    // Whether stills carry their second's telemetry as EXIF GPS tags, and
+    // where that telemetry comes from: the point of a row's second (a point
+    // without a fix when there is none).
+    using StillPointSource = std::function<TrackPoint(int rowId, int second)>;
+    void setStillGpsTags(bool on);
+    void setStillPointSource(const StillPointSource &source);
 
     PlayerWidget *mainPlayer() const;
     // Present only in two-player mode.
@@ -90,6 +99,7 @@ private:
     QList<PlayerWidget *> players() const;
     static void resumeAt(PlayerWidget *widget, int seconds);
     static QList<QUrl> acceptedFiles(const QMimeData *data);
+    TrackPoint stillPoint(int rowId, qint64 position) const;
 
     QHBoxLayout *mPlayerLayout = nullptr;
     PlayerWidget *mMainPlayer = nullptr;
@@ -99,4 +109,6 @@ private:
     bool mSecondLoaded = false;
     QString mScreenshotFolder;
     QString mFallbackFolder;
+    bool mStillGpsTags = false;
+    StillPointSource mStillPoints;
 };

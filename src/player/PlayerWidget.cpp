@@ -72,12 +72,17 @@ void PlayerWidget::setScreenshotFolders(const QString &folder, const QString &fa
     mFallbackFolder = fallback;
 }
 
+void PlayerWidget::setStillGpsTags(bool on)
+{
+    mStillGpsTags = on;
+}
+
 QString PlayerWidget::failureText() const
 {
     return mFailure->isVisible() ? mFailure->text() : QString();
 }
 
-void PlayerWidget::screenshot(qint64 position)
+void PlayerWidget::screenshot(qint64 position, const TrackPoint &point)
 {
     const QMediaPlayer::State state = mPlayer.state();
     if (state != QMediaPlayer::PlayingState && state != QMediaPlayer::PausedState)
@@ -91,10 +96,11 @@ void PlayerWidget::screenshot(qint64 position)
         connect(mCaptureThread, &QThread::finished, this, &PlayerWidget::onCaptureThreadFinished);
     }
     mCaptureThread->setFolders(mScreenshotFolder, mFallbackFolder);
+    mCaptureThread->setGpsTags(mStillGpsTags);
     const QUrl url = mPlayer.currentMedia().request().url();
     // The URL carries names that are no UTF-8 byte for byte; its decoded
     // path would not.
-    mCaptureThread->addTask(VideoFile::localPath(url), position);
+    mCaptureThread->addTask(VideoFile::localPath(url), position, point);
     // A running worker takes the task from its queue; one that has already
     // found its queue empty is started again when its finished() arrives.
     if (newWorker)

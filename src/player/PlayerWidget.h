@@ -1,5 +1,7 @@
 #pragma once
 
+#include "TrackPoint.h"
+
 #include <QMediaPlayer>
 #include <QVideoWidget>
 
@@ -31,6 +33,8 @@ public:
     CaptureThread *captureThread() const;
     // Where stills go: `folder`, or `fallback` when it is empty or unusable.
     void setScreenshotFolders(const QString &folder, const QString &fallback);
+    // Whether stills carry their second's telemetry as EXIF GPS tags.
+    void setStillGpsTags(bool on);
     // What is shown in place of the picture, empty while nothing failed.
     QString failureText() const;
 
@@ -44,7 +48,9 @@ signals:
     void mediaFailed(const QString &reason);
 
 public slots:
-    void screenshot(qint64 position);
+    // A still of the playing file at `position` ms; `point` is that second's
+    // telemetry, for the GPS tags.
+    void screenshot(qint64 position, const TrackPoint &point = TrackPoint());
 
 private slots:
     void onStateChanged(QMediaPlayer::State newState);
@@ -67,6 +73,7 @@ private:
     CaptureThread *mCaptureThread = nullptr;
     QString mScreenshotFolder;
     QString mFallbackFolder;
+    bool mStillGpsTags = false;
     QLabel *mFailure = nullptr;
     qint64 mPendingSeek = -1;
 };

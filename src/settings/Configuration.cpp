@@ -33,6 +33,7 @@ const QString speedUnitKey = QStringLiteral("speedUnit");
 const QString videoFolderKey = QStringLiteral("videoFilePath");
 const QString splitterKey = QStringLiteral("playlistSplitter");
 const QString severalWindowsKey = QStringLiteral("severalWindows");
+const QString stillGpsTagsKey = QStringLiteral("stillGpsTags");
 const QString geometryKey = QStringLiteral("windowGeometry");
 const QString columnsKey = QStringLiteral("playlistColumns");
 const QString volumeKey = QStringLiteral("volume");
@@ -484,6 +485,16 @@ bool Configuration::severalWindows()
 void Configuration::setSeveralWindows(bool allowed)
 {
     setValue(severalWindowsKey, allowed);
+}
+
+bool Configuration::stillGpsTags()
+{
+    return value(stillGpsTagsKey, false).toBool();
+}
+
+void Configuration::setStillGpsTags(bool on)
+{
+    setValue(stillGpsTagsKey, on);
 }
 
 int Configuration::tripGapSeconds()

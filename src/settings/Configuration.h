@@ -14,7 +14,7 @@
 class QSettings;
 
 // The user's choices (language, map service, speed unit, screenshot and video
-// folders), kept in "configuration.ini". It owns the application's one
+// folders, GPS tags in stills), kept in "configuration.ini". It owns the application's one
 // translator. Everything but the screenshot folder is used on the GUI thread
 // only; the screenshot worker reads that folder from its own thread, so every
 // access to the settings object, including its deferred write, is locked.
@@ -103,6 +103,10 @@ public:
     // files to the window already open.
     bool severalWindows();
     void setSeveralWindows(bool allowed);
+
+    // Whether a still image carries its second's telemetry as EXIF GPS tags.
+    bool stillGpsTags();
+    void setStillGpsTags(bool on);
 
 signals:
     void updateLanguage();

@@ -32,29 +32,29 @@ private slots:
     void storesOnlyOnSave_data()
     {
         QTest::addColumn<Values>("stored");
-        QTest::addColumn<QVector<int>>("chosen"); // language, maps, speed unit, several windows; -1: as shown
+        QTest::addColumn<QVector<int>>("chosen"); // language, maps, speed unit, several windows, still GPS tags; -1: as shown
         QTest::addColumn<QString>("folder"); // empty: as shown
         QTest::addColumn<QVariantList>("trip"); // gap, horizontal and vertical event; empty: as shown
         QTest::addColumn<QString>("button");
         QTest::addColumn<Values>("written");
         const Values old{{"language", 5}, {"maps", 0}, {"speedUnit", 1}, {"ScreenshotSavePath", "/old"}};
-        const QVector<int> changes{4, 1, 0, 1}, untouched{-1, -1, -1, -1};
+        const QVector<int> changes{4, 1, 0, 1, 1}, untouched{-1, -1, -1, -1, -1};
         const QVariantList tripChanges{300, 0.5, 1.25};
         // Saving untouched writes back what is shown, and leaves the implied service out.
         QTest::newRow("untouched, nothing stored") << Values() << untouched << QString() << QVariantList() << "pBtn_OK"
             << Values{{"language", 9}, {"speedUnit", 0}, {"ScreenshotSavePath", mDefaultFolder}, {"severalWindows", false},
-                      {"tripGapSeconds", 60}, {"horizontalEventG", 0.35}, {"verticalEventG", 0.5}};
+                      {"stillGpsTags", false}, {"tripGapSeconds", 60}, {"horizontalEventG", 0.35}, {"verticalEventG", 0.5}};
         // Odd values show as the entry that behaves alike; an unlisted service stays as stored;
         // a threshold out of range is the nearest in range.
         QTest::newRow("untouched, odd values")
-            << Values{{"language", 42}, {"maps", 4}, {"speedUnit", 7}, {"severalWindows", true}, {"tripGapSeconds", "soon"},
+            << Values{{"language", 42}, {"maps", 4}, {"speedUnit", 7}, {"severalWindows", true}, {"stillGpsTags", true}, {"tripGapSeconds", "soon"},
                       {"verticalEventG", 99}}
             << untouched << QString() << QVariantList() << "pBtn_OK"
             << Values{{"language", 2}, {"maps", 4}, {"speedUnit", 1}, {"ScreenshotSavePath", mDefaultFolder}, {"severalWindows", true},
-                      {"tripGapSeconds", 60}, {"horizontalEventG", 0.35}, {"verticalEventG", 8}};
+                      {"stillGpsTags", true}, {"tripGapSeconds", 60}, {"horizontalEventG", 0.35}, {"verticalEventG", 8}};
         QTest::newRow("everything changed") << old << changes << QStringLiteral("/new") << tripChanges << "pBtn_OK"
             << Values{{"language", 4}, {"maps", 1}, {"speedUnit", 0}, {"ScreenshotSavePath", "/new"}, {"severalWindows", true},
-                      {"tripGapSeconds", 300}, {"horizontalEventG", 0.5}, {"verticalEventG", 1.25}};
+                      {"stillGpsTags", true}, {"tripGapSeconds", 300}, {"horizontalEventG", 0.5}, {"verticalEventG", 1.25}};
         QTest::newRow("cancel") << old << changes << QStringLiteral("/new") << tripChanges << "pBtn_Cancel" << old;
     }
     void storesOnlyOnSave()
@@ -77,8 +77,10 @@ private slots:
             for (int i = 0; i < 3; ++i)
                 if (chosen[i] >= 0)
                     dialog.findChild<QComboBox *>(boxes[i])->setCurrentIndex(chosen[i]);
-            if (chosen[3] >= 0)
-                dialog.findChild<QCheckBox *>("chk_SeveralWindows")->setChecked(chosen[3]);
+            const char *const checks[] = {"chk_SeveralWindows", "chk_StillGpsTags"};
+            for (int i = 0; i < 2; ++i)
+                if (chosen[3 + i] >= 0)
+                    dialog.findChild<QCheckBox *>(checks[i])->setChecked(chosen[3 + i]);
             if (!folder.isEmpty())
                 dialog.applyChosenFolder(folder);
             if (!trip.isEmpty()) {

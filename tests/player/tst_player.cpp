@@ -14,6 +14,18 @@ QStringList screenshotsIn(const QString &folder) { return QDir(folder).entryList
 
 QSize jpegSize(const QString &path) { QImageReader reader(path); return reader.format() == "jpeg" ? reader.size() : QSize(); }
 
+TrackPoint fixAt(double latitude, double longitude, const char *utc, float speedKmh, double course)
+{
+    TrackPoint point;
+    point.utcMsecs = QDateTime::fromString(QString::fromLatin1(utc), Qt::ISODate).toMSecsSinceEpoch();
+    point.hasTime = point.hasFix = true;
+    point.latitude = latitude;
+    point.longitude = longitude;
+    point.speedKmh = speedKmh;
+    point.course = course;
+    return point;
+}
+
 struct KeyRecorder : QObject {
     QList<int> keys;
     bool eventFilter(QObject *, QEvent *e) override { return e->type() == QEvent::KeyPress && (keys << static_cast<QKeyEvent *>(e)->key(), false); }
@@ -214,6 +226,71 @@ private slots:
         for (QDirIterator it(root.path(), {"*.jpeg"}, QDir::Files, QDirIterator::Subdirectories); it.hasNext();)
             holding << root.relativeFilePath(QFileInfo(it.next()).path());
         QTEST(holding, "stills");
+    }
+
+    // A still's second as EXIF GPS tags, read back by exiftool (signed position, UTC time, km/h, true
+    // direction); none without a fix or with the setting off. Nothing but the still is left in its folder.
+    void stillGpsTags_data()
+    {
+        QTest::addColumn<TrackPoint>("point");
+        QTest::addColumn<bool>("tagsOn");
+        QTest::addColumn<QByteArray>("frame"); // what ffmpeg writes; "jpeg": a 64x48 JPEG
+        QTest::addColumn<QVariantMap>("tags"); // as exiftool reads them; empty: no GPS tag at all
+        const TrackPoint northEast = fixAt(48.137154, 11.576124, "2026-12-06T10:15:07Z", 53.5f, 271.25);
+        TrackPoint noFix = fixAt(0, 0, "2026-12-06T10:15:07Z", 0, 0);
+        noFix.hasFix = false;
+        QTest::newRow("north and east") << northEast << true << QByteArray("jpeg")
+            << QVariantMap{{"Composite:GPSLatitude", 48.137154}, {"Composite:GPSLongitude", 11.576124},
+                           {"Composite:GPSDateTime", "2026:12:06 10:15:07Z"}, {"GPS:GPSSpeed", 53.5}, {"GPS:GPSSpeedRef", "K"},
+                           {"GPS:GPSImgDirection", 271.25}, {"GPS:GPSImgDirectionRef", "T"}};
+        QTest::newRow("south and west") << fixAt(-33.86882, -151.20929, "2027-01-01T23:59:59Z", 120.25f, 0.5) << true << QByteArray("jpeg")
+            << QVariantMap{{"Composite:GPSLatitude", -33.86882}, {"Composite:GPSLongitude", -151.20929},
+                           {"Composite:GPSDateTime", "2027:01:01 23:59:59Z"}, {"GPS:GPSSpeed", 120.25}, {"GPS:GPSImgDirection", 0.5}};
+        QTest::newRow("no fix") << noFix << true << QByteArray("jpeg") << QVariantMap();
+        QTest::newRow("setting off") << northEast << false << QByteArray("jpeg") << QVariantMap();
+        QTest::newRow("ffmpeg wrote no JPEG") << northEast << true << QByteArray("image") << QVariantMap{{"failed", "the image is no JPEG"}};
+    }
+    void stillGpsTags()
+    {
+        QFETCH(TrackPoint, point);
+        QFETCH(bool, tagsOn);
+        QFETCH(QByteArray, frame);
+        QFETCH(QVariantMap, tags);
+        QFile image(mShots->filePath("frame"));
+        QVERIFY(frame == "jpeg" ? QImage(64, 48, QImage::Format_RGB32).save(image.fileName(), "JPEG") : image.open(QIODevice::WriteOnly) && image.write(frame));
+        image.close();
+        FakeFfmpeg fake(QStringLiteral("cp '%1' \"$out\"").arg(image.fileName()));
+        const QDir folder(mShots->filePath("shots"));
+        CaptureThread worker;
+        worker.setFolders(folder.path(), QString());
+        worker.setGpsTags(tagsOn);
+        QStringList heard;
+        connect(&worker, &CaptureThread::captured, this, [&](const QString &path) { heard << path; });
+        connect(&worker, &CaptureThread::captureFailed, this, [&](const QString &, const QString &reason) { heard << "failed " + reason; });
+        worker.addTask(QStringLiteral("/v/a.mp4"), 1000, point);
+        worker.start();
+        QVERIFY(worker.wait(60000));
+        QTRY_COMPARE(heard.size(), 1);
+        const QStringList left = folder.entryList(QDir::Files | QDir::Hidden);
+        if (tags.contains("failed")) {
+            QVERIFY2(heard.first().endsWith(tags.value("failed").toString()), qPrintable(heard.first()));
+            QCOMPARE(left, QStringList());
+            return;
+        }
+        QCOMPARE(left, QStringList{QFileInfo(heard.first()).fileName()});
+        QCOMPARE(jpegSize(heard.first()), QSize(64, 48));
+        QProcess exiftool;
+        exiftool.start(QStringLiteral("exiftool"), {"-n", "-json", "-G1", heard.first()});
+        QVERIFY(exiftool.waitForFinished(60000) && exiftool.exitCode() == 0);
+        const QVariantMap read = QJsonDocument::fromJson(exiftool.readAllStandardOutput()).array().at(0).toObject().toVariantMap();
+        QVERIFY(!read.isEmpty());
+        for (auto it = read.cbegin(); it != read.cend(); ++it)
+            QVERIFY2(!tags.isEmpty() || !it.key().contains("GPS"), qPrintable(it.key()));
+        for (auto it = tags.cbegin(); it != tags.cend(); ++it) {
+            const QVariant value = read.value(it.key());
+            const bool same = it->type() == QVariant::Double ? qAbs(value.toDouble() - it->toDouble()) < 1e-6 : value == *it;
+            QVERIFY2(same, qPrintable(it.key() + ": " + value.toString()));
+        }
     }
 
     // A second camera's file the media player cannot play: its reason where its picture would be, the failure

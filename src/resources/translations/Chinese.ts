@@ -30,6 +30,10 @@
         <source>ffmpeg failed with exit status %1</source>
         <translation>ffmpeg 失败，退出状态 %1</translation>
     </message>
+    <message>
+        <source>the GPS tags could not be written: %1</source>
+        <translation>无法写入 GPS 标签：%1</translation>
+    </message>
 </context>
 <context>
     <name>Configuration</name>
@@ -649,6 +653,14 @@
         <translation>从外部打开的每个文件都有自己的窗口</translation>
     </message>
     <message>
+        <source>Store the position in still images</source>
+        <translation>在截图中保存位置</translation>
+    </message>
+    <message>
+        <source>The moment&apos;s position, time, speed and direction go into the image&apos;s EXIF GPS tags, so photo tools place it on a map</source>
+        <translation>将该时刻的位置、时间、速度和方向写入图像的 EXIF GPS 标签，以便照片软件在地图上显示</translation>
+    </message>
+    <message>
         <source>Trip gap</source>
         <translation>行程间隔</translation>
     </message>
@@ -659,6 +671,17 @@
     <message>
         <source>Pothole or bump</source>
         <translation>坑洼或颠簸</translation>
+    </message>
+</context>
+<context>
+    <name>StillGpsTags</name>
+    <message>
+        <source>the image is no JPEG</source>
+        <translation>图像不是 JPEG</translation>
+    </message>
+    <message>
+        <source>the GPS tags could not be made</source>
+        <translation>无法生成 GPS 标签</translation>
     </message>
 </context>
 <context>

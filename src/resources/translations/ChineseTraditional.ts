@@ -30,6 +30,10 @@
         <source>ffmpeg failed with exit status %1</source>
         <translation>ffmpeg 失敗，結束狀態 %1</translation>
     </message>
+    <message>
+        <source>the GPS tags could not be written: %1</source>
+        <translation>無法寫入 GPS 標籤：%1</translation>
+    </message>
 </context>
 <context>
     <name>Configuration</name>
@@ -649,6 +653,14 @@
         <translation>從外部開啟的每個檔案都有自己的視窗</translation>
     </message>
     <message>
+        <source>Store the position in still images</source>
+        <translation>在截圖中儲存位置</translation>
+    </message>
+    <message>
+        <source>The moment&apos;s position, time, speed and direction go into the image&apos;s EXIF GPS tags, so photo tools place it on a map</source>
+        <translation>將該時刻的位置、時間、速度和方向寫入影像的 EXIF GPS 標籤，讓相片軟體在地圖上顯示</translation>
+    </message>
+    <message>
         <source>Trip gap</source>
         <translation>行程間隔</translation>
     </message>
@@ -659,6 +671,17 @@
     <message>
         <source>Pothole or bump</source>
         <translation>坑洞或顛簸</translation>
+    </message>
+</context>
+<context>
+    <name>StillGpsTags</name>
+    <message>
+        <source>the image is no JPEG</source>
+        <translation>影像不是 JPEG</translation>
+    </message>
+    <message>
+        <source>the GPS tags could not be made</source>
+        <translation>無法產生 GPS 標籤</translation>
     </message>
 </context>
 <context>

@@ -30,6 +30,10 @@
         <source>ffmpeg failed with exit status %1</source>
         <translation>ffmpeg a échoué avec le code de sortie %1</translation>
     </message>
+    <message>
+        <source>the GPS tags could not be written: %1</source>
+        <translation>les balises GPS n&apos;ont pas pu être écrites : %1</translation>
+    </message>
 </context>
 <context>
     <name>Configuration</name>
@@ -649,6 +653,14 @@
         <translation>Chaque fichier ouvert depuis l&apos;extérieur obtient sa propre fenêtre</translation>
     </message>
     <message>
+        <source>Store the position in still images</source>
+        <translation>Enregistrer la position dans les images fixes</translation>
+    </message>
+    <message>
+        <source>The moment&apos;s position, time, speed and direction go into the image&apos;s EXIF GPS tags, so photo tools place it on a map</source>
+        <translation>La position, l&apos;heure, la vitesse et la direction du moment sont inscrites dans les balises GPS EXIF de l&apos;image, pour que les logiciels photo la placent sur une carte</translation>
+    </message>
+    <message>
         <source>Trip gap</source>
         <translation>Pause entre trajets</translation>
     </message>
@@ -659,6 +671,17 @@
     <message>
         <source>Pothole or bump</source>
         <translation>Nid-de-poule ou choc</translation>
+    </message>
+</context>
+<context>
+    <name>StillGpsTags</name>
+    <message>
+        <source>the image is no JPEG</source>
+        <translation>l&apos;image n&apos;est pas un JPEG</translation>
+    </message>
+    <message>
+        <source>the GPS tags could not be made</source>
+        <translation>les balises GPS n&apos;ont pas pu être créées</translation>
     </message>
 </context>
 <context>

@@ -30,6 +30,10 @@
         <source>ffmpeg failed with exit status %1</source>
         <translation>ffmpeg ist mit dem Exit-Status %1 fehlgeschlagen</translation>
     </message>
+    <message>
+        <source>the GPS tags could not be written: %1</source>
+        <translation>die GPS-Tags konnten nicht geschrieben werden: %1</translation>
+    </message>
 </context>
 <context>
     <name>Configuration</name>
@@ -649,6 +653,14 @@
         <translation>Jede von außen geöffnete Datei bekommt ein eigenes Fenster</translation>
     </message>
     <message>
+        <source>Store the position in still images</source>
+        <translation>Position in Standbildern speichern</translation>
+    </message>
+    <message>
+        <source>The moment&apos;s position, time, speed and direction go into the image&apos;s EXIF GPS tags, so photo tools place it on a map</source>
+        <translation>Position, Zeit, Geschwindigkeit und Richtung des Moments kommen in die EXIF-GPS-Tags des Bildes, damit Fotoprogramme es auf einer Karte zeigen</translation>
+    </message>
+    <message>
         <source>Trip gap</source>
         <translation>Pause zwischen Fahrten</translation>
     </message>
@@ -659,6 +671,17 @@
     <message>
         <source>Pothole or bump</source>
         <translation>Schlagloch oder Stoß</translation>
+    </message>
+</context>
+<context>
+    <name>StillGpsTags</name>
+    <message>
+        <source>the image is no JPEG</source>
+        <translation>das Bild ist kein JPEG</translation>
+    </message>
+    <message>
+        <source>the GPS tags could not be made</source>
+        <translation>die GPS-Tags konnten nicht erstellt werden</translation>
     </message>
 </context>
 <context>

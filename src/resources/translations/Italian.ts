@@ -30,6 +30,10 @@
         <source>ffmpeg failed with exit status %1</source>
         <translation>ffmpeg non è riuscito, codice di uscita %1</translation>
     </message>
+    <message>
+        <source>the GPS tags could not be written: %1</source>
+        <translation>impossibile scrivere i tag GPS: %1</translation>
+    </message>
 </context>
 <context>
     <name>Configuration</name>
@@ -649,6 +653,14 @@
         <translation>Ogni file aperto dall&apos;esterno ha una finestra propria</translation>
     </message>
     <message>
+        <source>Store the position in still images</source>
+        <translation>Salva la posizione nei fotogrammi</translation>
+    </message>
+    <message>
+        <source>The moment&apos;s position, time, speed and direction go into the image&apos;s EXIF GPS tags, so photo tools place it on a map</source>
+        <translation>Posizione, ora, velocità e direzione del momento vengono scritte nei tag GPS EXIF dell&apos;immagine, così i programmi di foto la collocano su una mappa</translation>
+    </message>
+    <message>
         <source>Trip gap</source>
         <translation>Pausa tra viaggi</translation>
     </message>
@@ -659,6 +671,17 @@
     <message>
         <source>Pothole or bump</source>
         <translation>Buca o urto</translation>
+    </message>
+</context>
+<context>
+    <name>StillGpsTags</name>
+    <message>
+        <source>the image is no JPEG</source>
+        <translation>l&apos;immagine non è un JPEG</translation>
+    </message>
+    <message>
+        <source>the GPS tags could not be made</source>
+        <translation>impossibile creare i tag GPS</translation>
     </message>
 </context>
 <context>

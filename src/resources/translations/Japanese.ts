@@ -30,6 +30,10 @@
         <source>ffmpeg failed with exit status %1</source>
         <translation>ffmpeg が終了コード %1 で失敗しました</translation>
     </message>
+    <message>
+        <source>the GPS tags could not be written: %1</source>
+        <translation>GPS タグを書き込めませんでした: %1</translation>
+    </message>
 </context>
 <context>
     <name>Configuration</name>
@@ -649,6 +653,14 @@
         <translation>外部から開いたファイルごとに専用のウィンドウを使います</translation>
     </message>
     <message>
+        <source>Store the position in still images</source>
+        <translation>静止画に位置を保存</translation>
+    </message>
+    <message>
+        <source>The moment&apos;s position, time, speed and direction go into the image&apos;s EXIF GPS tags, so photo tools place it on a map</source>
+        <translation>その瞬間の位置、時刻、速度、方向を画像の EXIF GPS タグに書き込み、写真アプリで地図上に表示できるようにします</translation>
+    </message>
+    <message>
         <source>Trip gap</source>
         <translation>トリップの区切り</translation>
     </message>
@@ -659,6 +671,17 @@
     <message>
         <source>Pothole or bump</source>
         <translation>段差・衝撃</translation>
+    </message>
+</context>
+<context>
+    <name>StillGpsTags</name>
+    <message>
+        <source>the image is no JPEG</source>
+        <translation>画像が JPEG ではありません</translation>
+    </message>
+    <message>
+        <source>the GPS tags could not be made</source>
+        <translation>GPS タグを作成できませんでした</translation>
     </message>
 </context>
 <context>

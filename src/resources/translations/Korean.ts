@@ -30,6 +30,10 @@
         <source>ffmpeg failed with exit status %1</source>
         <translation>ffmpeg 실패, 종료 상태 %1</translation>
     </message>
+    <message>
+        <source>the GPS tags could not be written: %1</source>
+        <translation>GPS 태그를 쓸 수 없습니다: %1</translation>
+    </message>
 </context>
 <context>
     <name>Configuration</name>
@@ -649,6 +653,14 @@
         <translation>외부에서 연 파일마다 별도의 창을 사용합니다</translation>
     </message>
     <message>
+        <source>Store the position in still images</source>
+        <translation>정지 이미지에 위치 저장</translation>
+    </message>
+    <message>
+        <source>The moment&apos;s position, time, speed and direction go into the image&apos;s EXIF GPS tags, so photo tools place it on a map</source>
+        <translation>그 순간의 위치, 시간, 속도, 방향을 이미지의 EXIF GPS 태그에 기록하여 사진 앱이 지도에 표시할 수 있게 합니다</translation>
+    </message>
+    <message>
         <source>Trip gap</source>
         <translation>주행 간격</translation>
     </message>
@@ -659,6 +671,17 @@
     <message>
         <source>Pothole or bump</source>
         <translation>포트홀 또는 충격</translation>
+    </message>
+</context>
+<context>
+    <name>StillGpsTags</name>
+    <message>
+        <source>the image is no JPEG</source>
+        <translation>이미지가 JPEG가 아닙니다</translation>
+    </message>
+    <message>
+        <source>the GPS tags could not be made</source>
+        <translation>GPS 태그를 만들 수 없습니다</translation>
     </message>
 </context>
 <context>

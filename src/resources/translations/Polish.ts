@@ -30,6 +30,10 @@
         <source>ffmpeg failed with exit status %1</source>
         <translation>ffmpeg zakończył się błędem, kod wyjścia %1</translation>
     </message>
+    <message>
+        <source>the GPS tags could not be written: %1</source>
+        <translation>nie udało się zapisać znaczników GPS: %1</translation>
+    </message>
 </context>
 <context>
     <name>Configuration</name>
@@ -649,6 +653,14 @@
         <translation>Każdy plik otwarty z zewnątrz dostaje własne okno</translation>
     </message>
     <message>
+        <source>Store the position in still images</source>
+        <translation>Zapisuj pozycję w zdjęciach</translation>
+    </message>
+    <message>
+        <source>The moment&apos;s position, time, speed and direction go into the image&apos;s EXIF GPS tags, so photo tools place it on a map</source>
+        <translation>Pozycja, czas, prędkość i kierunek z tej chwili trafiają do znaczników GPS EXIF obrazu, aby programy do zdjęć pokazały go na mapie</translation>
+    </message>
+    <message>
         <source>Trip gap</source>
         <translation>Przerwa między trasami</translation>
     </message>
@@ -659,6 +671,17 @@
     <message>
         <source>Pothole or bump</source>
         <translation>Dziura lub wstrząs</translation>
+    </message>
+</context>
+<context>
+    <name>StillGpsTags</name>
+    <message>
+        <source>the image is no JPEG</source>
+        <translation>obraz nie jest plikiem JPEG</translation>
+    </message>
+    <message>
+        <source>the GPS tags could not be made</source>
+        <translation>nie udało się utworzyć znaczników GPS</translation>
     </message>
 </context>
 <context>

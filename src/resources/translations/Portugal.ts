@@ -30,6 +30,10 @@
         <source>ffmpeg failed with exit status %1</source>
         <translation>o ffmpeg falhou com o código de saída %1</translation>
     </message>
+    <message>
+        <source>the GPS tags could not be written: %1</source>
+        <translation>não foi possível escrever as etiquetas GPS: %1</translation>
+    </message>
 </context>
 <context>
     <name>Configuration</name>
@@ -649,6 +653,14 @@
         <translation>Cada ficheiro aberto a partir de fora tem a sua própria janela</translation>
     </message>
     <message>
+        <source>Store the position in still images</source>
+        <translation>Guardar a posição nas imagens fixas</translation>
+    </message>
+    <message>
+        <source>The moment&apos;s position, time, speed and direction go into the image&apos;s EXIF GPS tags, so photo tools place it on a map</source>
+        <translation>A posição, a hora, a velocidade e a direção do momento são gravadas nas etiquetas GPS EXIF da imagem, para que os programas de fotografia a coloquem num mapa</translation>
+    </message>
+    <message>
         <source>Trip gap</source>
         <translation>Pausa entre viagens</translation>
     </message>
@@ -659,6 +671,17 @@
     <message>
         <source>Pothole or bump</source>
         <translation>Buraco ou solavanco</translation>
+    </message>
+</context>
+<context>
+    <name>StillGpsTags</name>
+    <message>
+        <source>the image is no JPEG</source>
+        <translation>a imagem não é um JPEG</translation>
+    </message>
+    <message>
+        <source>the GPS tags could not be made</source>
+        <translation>não foi possível criar as etiquetas GPS</translation>
     </message>
 </context>
 <context>

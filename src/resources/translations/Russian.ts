@@ -30,6 +30,10 @@
         <source>ffmpeg failed with exit status %1</source>
         <translation>ffmpeg завершился с ошибкой, код выхода %1</translation>
     </message>
+    <message>
+        <source>the GPS tags could not be written: %1</source>
+        <translation>не удалось записать GPS-теги: %1</translation>
+    </message>
 </context>
 <context>
     <name>Configuration</name>
@@ -649,6 +653,14 @@
         <translation>Каждый файл, открытый извне, получает своё окно</translation>
     </message>
     <message>
+        <source>Store the position in still images</source>
+        <translation>Сохранять координаты в снимках</translation>
+    </message>
+    <message>
+        <source>The moment&apos;s position, time, speed and direction go into the image&apos;s EXIF GPS tags, so photo tools place it on a map</source>
+        <translation>Координаты, время, скорость и направление в этот момент записываются в GPS-теги EXIF изображения, чтобы фотопрограммы показали его на карте</translation>
+    </message>
+    <message>
         <source>Trip gap</source>
         <translation>Перерыв между поездками</translation>
     </message>
@@ -659,6 +671,17 @@
     <message>
         <source>Pothole or bump</source>
         <translation>Яма или толчок</translation>
+    </message>
+</context>
+<context>
+    <name>StillGpsTags</name>
+    <message>
+        <source>the image is no JPEG</source>
+        <translation>изображение не в формате JPEG</translation>
+    </message>
+    <message>
+        <source>the GPS tags could not be made</source>
+        <translation>не удалось создать GPS-теги</translation>
     </message>
 </context>
 <context>

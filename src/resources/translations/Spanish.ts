@@ -30,6 +30,10 @@
         <source>ffmpeg failed with exit status %1</source>
         <translation>ffmpeg falló con el código de salida %1</translation>
     </message>
+    <message>
+        <source>the GPS tags could not be written: %1</source>
+        <translation>no se pudieron escribir las etiquetas GPS: %1</translation>
+    </message>
 </context>
 <context>
     <name>Configuration</name>
@@ -649,6 +653,14 @@
         <translation>Cada archivo abierto desde fuera tiene su propia ventana</translation>
     </message>
     <message>
+        <source>Store the position in still images</source>
+        <translation>Guardar la posición en las imágenes fijas</translation>
+    </message>
+    <message>
+        <source>The moment&apos;s position, time, speed and direction go into the image&apos;s EXIF GPS tags, so photo tools place it on a map</source>
+        <translation>La posición, la hora, la velocidad y la dirección del momento se guardan en las etiquetas GPS EXIF de la imagen, para que los programas de fotos la sitúen en un mapa</translation>
+    </message>
+    <message>
         <source>Trip gap</source>
         <translation>Pausa entre viajes</translation>
     </message>
@@ -659,6 +671,17 @@
     <message>
         <source>Pothole or bump</source>
         <translation>Bache o golpe</translation>
+    </message>
+</context>
+<context>
+    <name>StillGpsTags</name>
+    <message>
+        <source>the image is no JPEG</source>
+        <translation>la imagen no es un JPEG</translation>
+    </message>
+    <message>
+        <source>the GPS tags could not be made</source>
+        <translation>no se pudieron crear las etiquetas GPS</translation>
     </message>
 </context>
 <context>
