@@ -1,20 +1,20 @@
 #include "ExportJob.h"
 
 #include "ExportCommand.h"
-#include "GpxWriter.h"
-#include "SubtitleWriter.h"
+#include "ExportTexts.h"
+#include "LowPriorityProcess.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStorageInfo>
 #include <QTemporaryFile>
+#include <QThread>
 
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
-#include <functional>
 
 namespace {
 
@@ -26,31 +26,6 @@ constexpr int keptErrorBytes = 8192;
 constexpr int shownErrorLines = 4;
 // Below this much free space a failed write is taken for a full disk.
 constexpr qint64 nearlyFull = 1024 * 1024;
-
-// One clip's points in the range, numbered by their second in the range.
-void forEachRangePoint(const ExportRequest &request, const std::function<void(int, const TrackPoint &)> &take)
-{
-    int offset = 0;
-    for (int i = 0; i < request.clips.size(); ++i) {
-        const ExportClip &clip = request.clips[i];
-        for (TrackPoint point : clip.track) {
-            if (point.second < clip.fromSecond || point.second >= clip.toSecond)
-                continue;
-            point.second = offset + point.second - clip.fromSecond;
-            take(i, point);
-        }
-        offset += clip.durationSeconds();
-    }
-}
-
-void writeSubtitles(SubtitleWriter &writer, const ExportRequest &request)
-{
-    writer.begin();
-    writer.beginFile(request.outputPath);
-    forEachRangePoint(request, [&writer](int, const TrackPoint &point) { writer.writePoint(point); });
-    writer.endFile();
-    writer.end();
-}
 
 QStringList lastLines(const QByteArray &bytes, int count)
 {
@@ -70,6 +45,10 @@ ExportJob::ExportJob(ExportRequest request, QObject *parent)
 
 ExportJob::~ExportJob()
 {
+    // The writer stops at its next point; nothing it uses goes before it.
+    stopWriter();
+    if (mWriter)
+        mWriter->wait();
     if (mProcess) {
         mProcess->disconnect(this);
         mProcess->kill();
@@ -117,7 +96,6 @@ void ExportJob::start()
         failLater(problem);
         return;
     }
-    mOutputs.append({temporary, mRequest.outputPath});
     mHasAudio.clear();
     mVideoSeconds.clear();
     mFrameSize = QSize();
@@ -129,20 +107,39 @@ void ExportJob::cancel()
     if (!mRunning)
         return;
     stopProcess();
+    stopWriter();
     removeTemporaries();
     finish(false, tr("Cancelled"));
 }
 
-// The .gpx, .srt and overlay script of the fitted range written under
-// temporary names; the first that cannot be written says why.
-QString ExportJob::prepare()
+// Temporary files for the .gpx, .srt and overlay script of the fitted range,
+// and a thread that writes them; the first that cannot be made says why.
+QString ExportJob::startWriter()
 {
     if (mRequest.clips.isEmpty())
         return tr("Nothing to export: the range is empty.");
-    QString problem = writeBeside();
-    if (problem.isEmpty() && mRequest.overlay && !mRequest.isStreamCopy())
-        problem = writeOverlay();
-    return problem;
+    ExportTexts::Paths paths;
+    QString problem = createTemporary(mRequest.gpxPath(), QStringLiteral("gpx"), paths.gpx);
+    if (problem.isEmpty())
+        problem = createTemporary(mRequest.srtPath(), QStringLiteral("srt"), paths.srt);
+    if (problem.isEmpty() && mRequest.overlay && !mRequest.isStreamCopy()) {
+        problem = createTemporary(QString(), QStringLiteral("ass"), paths.overlay);
+        mOverlayFile = paths.overlay;
+    }
+    if (!problem.isEmpty())
+        return problem;
+    // The request and the paths are copied into the thread, and its verdict
+    // comes back through a value that the thread alone writes until it ends.
+    auto cancelled = std::make_shared<std::atomic_bool>(false);
+    auto verdict = std::make_shared<QString>();
+    mWriterCancelled = cancelled;
+    mWriter = QThread::create([request = mRequest, paths, cancelled, verdict] {
+        *verdict = ExportTexts::write(request, paths, *cancelled);
+    });
+    mWriter->setParent(this);
+    connect(mWriter, &QThread::finished, this, [this, verdict] { textsWritten(*verdict); });
+    mWriter->start(QThread::LowPriority);
+    return QString();
 }
 
 // Each clip's share ends where its main picture does. A camera's track may
@@ -182,77 +179,7 @@ QString ExportJob::createTemporary(const QString &finalPath, const QString &suff
             .arg(QDir::toNativeSeparators(folder()), writeFailure(file.errorString()));
     }
     temporary = file.fileName();
-    Q_UNUSED(finalPath)
-    return QString();
-}
-
-QString ExportJob::writeBeside()
-{
-    struct Beside
-    {
-        QString final;
-        QString suffix;
-        std::function<void(QIODevice &)> write;
-    };
-    const QVector<Beside> files = {
-        {mRequest.gpxPath(), QStringLiteral("gpx"),
-         [this](QIODevice &device) {
-             GpxWriter writer(device);
-             writer.begin();
-             writer.beginTrip(QFileInfo(mRequest.outputPath).completeBaseName());
-             int clip = -1;
-             forEachRangePoint(mRequest, [&](int index, const TrackPoint &point) {
-                 if (index != clip) {
-                     if (clip >= 0)
-                         writer.endFile();
-                     writer.beginFile(mRequest.clips[index].mainPath);
-                     clip = index;
-                 }
-                 writer.writePoint(point);
-             });
-             if (clip >= 0)
-                 writer.endFile();
-             writer.endTrip();
-             writer.end();
-         }},
-        {mRequest.srtPath(), QStringLiteral("srt"),
-         [this](QIODevice &device) {
-             SrtWriter writer(device, mRequest.milesPerHour);
-             writeSubtitles(writer, mRequest);
-         }},
-    };
-    for (const Beside &beside : files) {
-        QString temporary;
-        const QString problem = createTemporary(beside.final, beside.suffix, temporary);
-        if (!problem.isEmpty())
-            return problem;
-        mOutputs.append({temporary, beside.final});
-        QFile file(temporary);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            return writeFailure(file.errorString());
-        beside.write(file);
-        if (!file.flush() || file.error() != QFileDevice::NoError)
-            return writeFailure(file.errorString());
-        file.close();
-    }
-    return QString();
-}
-
-QString ExportJob::writeOverlay()
-{
-    QString temporary;
-    const QString problem = createTemporary(QString(), QStringLiteral("ass"), temporary);
-    if (!problem.isEmpty())
-        return problem;
-    mOutputs.append({temporary, QString()});
-    mOverlayFile = temporary;
-    QFile file(temporary);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return writeFailure(file.errorString());
-    AssWriter writer(file, mRequest.milesPerHour);
-    writeSubtitles(writer, mRequest);
-    if (!file.flush() || file.error() != QFileDevice::NoError)
-        return writeFailure(file.errorString());
+    mOutputs.append({temporary, finalPath});
     return QString();
 }
 
@@ -267,7 +194,7 @@ void ExportJob::probeNext()
         filesProbed();
         return;
     }
-    mProcess = new QProcess(this);
+    mProcess = new LowPriorityProcess(this);
     mProcess->setStandardInputFile(QProcess::nullDevice());
     connect(mProcess, QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished), this,
             &ExportJob::probeFinished);
@@ -318,13 +245,32 @@ void ExportJob::probeFinished()
 void ExportJob::filesProbed()
 {
     fitToVideos();
-    const QString problem = prepare();
+    const QString problem = startWriter();
     if (!problem.isEmpty()) {
         removeTemporaries();
         finish(false, problem);
+    }
+}
+
+void ExportJob::textsWritten(const QString &problem)
+{
+    mWriter->deleteLater();
+    mWriter = nullptr;
+    mWriterCancelled.reset();
+    if (!mRunning)
+        return;  // cancelled meanwhile; its files are gone already
+    if (!problem.isEmpty()) {
+        removeTemporaries();
+        finish(false, writeFailure(problem));
         return;
     }
     runFfmpeg();
+}
+
+void ExportJob::stopWriter()
+{
+    if (mWriterCancelled)
+        mWriterCancelled->store(true);
 }
 
 void ExportJob::runFfmpeg()
@@ -334,7 +280,7 @@ void ExportJob::runFfmpeg()
     inputs.overlayFile = QFileInfo(mOverlayFile).fileName();
     inputs.mainHasAudio = mHasAudio;
     inputs.frameSize = mFrameSize;
-    mProcess = new QProcess(this);
+    mProcess = new LowPriorityProcess(this);
     mProcess->setWorkingDirectory(folder());  // the overlay is named relative to it
     mProcess->setStandardInputFile(QProcess::nullDevice());
     connect(mProcess, &QProcess::readyReadStandardOutput, this, &ExportJob::readProgress);

@@ -10,9 +10,16 @@
 #include <QStringList>
 #include <QVector>
 
+#include <atomic>
+#include <memory>
+
+class QThread;
+
 // One export on QProcess (argument lists, never a shell). Lives on the GUI
-// thread and never blocks it: the sound probe and ffmpeg run as processes
-// whose output arrives as signals.
+// thread and never blocks it: the probe and ffmpeg run as processes whose
+// output arrives as signals (ffmpeg below the program's priority), and the
+// track, subtitles and overlay script are written on a thread of the job's
+// own, which a cancel stops and the destructor waits for.
 //
 // Everything is written under temporary names in the target folder (the
 // video, the .gpx and .srt beside it, the overlay script) and renamed to the
@@ -50,11 +57,11 @@ private:
         QString final;  // empty: removed in any case
     };
 
-    QString prepare();
+    QString startWriter();
+    void textsWritten(const QString &problem);
+    void stopWriter();
     void fitToVideos();
     QString createTemporary(const QString &finalPath, const QString &suffix, QString &temporary);
-    QString writeBeside();
-    QString writeOverlay();
     void probeNext();
     void probeFinished();
     void filesProbed();
@@ -79,6 +86,8 @@ private:
     QVector<double> mVideoSeconds; // per clip, the main picture's length; 0: not known
     QSize mFrameSize;         // the first clip's main picture
     QProcess *mProcess = nullptr;
+    QThread *mWriter = nullptr;  // writes the texts; ends before the job goes
+    std::shared_ptr<std::atomic_bool> mWriterCancelled;
     FfmpegProgress mProgress;
     QByteArray mErrors;
     QElapsedTimer mClock;
