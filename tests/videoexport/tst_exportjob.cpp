@@ -81,6 +81,25 @@ struct ScopedMount
     bool mounted = false;
 };
 
+// Points the job at a wrapper around the real ffmpeg that keeps its log and
+// the overlay script it burns in (named in its working folder) in `folder`.
+void keepFfmpegInputs(const QString &folder)
+{
+    QFile script(QDir(folder).filePath("ffmpeg"));
+    QVERIFY(script.open(QIODevice::WriteOnly));
+    script.write(QString("#!/bin/sh\ncp .vantrel-export-*.ass '%1/overlay.ass' 2>/dev/null\n"
+                         "exec ffmpeg \"$@\" 2>'%1/log'\n").arg(folder).toUtf8());
+    script.close();
+    script.setPermissions(script.permissions() | QFileDevice::ExeOwner);
+    ExportJob::setFfmpegProgram(script.fileName());
+}
+
+QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 // Runs a job to its end; the arguments of its finished signal.
 QList<QVariant> runToEnd(ExportJob &job)
 {
@@ -157,6 +176,8 @@ ExportRequest TestExportJob::twoClipRequest(const QString &folder, ExportLayout 
 
 void TestExportJob::acrossClipsSideBySide()
 {
+    QTemporaryDir kept;
+    keepFfmpegInputs(kept.path());
     ExportJob job(twoClipRequest(mOut.path(), ExportLayout::SideBySide));
     QSignalSpy progress(&job, &ExportJob::progress);
     const QList<QVariant> end = runToEnd(job);
@@ -184,31 +205,22 @@ void TestExportJob::acrossClipsSideBySide()
     QVERIFY(srt.open(QIODevice::ReadOnly));
     const QString cues = QString::fromUtf8(srt.readAll());
     QCOMPARE(cues.count("-->"), 5);
-    // The fourth second of the range is the first of the second clip.
+    // The fourth second of the range is the first of the second clip, in
+    // the subtitles beside and in the overlay burned in.
     QVERIFY(cues.contains("4\n00:00:03,000 --> 00:00:04,000\n2026-12-06 10:15:06 UTC\n100 km/h\n"));
+    QVERIFY(contents(kept.filePath("overlay.ass")).contains("0:00:03.00,0:00:04.00,Telemetry,,0,0,0,,2026-12-06 10:15:06 UTC\\N100 km/h"));
 }
 
 void TestExportJob::streamCopy()
 {
-    // ffmpeg's log, kept by a wrapper around the real program.
-    QTemporaryDir bin;
-    const QString wrapper = bin.filePath("ffmpeg");
-    const QString log = bin.filePath("log");
-    QFile script(wrapper);
-    QVERIFY(script.open(QIODevice::WriteOnly));
-    script.write(QString("#!/bin/sh\nexec ffmpeg \"$@\" 2>'%1'\n").arg(log).toUtf8());
-    script.close();
-    script.setPermissions(script.permissions() | QFileDevice::ExeOwner);
-    ExportJob::setFfmpegProgram(wrapper);
-
+    QTemporaryDir kept;
+    keepFfmpegInputs(kept.path());
     ExportRequest r = twoClipRequest(mOut.path(), ExportLayout::MainOnly);
     r.clips.removeLast();
     r.overlay = false;
     ExportJob job(r);
     QCOMPARE(runToEnd(job).value(0).toBool(), true);
-    QFile logFile(log);
-    QVERIFY(logFile.open(QIODevice::ReadOnly));
-    const QByteArray text = logFile.readAll();
+    const QByteArray text = contents(kept.filePath("log"));
     const QByteArray mapping = text.mid(text.indexOf("Stream mapping:"));
     QVERIFY2(mapping.contains("(copy)") && !mapping.contains("(native) ->"), text.constData());
     const QJsonObject probed = probe(r.outputPath);
