@@ -8,7 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStorageInfo>
-#include <QTemporaryFile>
+#include <QRandomGenerator>
 #include <QThread>
 
 #include <cerrno>
@@ -169,15 +169,24 @@ void ExportJob::fitToVideos()
 QString ExportJob::createTemporary(const QString &finalPath, const QString &suffix, QString &temporary)
 {
     // A plain name in the target folder: same file system for the rename,
-    // and nothing in it that a filter graph would read as syntax.
-    QTemporaryFile file(QDir(folder()).filePath(QStringLiteral(".vantrel-export-XXXXXX.") + suffix));
-    file.setAutoRemove(false);
-    if (!file.open()) {
+    // and nothing in it that a filter graph would read as syntax. Made
+    // as any new file is here (not private, as a QTemporaryFile is), since
+    // it becomes the user's file under its final name.
+    QFile file;
+    for (int attempt = 0; attempt < 16; ++attempt) {
+        const quint32 tag = QRandomGenerator::global()->generate();
+        file.setFileName(QDir(folder()).filePath(
+            QStringLiteral(".vantrel-export-%1.%2").arg(tag, 8, 16, QLatin1Char('0')).arg(suffix)));
+        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly) || !file.exists())
+            break;
+    }
+    if (!file.isOpen()) {
         if (!QFileInfo(folder()).isDir())
             return tr("The folder %1 does not exist.").arg(QDir::toNativeSeparators(folder()));
         return tr("The folder %1 cannot be written: %2")
             .arg(QDir::toNativeSeparators(folder()), writeFailure(file.errorString()));
     }
+    file.close();
     temporary = file.fileName();
     mOutputs.append({temporary, finalPath});
     return QString();

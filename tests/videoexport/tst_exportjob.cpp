@@ -196,8 +196,13 @@ void TestExportJob::acrossClipsSideBySide()
     QCOMPARE(video.value("height").toInt(), 180);
     QCOMPARE(stream(probed, "audio").value("codec_name").toString(), QStringLiteral("aac"));
 
-    // Beside it, and nothing else left in the folder.
+    // Beside it, and nothing else left in the folder; readable as any new
+    // file made there.
     QCOMPARE(entries(mOut.path()), (QStringList{"stretch.gpx", "stretch.mp4", "stretch.srt"}));
+    QFile made(mOut.filePath("made"));
+    QVERIFY(made.open(QIODevice::WriteOnly));
+    QCOMPARE(QFile::permissions(mOut.filePath("stretch.mp4")), made.permissions());
+    made.remove();
     QFile gpx(mOut.filePath("stretch.gpx"));
     QVERIFY(gpx.open(QIODevice::ReadOnly));
     QCOMPARE(gpx.readAll().count("<trkpt"), 5);
