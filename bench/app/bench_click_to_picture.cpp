@@ -31,13 +31,18 @@ namespace {
 
 constexpr int clipSeconds = 20;
 
+// The clips carry the camera's time caption when a font is there: without
+// it, the road of a car that stands looks the same as some seconds before,
+// and a seek there would show no new picture.
 bool makeClip(const QString &folder, int clip, bool rear)
 {
     const QString name = QStringLiteral("%1/20261206_1015%2%3.MP4").arg(folder).arg(clip * clipSeconds, 2, 10, QLatin1Char('0')).arg(rear ? 'R' : 'F');
-    return QProcess::execute(VANTREL_MAKE_DEMO, {"--ffmpeg", VANTREL_FFMPEG, "--trip", "1", "--camera", rear ? "rear" : "front",
-                                                 "--start", QString::number(clip * clipSeconds), "--seconds",
-                                                 QString::number(clipSeconds), "--fps", "10", "--layout", rear ? "gps-table" : "gps0", name})
-        == 0;
+    QStringList arguments{"--ffmpeg", VANTREL_FFMPEG, "--trip", "1", "--camera", rear ? "rear" : "front",
+                          "--start", QString::number(clip * clipSeconds), "--seconds", QString::number(clipSeconds),
+                          "--fps", "10", "--layout", rear ? "gps-table" : "gps0", name};
+    if (!QString(VANTREL_DEMO_FONT).isEmpty())
+        arguments << "--font" << VANTREL_DEMO_FONT;
+    return QProcess::execute(VANTREL_MAKE_DEMO, arguments) == 0;
 }
 
 QVariant evaluate(MapWebView *view, const QString &script)
