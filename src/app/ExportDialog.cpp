@@ -1,6 +1,7 @@
 #include "ExportDialog.h"
 #include "ui_ExportDialog.h"
 
+#include "ClockText.h"
 #include "ExportPlanner.h"
 
 #include <QDateTime>
@@ -10,19 +11,6 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QStandardItemModel>
-
-namespace {
-
-// "1:02:03" or "2:03".
-QString clockText(int seconds)
-{
-    const int hours = seconds / 3600, minutes = seconds / 60 % 60, rest = seconds % 60;
-    const QString tail = QStringLiteral("%1:%2").arg(minutes, hours ? 2 : 1, 10, QLatin1Char('0'))
-                             .arg(rest, 2, 10, QLatin1Char('0'));
-    return hours ? QStringLiteral("%1:%2").arg(hours).arg(tail) : tail;
-}
-
-} // namespace
 
 ExportDialog::ExportDialog(QWidget *parent)
     : QDialog(parent)

@@ -1,5 +1,6 @@
 #include "ExportPanel.h"
 
+#include "ClockText.h"
 #include "FileNameCodec.h"
 
 #include <QFileInfo>
@@ -23,15 +24,6 @@ const char *const panelStyle =
     "QPushButton{color: rgb(220, 220, 220); background-color: rgb(52, 52, 66); border: 1px solid rgb(80, 80, 96);"
     " border-radius: 3px; padding: 2px 8px;}"
     "QPushButton:hover{background-color: rgb(70, 70, 88);}";
-
-// "1:02:03" or "2:03".
-QString durationText(int seconds)
-{
-    const int hours = seconds / 3600, minutes = seconds / 60 % 60, rest = seconds % 60;
-    const QString tail = QStringLiteral("%1:%2").arg(minutes, hours ? 2 : 1, 10, QLatin1Char('0'))
-                             .arg(rest, 2, 10, QLatin1Char('0'));
-    return hours ? QStringLiteral("%1:%2").arg(hours).arg(tail) : tail;
-}
 
 } // namespace
 
@@ -132,5 +124,5 @@ void ExportPanel::showFileText()
 
 void ExportPanel::showTimeLeft()
 {
-    mTimeLeft->setText(mSecondsLeft < 0 ? tr("Estimating") : tr("%1 left").arg(durationText(mSecondsLeft)));
+    mTimeLeft->setText(mSecondsLeft < 0 ? tr("Estimating") : tr("%1 left").arg(clockText(mSecondsLeft)));
 }

@@ -1,5 +1,6 @@
 #include "TripTimeline.h"
 
+#include "ClockText.h"
 #include "SpeedUnit.h"
 
 #include <QDateTime>
@@ -26,15 +27,6 @@ const QColor horizontalEventColour(255, 160, 40);
 const QColor verticalEventColour(230, 70, 200);
 const QColor rangeShade(250, 200, 40, 70);
 const QColor rangeEdgeColour(250, 200, 40);
-
-// "1:02:03" or "2:03".
-QString elapsedText(int seconds)
-{
-    const int hours = seconds / 3600, minutes = seconds / 60 % 60, rest = seconds % 60;
-    const QString tail = QStringLiteral("%1:%2").arg(minutes, hours ? 2 : 1, 10, QLatin1Char('0'))
-                             .arg(rest, 2, 10, QLatin1Char('0'));
-    return hours ? QStringLiteral("%1:%2").arg(hours).arg(tail) : tail;
-}
 
 } // namespace
 
@@ -143,7 +135,7 @@ QString TripTimeline::hoverText(int x) const
     const int second = secondAt(x);
     if (second < 0)
         return QString();
-    const QString elapsed = elapsedText(second);
+    const QString elapsed = clockText(second);
     QStringList lines;
     if (mTrip.hasStartTime) {
         const QDateTime clock = QDateTime::fromMSecsSinceEpoch(mTrip.startUtcMsecs + qint64(second) * 1000, Qt::UTC);

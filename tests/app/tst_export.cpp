@@ -4,6 +4,7 @@
 #include "ExportPanel.h"
 #include "ExportPlanner.h"
 #include "ExportQueue.h"
+#include "FfprobeQuery.h"
 #include "LanguageList.h"
 #include "NoticeBar.h"
 #include "PlaylistModel.h"
@@ -33,24 +34,6 @@ bool makeRecording(const QString &folder, int clip, bool rear)
                                                  "--start", QString::number(clip * clipSeconds), "--seconds",
                                                  QString::number(clipSeconds), "--fps", "10", "--layout",
                                                  rear ? "gps-table" : "gps0", name}) == 0;
-}
-
-// What ffprobe tells of a file: its duration and its streams.
-QJsonObject probe(const QString &path)
-{
-    QProcess ffprobe;
-    ffprobe.start("ffprobe", {"-v", "error", "-show_format", "-show_streams", "-of", "json", path});
-    if (!ffprobe.waitForFinished(30000))
-        return {};
-    return QJsonDocument::fromJson(ffprobe.readAllStandardOutput()).object();
-}
-
-QJsonObject stream(const QJsonObject &probed, const QString &type)
-{
-    for (const QJsonValue &value : probed.value("streams").toArray())
-        if (value.toObject().value("codec_type").toString() == type)
-            return value.toObject();
-    return {};
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "ExportJob.h"
 #include "ExportQueue.h"
+#include "FfprobeQuery.h"
 
 #include <QtTest>
 
@@ -39,24 +40,6 @@ TelemetryTrack track(int seconds, int clipStartSecond, float base)
         t.append(p);
     }
     return t;
-}
-
-QJsonObject probe(const QString &path)
-{
-    QProcess ffprobe;
-    ffprobe.start("ffprobe", {"-v", "error", "-show_format", "-show_streams", "-of", "json", path});
-    if (!ffprobe.waitForFinished(30000))
-        return {};
-    return QJsonDocument::fromJson(ffprobe.readAllStandardOutput()).object();
-}
-
-QJsonObject stream(const QJsonObject &probed, const QString &type)
-{
-    for (const QJsonValue &s : probed.value("streams").toArray()) {
-        if (s.toObject().value("codec_type").toString() == type)
-            return s.toObject();
-    }
-    return {};
 }
 
 QStringList entries(const QString &folder)
