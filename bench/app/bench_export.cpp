@@ -22,6 +22,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -68,7 +69,7 @@ int main(int argc, char *argv[])
         fprintf(stderr, "usage: bench_export <demo folder> [seconds] [side-by-side|copy]\n");
         return 2;
     }
-    const QDir demo(QString::fromLocal8Bit(argv[1]));
+    const QDir demo(QFileInfo(QString::fromLocal8Bit(argv[1])).absoluteFilePath());
     const int seconds = argc > 2 ? qBound(1, atoi(argv[2]), 120) : 60;
     const QByteArray mode = argc > 3 ? QByteArray(argv[3]) : QByteArray();
     const bool sideBySide = mode == "side-by-side", copy = mode == "copy";
@@ -84,10 +85,8 @@ int main(int argc, char *argv[])
     for (const char *name : {"20261206_101500F.MP4", "20261206_101500R.MP4", "20261206_101600F.MP4", "20261206_101600R.MP4"})
         urls << QUrl::fromLocalFile(demo.filePath(QLatin1String(name)));
     window->openLaunchFiles(urls);
-    QElapsedTimer loading;
-    loading.start();
-    while ((model->trips().isEmpty() || model->trips().first().clips.size() < 2) && loading.elapsed() < loadTimeoutMs)
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
+    BenchEventLoop::runUntil([model] { return !model->trips().isEmpty() && model->trips().first().clips.size() >= 2; },
+                             loadTimeoutMs);
     if (model->trips().isEmpty()) {
         fprintf(stderr, "the demo drive made no trip\n");
         return 1;
@@ -120,8 +119,7 @@ int main(int argc, char *argv[])
     QElapsedTimer exporting;
     exporting.start();
     window->exports()->enqueue(request);
-    while (!done)
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
+    BenchEventLoop::runUntil([&done] { return done; }, 600000);
     const qint64 exportMs = exporting.elapsed();
     const int longGaps = heartbeat.longGaps;
     const qint64 exportGap = heartbeat.takeLongestGap();
