@@ -7,10 +7,8 @@
 #include "Configuration.h"
 #include "ControlPanel.h"
 #include "DirectionTray.h"
-#include "ExportDialog.h"
+#include "ExportFlow.h"
 #include "ExportPanel.h"
-#include "ExportPlanner.h"
-#include "ExportQueue.h"
 #include "GyroChartView.h"
 #include "HeaderText.h"
 #include "MapPoint.h"
@@ -27,7 +25,6 @@
 #include "RecordingFiles.h"
 #include "Setting.h"
 #include "SpeedTray.h"
-#include "TripRangeMarks.h"
 #include "TripTimeline.h"
 #include "TripViewFeed.h"
 #include "VideoFile.h"
@@ -116,7 +113,10 @@ MainWindows::MainWindows(QWidget *parent)
     connectComponents();
     connectPlayback();
     connectTripViews();
-    connectExport();
+    mExport = new ExportFlow(mPlaylistModel, mPlayback, mTripViews, mKeys,
+                             {ui->wgt_TripTimeline, ui->pBtn_MarkIn, ui->pBtn_MarkOut, ui->pBtn_Export,
+                              ui->wgt_ExportPanel, mNotices},
+                             this);
     restoreSound();
     showMaximizeState();
     // What went wrong with the settings file before the window existed,
@@ -132,11 +132,8 @@ MainWindows::~MainWindows()
     // slots, which would reach the model being destroyed.
     delete mOpener;
     mOpener = nullptr;
-    // An export still running goes with its temporary files; nothing it
-    // reports on the way reaches the window.
-    mExports->disconnect();
-    delete mExports;
-    mExports = nullptr;
+    delete mExport;
+    mExport = nullptr;
     delete mTripViews;
     mTripViews = nullptr;
     delete mPlayback;
@@ -370,90 +367,6 @@ void MainWindows::connectTripViews()
     strip->hide();
 }
 
-// I and O (or the buttons beside the timeline) mark the playing second of
-// the trip; the timeline shows the marks, and Export opens the dialog.
-void MainWindows::connectExport()
-{
-    TripTimeline *timeline = ui->wgt_TripTimeline;
-    mMarks = new TripRangeMarks(this);
-    connect(mTripViews, &TripViewFeed::timelineChanged, mMarks, [this](const TimelineTrip &trip) {
-        mMarks->setTrip(trip.durationSeconds > 0 ? mTripViews->trip() : -1, trip.startUtcMsecs);
-    });
-    const auto markIn = [this] { mMarks->markIn(mPlayback->currentTripSecond()); };
-    const auto markOut = [this] { mMarks->markOut(mPlayback->currentTripSecond()); };
-    connect(mKeys, &PlaybackKeys::markIn, mMarks, markIn);
-    connect(mKeys, &PlaybackKeys::markOut, mMarks, markOut);
-    connect(ui->pBtn_MarkIn, &QPushButton::clicked, mMarks, markIn);
-    connect(ui->pBtn_MarkOut, &QPushButton::clicked, mMarks, markOut);
-    connect(mMarks, &TripRangeMarks::changed, timeline, &TripTimeline::setRange);
-    connect(timeline, &TripTimeline::rangeChanged, ui->pBtn_Export, [this] {
-        ui->pBtn_Export->setEnabled(mMarks->isComplete());
-    });
-    ui->pBtn_Export->setEnabled(false);
-    connect(ui->pBtn_Export, &QPushButton::clicked, this, &MainWindows::exportStretch);
-    connectExportProgress();
-}
-
-// The panel under the video follows the queue; the end of each export is
-// told in a notice: where the file is, or why there is none.
-void MainWindows::connectExportProgress()
-{
-    ExportPanel *panel = ui->wgt_ExportPanel;
-    mExports = new ExportQueue(this);
-    connect(mExports, &ExportQueue::started, panel, &ExportPanel::showStarted);
-    connect(mExports, &ExportQueue::progress, panel, &ExportPanel::setProgress);
-    connect(mExports, &ExportQueue::queueChanged, panel, [this, panel] {
-        panel->setWaiting(mExports->waitingCount());
-        if (!mExports->isBusy())
-            panel->finish();
-    });
-    connect(panel, &ExportPanel::cancelRequested, mExports, &ExportQueue::cancelCurrent);
-    connect(mExports, &ExportQueue::finished, this, [this](const QString &path, bool ok, const QString &message) {
-        const QString shown = QDir::toNativeSeparators(path);
-        if (ok)
-            mNotices->showNotice(tr("Exported %1").arg(shown));
-        else
-            mNotices->showNotice(tr("Could not export %1: %2").arg(shown, message), NoticeBar::Problem);
-    });
-}
-
-void MainWindows::exportStretch()
-{
-    const int trip = mMarks->trip();
-    if (!mMarks->isComplete() || trip < 0 || trip >= mPlaylistModel->trips().size())
-        return;
-    ExportRequest draft = ExportPlanner::request(*mPlaylistModel, trip, mMarks->from(), mMarks->to());
-    if (draft.clips.isEmpty()) {
-        mNotices->showNotice(tr("The marked stretch holds no recording"), NoticeBar::Problem);
-        return;
-    }
-    draft.milesPerHour = Configuration::instance()->speedUnit() != 0;
-    ExportDialog dialog(this);
-    dialog.setStretch(draft, mPlaylistModel->trips().at(trip).startUtcMsecs, mMarks->from(), mMarks->to(), stillFolder());
-    if (dialog.exec() == QDialog::Accepted)
-        mExports->enqueue(dialog.request());
-}
-
-QString MainWindows::stillFolder()
-{
-    const QString folder = Configuration::instance()->screenshotSavePath();
-    return !folder.isEmpty() && QFileInfo(folder).isDir() ? folder : Configuration::defaultScreenshotSavePath();
-}
-
-bool MainWindows::confirmCancelExports()
-{
-    if (!mExports->isBusy())
-        return true;
-    const auto answer = QMessageBox::question(
-        this, windowTitle(),
-        tr("An export is still running. Closing the window cancels it, and its file is not written. Close anyway?"),
-        QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
-    if (answer != QMessageBox::Yes)
-        return false;
-    mExports->cancelAll();
-    return true;
-}
-
 void MainWindows::onUpdateLanguage()
 {
     ui->retranslateUi(this);
@@ -571,7 +484,7 @@ PlaybackController *MainWindows::playback() const
 
 ExportQueue *MainWindows::exports() const
 {
-    return mExports;
+    return mExport->queue();
 }
 
 int MainWindows::selectedRow() const
@@ -653,7 +566,7 @@ void MainWindows::on_pBtn_Close_clicked()
 // which the event loop would have done had it not ended with this close.
 void MainWindows::closeEvent(QCloseEvent *event)
 {
-    if (!confirmCancelExports()) {
+    if (!mExport->confirmClose()) {
         event->ignore();
         return;
     }

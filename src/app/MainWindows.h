@@ -9,19 +9,20 @@
 #include <QUrl>
 
 class BatchOpener;
+class ExportFlow;
 class ExportQueue;
 class NoticeBar;
 class PlaylistModel;
 class QCloseEvent;
 class PlaybackController;
 class PlaybackKeys;
-class TripRangeMarks;
 class TripViewFeed;
 class PlaylistColumns;
 class QFileDialog;
 class QKeyEvent;
 struct PlaylistRow;
 class BatchOpener;
+class ExportFlow;
 
 namespace Ui {
 class MainWindows;
@@ -94,15 +95,6 @@ private:
     void connectFailureReports();
     void connectPlayback();
     void connectTripViews();
-    // Marking a stretch of the playing trip, its export and the export's progress.
-    void connectExport();
-    void connectExportProgress();
-    // The export dialog for the marked stretch; what it accepts is queued.
-    void exportStretch();
-    // The folder stills go into, where an export is proposed too.
-    static QString stillFolder();
-    // Closing during an export cancels it, once the user agrees.
-    bool confirmCancelExports();
     void setTitle(const QString &text);
     void setFileName(const QString &text);
     void showMaximizeState();
@@ -130,8 +122,7 @@ private:
     PlaybackController *mPlayback = nullptr;
     PlaybackKeys *mKeys = nullptr;
     TripViewFeed *mTripViews = nullptr;
-    TripRangeMarks *mMarks = nullptr;
-    ExportQueue *mExports = nullptr;
+    ExportFlow *mExport = nullptr;
     PlaylistColumns *mColumns = nullptr;
     int mShownTrip = -1;  // the trip whose summary the header shows
 };

@@ -371,6 +371,9 @@
         <source>Export the marked stretch as one video</source>
         <translation>将标记的片段导出为一个视频</translation>
     </message>
+</context>
+<context>
+    <name>ExportFlow</name>
     <message>
         <source>Exported %1</source>
         <translation>已导出：%1</translation>

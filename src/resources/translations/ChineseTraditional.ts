@@ -371,6 +371,9 @@
         <source>Export the marked stretch as one video</source>
         <translation>將標記的片段匯出為一個影片</translation>
     </message>
+</context>
+<context>
+    <name>ExportFlow</name>
     <message>
         <source>Exported %1</source>
         <translation>已匯出：%1</translation>

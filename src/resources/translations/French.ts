@@ -371,6 +371,9 @@
         <source>Export the marked stretch as one video</source>
         <translation>Exporter le passage marqué en une seule vidéo</translation>
     </message>
+</context>
+<context>
+    <name>ExportFlow</name>
     <message>
         <source>Exported %1</source>
         <translation>Exporté : %1</translation>

@@ -371,6 +371,9 @@
         <source>Export the marked stretch as one video</source>
         <translation>Den markierten Abschnitt als ein Video exportieren</translation>
     </message>
+</context>
+<context>
+    <name>ExportFlow</name>
     <message>
         <source>Exported %1</source>
         <translation>Exportiert: %1</translation>

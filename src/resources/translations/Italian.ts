@@ -371,6 +371,9 @@
         <source>Export the marked stretch as one video</source>
         <translation>Esporta il tratto segnato come un unico video</translation>
     </message>
+</context>
+<context>
+    <name>ExportFlow</name>
     <message>
         <source>Exported %1</source>
         <translation>Esportato: %1</translation>

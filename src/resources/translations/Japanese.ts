@@ -371,6 +371,9 @@
         <source>Export the marked stretch as one video</source>
         <translation>マークした区間を1本の動画として書き出す</translation>
     </message>
+</context>
+<context>
+    <name>ExportFlow</name>
     <message>
         <source>Exported %1</source>
         <translation>書き出しました: %1</translation>

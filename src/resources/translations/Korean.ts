@@ -371,6 +371,9 @@
         <source>Export the marked stretch as one video</source>
         <translation>표시한 구간을 하나의 동영상으로 내보내기</translation>
     </message>
+</context>
+<context>
+    <name>ExportFlow</name>
     <message>
         <source>Exported %1</source>
         <translation>내보냈습니다: %1</translation>

@@ -371,6 +371,9 @@
         <source>Export the marked stretch as one video</source>
         <translation>Eksportuj zaznaczony odcinek jako jedno wideo</translation>
     </message>
+</context>
+<context>
+    <name>ExportFlow</name>
     <message>
         <source>Exported %1</source>
         <translation>Wyeksportowano: %1</translation>

@@ -371,6 +371,9 @@
         <source>Export the marked stretch as one video</source>
         <translation>Экспортировать отмеченный фрагмент одним видео</translation>
     </message>
+</context>
+<context>
+    <name>ExportFlow</name>
     <message>
         <source>Exported %1</source>
         <translation>Экспортировано: %1</translation>

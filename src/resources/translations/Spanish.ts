@@ -371,6 +371,9 @@
         <source>Export the marked stretch as one video</source>
         <translation>Exportar el tramo marcado como un solo vídeo</translation>
     </message>
+</context>
+<context>
+    <name>ExportFlow</name>
     <message>
         <source>Exported %1</source>
         <translation>Exportado: %1</translation>
