@@ -1,4 +1,3 @@
-#include "BoxWriter.h"
 #include "CommandLineFiles.h"
 #include "Configuration.h"
 #include "ControlPanel.h"
@@ -6,7 +5,6 @@
 #include "GyroChartView.h"
 #include "ImageResources.h"
 #include "LanguageList.h"
-#include "Mp4Sample.h"
 #include "NoticeBar.h"
 #include "PlayerWidget.h"
 #include "PlaylistModel.h"
@@ -84,32 +82,6 @@ private slots:
         Configuration::instance()->setMaps(BaiduMap);
         QTRY_COMPARE(map()->url().fileName(), QStringLiteral("BaiduMapIndex.html"));
         Configuration::instance()->setMaps(GoogleMap);
-    }
-
-    // Closing while a card is still being listed, its first clips slow to walk
-    // (8 MB of empty boxes): the rest of the batch is dropped and nothing is
-    // listed or played while the model and its workers go.
-    void closingWhileListingReachesNothing()
-    {
-        QTemporaryDir card;
-        QList<QUrl> urls;
-        const QByteArray emptyBoxes = BoxWriter::boxHeader(8, "free").repeated(1 << 20);
-        const QByteArray clip = Mp4Sample().movie(1000, 5000).videoTrack(640, 360).gps0(straightDrive(5)).bytes();
-        for (int i = 0; i < 800; ++i) {
-            QFile file(card.filePath(QStringLiteral("CARD%1F.MP4").arg(i, 4, 10, QLatin1Char('0'))));
-            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(i < 4 ? emptyBoxes : clip) > 0);
-            urls << QUrl::fromLocalFile(file.fileName());
-        }
-        mWindow->openFiles(urls);
-        QVERIFY(model()->rowCount() < urls.size());
-        bool tearingDown = false;
-        int lateRows = 0, lateMedia = 0;
-        connect(model(), &QAbstractItemModel::modelAboutToBeReset, [&] { tearingDown = true; });
-        connect(model(), &QAbstractItemModel::rowsInserted, [&] { lateRows += tearingDown; });
-        connect(area()->mainPlayer()->player(), &QMediaPlayer::mediaChanged, [&] { lateMedia += tearingDown; });
-        mWindow.reset();
-        QCOMPARE(lateRows, 0);
-        QCOMPARE(lateMedia, 0);
     }
 
     // Escape neither closes nor rejects the window. Closing takes it off the

@@ -296,35 +296,6 @@ private slots:
         QVERIFY2(run.err.contains("cannot write the output: " + QByteArray(std::strerror(error))), run.err);
     }
 
-    void byteNames_data()
-    {
-        QTest::addColumn<QString>("format");
-        QTest::addColumn<QString>("locale");
-        for (const char *format : {"json", "csv", "gpx", "kml", "geojson"})
-            QTest::newRow(format) << QString(format) << "C.UTF-8";
-        QTest::newRow("csv, C locale") << "csv" << "C";
-    }
-
-    // A name that is not UTF-8 is found by its own bytes; they are written as
-    // U+FFFD, and the rest of the document as under a plain name.
-    void byteNames()
-    {
-        QFETCH(QString, format);
-        QFETCH(QString, locale);
-        QProcess process;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("LC_ALL", locale);
-        process.setProcessEnvironment(environment);
-        // The shell hands the bytes over as they are.
-        process.start("sh", {"-c", R"sh(exec "$0" --format "$2" "$1/drive.mp4" "$1/$(printf '\377\376.MP4')")sh",
-                             VANTREL_TELEMETRY_PATH, mDir.path(), format});
-        const Run run = finished(process);
-        QVERIFY2(run.err.isEmpty(), run.err);
-        QCOMPARE(run.exitCode, 0);
-        const Run plain = runExporter({"--format", format, path("drive.mp4"), path("xy.MP4")});
-        QCOMPARE(QString::fromUtf8(run.out), QString::fromUtf8(plain.out).replace("xy.MP4", "\uFFFD\uFFFD.MP4"));
-    }
-
     void tracks_data()
     {
         QTest::addColumn<QString>("format");

@@ -383,23 +383,6 @@ private slots:
         }
     }
 
-    // Fast playback still reports (nearly) every second, so that the telemetry
-    // views show the whole drive: reports once a real second would jump 16.
-    // A busy machine may hold the event loop for a few reports.
-    void everySecondIsReported()
-    {
-        mArea->load(mFront->id, mFront->url, -1, QUrl());
-        mArea->setPlaybackRate(16.0);
-        QList<qint64> seconds;
-        connect(mArea.data(), &PlayAreaManager::positionChanged, this, [&seconds](qint64 second) { seconds << second; });
-        mArea->play();
-        QTRY_VERIFY_WITH_TIMEOUT(!seconds.isEmpty() && seconds.last() >= 40, 60000);
-        mArea->stop();
-        const auto from = std::find_if(seconds.cbegin(), seconds.cend(), [](qint64 s) { return s > 0; });
-        for (auto it = from; it + 1 != seconds.cend(); ++it)
-            QVERIFY2(it[1] - it[0] <= 6, qPrintable(QStringLiteral("%1 to %2").arg(it[0]).arg(it[1])));
-    }
-
     void keys_data()
     {
         QTest::addColumn<bool>("fullScreen");

@@ -4,7 +4,6 @@
 #include <QImage>
 #include <QRegularExpression>
 #include <QSet>
-#include <QtMath>
 #include <QtTest>
 
 class tst_Images : public QObject
@@ -44,34 +43,6 @@ private slots:
             if (path.endsWith(QLatin1String("_normal.png")))
                 QCOMPARE(QImage(QString(path).replace(QLatin1String("normal"), state)).convertToFormat(QImage::Format_Alpha8),
                          image.convertToFormat(QImage::Format_Alpha8));
-    }
-
-    void gaugeMarks_data()
-    {
-        QTest::addColumn<QString>("image");
-        QTest::addColumn<double>("degrees"); // 0 points up, clockwise; speed 0 at -135, 220 km/h at +135
-        QTest::addColumn<bool>("marked");
-        QTest::newRow("speed: 0 km/h") << "speed" << -135.0 << true;
-        QTest::newRow("speed: between 0 and 10") << "speed" << 5 * 270 / 220.0 - 135 << false;
-        QTest::newRow("direction: east") << "direction" << 90.0 << true;
-        QTest::newRow("direction: 95 degrees") << "direction" << 95.0 << false;
-    }
-
-    // Marks are light on a dark face, just beyond the needle's tip.
-    void gaugeMarks()
-    {
-        QFETCH(QString, image);
-        QFETCH(double, degrees);
-        QFETCH(bool, marked);
-        const QImage gauge(QStringLiteral(":/image/%1.png").arg(image));
-        const double side = gauge.width(), from = (image == QLatin1String("speed") ? 0.315 : 0.415) * side;
-        const QPointF direction(qSin(qDegreesToRadians(degrees)), -qCos(qDegreesToRadians(degrees)));
-        int brightest = 0;
-        for (double r = from; r <= from + 0.04 * side; r += 0.5) {
-            const QRgb pixel = gauge.pixel((QPointF(side / 2, side / 2) + r * direction).toPoint());
-            brightest = qAlpha(pixel) > 200 ? qMax(brightest, qGray(pixel)) : brightest;
-        }
-        QVERIFY2(marked ? brightest > 130 : brightest < 80, qPrintable(QString::number(brightest)));
     }
 };
 
