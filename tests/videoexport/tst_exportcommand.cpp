@@ -16,17 +16,6 @@ ExportClip clip(const QString &main, int from, int to, const QString &companion 
     return c;
 }
 
-// The value following `option`, each time it occurs.
-QStringList valuesOf(const QStringList &arguments, const QString &option)
-{
-    QStringList values;
-    for (int i = 0; i + 1 < arguments.size(); ++i) {
-        if (arguments[i] == option)
-            values << arguments[i + 1];
-    }
-    return values;
-}
-
 } // namespace
 
 class TestExportCommand : public QObject
@@ -35,11 +24,6 @@ class TestExportCommand : public QObject
 private slots:
     void request();
     void defaultFileName();
-    void shares_data();
-    void shares();
-    void streamCopy();
-    void graph_data();
-    void graph();
     void qualityOrder();
     void filterValue_data();
     void filterValue();
@@ -74,107 +58,6 @@ void TestExportCommand::defaultFileName()
              QStringLiteral("Trip_2026-12-06_10-15-00_00-01-20_00-02-20.mp4"));
     QCOMPARE(ExportRequest::defaultFileName(start, 3599, 3 * 3600 + 61),
              QStringLiteral("Trip_2026-12-06_10-15-00_00-59-59_03-01-01.mp4"));
-}
-
-void TestExportCommand::shares_data()
-{
-    QTest::addColumn<int>("layout");
-    QTest::addColumn<QStringList>("inputs");
-    QTest::addColumn<QStringList>("starts");
-    QTest::addColumn<QStringList>("lengths");
-    QTest::newRow("main only") << int(ExportLayout::MainOnly) << QStringList{"a.mp4", "b.mp4"}
-                               << QStringList{"50", "0"} << QStringList{"10", "7"};
-    // A clip without a second camera shows a black picture in its place.
-    QTest::newRow("side by side") << int(ExportLayout::SideBySide)
-                                  << QStringList{"a.mp4", "a-rear.mp4", "b.mp4", "color=c=black:s=640x360:r=25"}
-                                  << QStringList{"50", "50", "0"} << QStringList{"10", "10", "7", "7"};
-}
-
-// Each clip is read from its first marked second for its share only, so the
-// joined video has exactly the range's length.
-void TestExportCommand::shares()
-{
-    QFETCH(int, layout);
-    QFETCH(QStringList, inputs);
-    QFETCH(QStringList, starts);
-    QFETCH(QStringList, lengths);
-    ExportRequest r;
-    r.clips = {clip("a.mp4", 50, 60, "a-rear.mp4"), clip("b.mp4", 0, 7)};
-    r.layout = ExportLayout(layout);
-    r.sound = false;
-    const QStringList arguments = ExportCommand::arguments(r, {"out.part", "overlay.ass", {}, {}});
-    QCOMPARE(valuesOf(arguments, "-i"), inputs);
-    QCOMPARE(valuesOf(arguments, "-ss"), starts);
-    QCOMPARE(valuesOf(arguments, "-t"), lengths);
-    QCOMPARE(arguments.last(), QStringLiteral("out.part"));
-    QCOMPARE(valuesOf(arguments, "-c:v"), QStringList{"libx264"});
-    QCOMPARE(valuesOf(arguments, "-map"), QStringList{"[video]"});
-}
-
-void TestExportCommand::streamCopy()
-{
-    ExportRequest r;
-    r.clips = {clip("a.mp4", 12, 72)};
-    r.overlay = false;
-    const QStringList arguments = ExportCommand::arguments(r, {"out.part", QString(), {}, {}});
-    QCOMPARE(valuesOf(arguments, "-c"), QStringList{"copy"});
-    QVERIFY(valuesOf(arguments, "-c:v").isEmpty());
-    QVERIFY(valuesOf(arguments, "-filter_complex").isEmpty());
-    QCOMPARE(valuesOf(arguments, "-ss"), QStringList{"12"});
-    QCOMPARE(valuesOf(arguments, "-t"), QStringList{"60"});
-    QCOMPARE(valuesOf(arguments, "-movflags"), QStringList{"+faststart"});
-    QCOMPARE(valuesOf(arguments, "-progress"), QStringList{"pipe:1"});
-    QVERIFY(arguments.contains("-nostats"));
-    // Without sound the copy takes the picture only.
-    r.sound = false;
-    QCOMPARE(valuesOf(ExportCommand::arguments(r, {"out.part", QString(), {}, {}}), "-map"), QStringList{"0:v:0"});
-}
-
-void TestExportCommand::graph_data()
-{
-    QTest::addColumn<bool>("overlay");
-    QTest::addColumn<bool>("sound");
-    QTest::addColumn<QVector<bool>>("hasAudio");
-    QTest::addColumn<QStringList>("expected");  // pieces the graph holds
-    QTest::addColumn<QStringList>("absent");
-    QTest::addColumn<QSize>("frame");
-    QTest::newRow("overlay and sound") << true << true << QVector<bool>{true, true}
-                                       << QStringList{"concat=n=2:v=1:a=1", "subtitles=filename=over.ass", "[0:a]",
-                                                      "[1:a]"}
-                                       << QStringList{"anullsrc", "setsar"} << QSize();
-    // Every clip's picture is fitted into the first one's frame.
-    QTest::newRow("silent, sized") << false << false << QVector<bool>{}
-                                   << QStringList{"concat=n=2:v=1:a=0", "[0:v]scale=1280:720:", "[1:v]scale=1280:720:",
-                                                  "pad=1280:720:"}
-                                   << QStringList{"subtitles", ":a]"} << QSize(1280, 720);
-    // A clip without sound gets silence of its own length from a generated input.
-    QTest::newRow("one clip mute") << false << true << QVector<bool>{false, true}
-                                   << QStringList{"concat=n=2:v=1:a=1", "[2:a]", "[1:a]"}
-                                   << QStringList{"[0:a]"} << QSize();
-}
-
-void TestExportCommand::graph()
-{
-    QFETCH(bool, overlay);
-    QFETCH(bool, sound);
-    QFETCH(QVector<bool>, hasAudio);
-    QFETCH(QStringList, expected);
-    QFETCH(QStringList, absent);
-    QFETCH(QSize, frame);
-    ExportRequest r;
-    r.clips = {clip("a.mp4", 50, 60), clip("b.mp4", 0, 7)};
-    r.overlay = overlay;
-    r.sound = sound;
-    const QStringList arguments = ExportCommand::arguments(r, {"out.part", "over.ass", hasAudio, frame});
-    const QStringList graphs = valuesOf(arguments, "-filter_complex");
-    QCOMPARE(graphs.size(), 1);
-    for (const QString &piece : expected)
-        QVERIFY2(graphs[0].contains(piece), qPrintable(piece + " not in " + graphs[0]));
-    for (const QString &piece : absent)
-        QVERIFY2(!graphs[0].contains(piece), qPrintable(piece + " in " + graphs[0]));
-    QCOMPARE(valuesOf(arguments, "-map").contains("[sound]"), sound);
-    QCOMPARE(valuesOf(arguments, "-c:a") == QStringList{"aac"}, sound);
-    QCOMPARE(arguments.contains("anullsrc=r=48000:cl=stereo"), hasAudio.contains(false));
 }
 
 void TestExportCommand::qualityOrder()

@@ -104,10 +104,8 @@ private slots:
     void acrossClipsSideBySide();
     void streamCopy();
     void cancelLeavesNothing();
-    void ffmpegMissing();
-    void unwritableFolder();
-    void diskFull_data();
-    void diskFull();
+    void failureToldWithItsReason_data();
+    void failureToldWithItsReason();
     void queueOneAtATime();
 
 private:
@@ -243,60 +241,41 @@ void TestExportJob::cancelLeavesNothing()
     QCOMPARE(entries(mOut.path()), QStringList());
 }
 
-void TestExportJob::ffmpegMissing()
+void TestExportJob::failureToldWithItsReason_data()
 {
-    ExportJob::setFfmpegProgram("/nonexistent/vantrel-ffmpeg");
-    ExportJob job(twoClipRequest(mOut.path(), ExportLayout::MainOnly));
-    const QList<QVariant> end = runToEnd(job);
-    QCOMPARE(end.value(0).toBool(), false);
-    QVERIFY2(end.value(1).toString().contains("ffmpeg cannot be started"), qPrintable(end.value(1).toString()));
-    QCOMPARE(entries(mOut.path()), QStringList());
-}
-
-void TestExportJob::unwritableFolder()
-{
-    // Root writes through permissions: a read-only file system stops it.
-    QTemporaryDir base;
-    const ScopedMount readOnly(base.filePath("ro"), "ro,size=64k");
-    if (!readOnly.mounted)
-        QSKIP("mounting a read-only file system is not permitted here");
-    const QString folder = readOnly.folder;
-    ExportJob job(twoClipRequest(folder, ExportLayout::MainOnly));
-    const QList<QVariant> end = runToEnd(job);
-    QCOMPARE(end.value(0).toBool(), false);
-    QVERIFY2(end.value(1).toString().contains("cannot be written"), qPrintable(end.value(1).toString()));
-    QCOMPARE(entries(folder), QStringList());
-
-    // A folder that is a file.
-    QFile file(base.filePath("file"));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.close();
-    ExportJob under(twoClipRequest(file.fileName(), ExportLayout::MainOnly));
-    const QList<QVariant> underEnd = runToEnd(under);
-    QCOMPARE(underEnd.value(0).toBool(), false);
-    QVERIFY2(underEnd.value(1).toString().contains("does not exist"), qPrintable(underEnd.value(1).toString()));
-}
-
-void TestExportJob::diskFull_data()
-{
-    QTest::addColumn<QString>("size");
+    QTest::addColumn<QString>("folder"); // "file", "plain" or the options of a tmpfs mounted there
     QTest::addColumn<bool>("noise");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("ffmpeg missing") << "plain" << false << "ffmpeg cannot be started";
+    // Root writes through permissions: a read-only file system stops it.
+    QTest::newRow("read-only file system") << "ro,size=64k" << false << "cannot be written";
+    QTest::newRow("folder is a file") << "file" << false << "does not exist";
     // The track and subtitles take a page each and fill it; noise makes a
     // video far larger than the disk.
-    QTest::newRow("writing the track") << "8k" << false;
-    QTest::newRow("ffmpeg writing") << "64k" << true;
+    QTest::newRow("disk full writing the track") << "size=8k" << false << "disk is full";
+    QTest::newRow("disk full while ffmpeg writes") << "size=64k" << true << "disk is full";
 }
 
-void TestExportJob::diskFull()
+// Nothing is left behind, and the reason is told.
+void TestExportJob::failureToldWithItsReason()
 {
-    QFETCH(QString, size);
+    QFETCH(QString, folder);
     QFETCH(bool, noise);
+    QFETCH(QString, reason);
     QTemporaryDir base;
-    const ScopedMount small(base.filePath("small"), "size=" + size);
-    if (!small.mounted)
-        QSKIP("mounting a small file system is not permitted here");
-    const QString folder = small.folder;
-    ExportRequest r = twoClipRequest(folder, ExportLayout::SideBySide);
+    const QString path = base.filePath("out");
+    QScopedPointer<ScopedMount> mount;
+    if (folder == QLatin1String("file")) {
+        QVERIFY(QFile(path).open(QIODevice::WriteOnly));
+    } else if (folder == QLatin1String("plain")) {
+        QVERIFY(QDir().mkpath(path));
+        ExportJob::setFfmpegProgram("/nonexistent/vantrel-ffmpeg");
+    } else {
+        mount.reset(new ScopedMount(path, folder));
+        if (!mount->mounted)
+            QSKIP("mounting a small file system is not permitted here");
+    }
+    ExportRequest r = twoClipRequest(path, ExportLayout::SideBySide);
     if (noise) {
         QCOMPARE(QProcess::execute("ffmpeg", {"-v", "error", "-y", "-f", "lavfi", "-i",
                                               "testsrc2=duration=6:size=640x360:rate=25,noise=alls=100:allf=t",
@@ -307,8 +286,8 @@ void TestExportJob::diskFull()
     ExportJob job(r);
     const QList<QVariant> end = runToEnd(job);
     QCOMPARE(end.value(0).toBool(), false);
-    QVERIFY2(end.value(1).toString().contains("disk is full"), qPrintable(end.value(1).toString()));
-    QCOMPARE(entries(folder), QStringList());
+    QVERIFY2(end.value(1).toString().contains(reason), qPrintable(end.value(1).toString()));
+    QCOMPARE(entries(path), QStringList());
 }
 
 void TestExportJob::queueOneAtATime()
