@@ -15,6 +15,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <utility>
 
 namespace {
 
@@ -51,8 +52,7 @@ ExportJob::~ExportJob()
         mWriter->wait();
     if (mProcess) {
         mProcess->disconnect(this);
-        mProcess->kill();
-        mProcess->waitForFinished();
+        delete mProcess;  // kills ffmpeg and waits for its end
     }
     removeTemporaries();
 }
@@ -204,29 +204,27 @@ void ExportJob::probeNext()
         return;
     }
     mProcess = new LowPriorityProcess(this);
-    mProcess->setStandardInputFile(QProcess::nullDevice());
-    connect(mProcess, QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished), this,
-            &ExportJob::probeFinished);
-    connect(mProcess, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
-        if (error == QProcess::FailedToStart)
-            probeFinished();
+    connect(mProcess, &LowPriorityProcess::finished, this, [this](int exitCode, QProcess::ExitStatus status) {
+        probeFinished(status == QProcess::NormalExit && exitCode == 0);
     });
-    mProcess->start(gFfprobeProgram, {QStringLiteral("-v"), QStringLiteral("error"),
-                                      QStringLiteral("-show_entries"),
-                                      QStringLiteral("stream=codec_type,width,height,duration"), QStringLiteral("-of"),
-                                      QStringLiteral("csv=p=0"), QStringLiteral("-i"),
-                                      mRequest.clips[index].mainPath});
+    const bool started = mProcess->start(
+        gFfprobeProgram, {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-show_entries"),
+                          QStringLiteral("stream=codec_type,width,height,duration"), QStringLiteral("-of"),
+                          QStringLiteral("csv=p=0"), QStringLiteral("-i"), mRequest.clips[index].mainPath});
+    // From the event loop, as a probe that ran would end: start() never
+    // reports the export's end inside itself.
+    if (!started)
+        QMetaObject::invokeMethod(this, [this] { probeFinished(false); }, Qt::QueuedConnection);
 }
 
-void ExportJob::probeFinished()
+void ExportJob::probeFinished(bool ran)
 {
-    QProcess *probe = mProcess;
-    mProcess = nullptr;
+    if (!mProcess)
+        return;  // cancelled meanwhile
+    LowPriorityProcess *probe = std::exchange(mProcess, nullptr);
     probe->disconnect(this);
     // Without a verdict the file is taken to have sound; ffmpeg then says
     // what is wrong with it.
-    const bool ran = probe->error() != QProcess::FailedToStart && probe->exitStatus() == QProcess::NormalExit
-                     && probe->exitCode() == 0;
     bool hasAudio = !ran;
     double videoSeconds = 0;
     bool video = false;
@@ -291,14 +289,16 @@ void ExportJob::runFfmpeg()
     inputs.frameSize = mFrameSize;
     mProcess = new LowPriorityProcess(this);
     mProcess->setWorkingDirectory(folder());  // the overlay is named relative to it
-    mProcess->setStandardInputFile(QProcess::nullDevice());
-    connect(mProcess, &QProcess::readyReadStandardOutput, this, &ExportJob::readProgress);
-    connect(mProcess, &QProcess::readyReadStandardError, this, &ExportJob::readErrors);
-    connect(mProcess, QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished), this,
-            &ExportJob::ffmpegFinished);
-    connect(mProcess, &QProcess::errorOccurred, this, &ExportJob::ffmpegError);
+    connect(mProcess, &LowPriorityProcess::readyReadStandardOutput, this, &ExportJob::readProgress);
+    connect(mProcess, &LowPriorityProcess::readyReadStandardError, this, &ExportJob::readErrors);
+    connect(mProcess, &LowPriorityProcess::finished, this, &ExportJob::ffmpegFinished);
     mErrors.clear();
-    mProcess->start(gFfmpegProgram, ExportCommand::arguments(mRequest, inputs));
+    if (mProcess->start(gFfmpegProgram, ExportCommand::arguments(mRequest, inputs)))
+        return;
+    const QString reason = mProcess->errorString();
+    stopProcess();
+    removeTemporaries();
+    finish(false, tr("ffmpeg cannot be started (%1). Install ffmpeg to export videos.").arg(reason));
 }
 
 void ExportJob::readProgress()
@@ -317,16 +317,6 @@ void ExportJob::readProgress()
 void ExportJob::readErrors()
 {
     mErrors = (mErrors + mProcess->readAllStandardError()).right(keptErrorBytes);
-}
-
-void ExportJob::ffmpegError(QProcess::ProcessError error)
-{
-    if (error != QProcess::FailedToStart)
-        return;  // a crash also ends in finished()
-    const QString reason = mProcess->errorString();
-    stopProcess();
-    removeTemporaries();
-    finish(false, tr("ffmpeg cannot be started (%1). Install ffmpeg to export videos.").arg(reason));
 }
 
 void ExportJob::ffmpegFinished(int exitCode, QProcess::ExitStatus status)
@@ -409,17 +399,15 @@ void ExportJob::stopProcess()
 {
     if (!mProcess)
         return;
-    QProcess *process = mProcess;
-    mProcess = nullptr;
+    LowPriorityProcess *process = std::exchange(mProcess, nullptr);
     process->disconnect(this);
-    if (process->state() == QProcess::NotRunning) {
+    if (!process->isRunning()) {
         process->deleteLater();
         return;
     }
     process->kill();
     process->setParent(nullptr);
-    connect(process, QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished), process, &QObject::deleteLater);
-    connect(process, &QProcess::errorOccurred, process, &QObject::deleteLater);
+    connect(process, &LowPriorityProcess::finished, process, &QObject::deleteLater);
 }
 
 void ExportJob::finish(bool ok, const QString &message)

@@ -13,9 +13,10 @@
 #include <atomic>
 #include <memory>
 
+class LowPriorityProcess;
 class QThread;
 
-// One export on QProcess (argument lists, never a shell). Lives on the GUI
+// One export through ffmpeg (argument lists, never a shell). Lives on the GUI
 // thread and never blocks it: the probe and ffmpeg run as processes whose
 // output arrives as signals (ffmpeg below the program's priority), and the
 // track, subtitles and overlay script are written on a thread of the job's
@@ -63,13 +64,12 @@ private:
     void fitToVideos();
     QString createTemporary(const QString &finalPath, const QString &suffix, QString &temporary);
     void probeNext();
-    void probeFinished();
+    void probeFinished(bool ran);
     void filesProbed();
     void runFfmpeg();
     void readProgress();
     void readErrors();
     void ffmpegFinished(int exitCode, QProcess::ExitStatus status);
-    void ffmpegError(QProcess::ProcessError error);
     QString ffmpegFailure(int exitCode) const;
     QString writeFailure(const QString &detail) const;
     QString commitOutputs();
@@ -85,7 +85,7 @@ private:
     QVector<bool> mHasAudio;       // per clip, from the probe
     QVector<double> mVideoSeconds; // per clip, the main picture's length; 0: not known
     QSize mFrameSize;         // the first clip's main picture
-    QProcess *mProcess = nullptr;
+    LowPriorityProcess *mProcess = nullptr;
     QThread *mWriter = nullptr;  // writes the texts; ends before the job goes
     std::shared_ptr<std::atomic_bool> mWriterCancelled;
     FfmpegProgress mProgress;
