@@ -110,7 +110,8 @@ QString LowPriorityProcess::errorString() const
 bool LowPriorityProcess::start(const QString &program, const QStringList &arguments)
 {
     if (mPid > 0) {
-        mErrorString = tr("The process is already running");
+        // A caller's mistake, never the user's: one object runs one program.
+        mErrorString = QString::fromLocal8Bit(std::strerror(EBUSY));
         return false;
     }
     int output[2], errors[2];
