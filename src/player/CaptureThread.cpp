@@ -1,18 +1,20 @@
 #include "CaptureThread.h"
 
+#include "LowPriorityProcess.h"
 #include "StillGpsTags.h"
 
 #include <QDateTime>
 #include <QDebug>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QTemporaryFile>
 #include <QTime>
+#include <QTimer>
 #include <QUrl>
 
 namespace {
@@ -284,36 +286,47 @@ QString CaptureThread::saveStill(const QString &frameFile, const QString &output
     return {};
 }
 
+// Started with posix_spawn, below the program's priority: a fork of the
+// whole player, even from this thread, would hold up the window's thread.
 QString CaptureThread::runFfmpeg(const QStringList &arguments)
 {
-    QProcess ffmpeg;
-    ffmpeg.setProcessChannelMode(QProcess::ForwardedOutputChannel);
-    // No terminal to answer questions from.
-    ffmpeg.setStandardInputFile(QProcess::nullDevice());
-    ffmpeg.start(ffmpegProgram, arguments);
-    if (!ffmpeg.waitForStarted())
+    LowPriorityProcess ffmpeg;
+    if (!ffmpeg.start(ffmpegProgram, arguments))
         return tr("ffmpeg cannot be started: %1").arg(ffmpeg.errorString());
     QByteArray errors;
+    int exitCode = -1;
+    bool exited = false;
+    QEventLoop loop;
+    QObject::connect(&ffmpeg, &LowPriorityProcess::readyReadStandardError,
+                     [&] { errors = (errors + ffmpeg.readAllStandardError()).right(keptErrorBytes); });
+    QObject::connect(&ffmpeg, &LowPriorityProcess::finished, &loop, [&](int code, QProcess::ExitStatus status) {
+        exitCode = code;
+        exited = status == QProcess::NormalExit;
+        loop.quit();
+    });
     QElapsedTimer elapsed;
     elapsed.start();
-    while (!ffmpeg.waitForFinished(ffmpegPollMs) && ffmpeg.state() != QProcess::NotRunning) {
-        errors = (errors + ffmpeg.readAllStandardError()).right(keptErrorBytes);
-        const bool timedOut = elapsed.hasExpired(captureTimeoutMs());
-        if (mStopRequested || timedOut) {
-            qDebug() << (timedOut ? "ffmpeg took too long, capture stopped" : "capture stopped");
-            ffmpeg.kill();
-            ffmpeg.waitForFinished();
-            // A stopped worker reports nothing, so only the time limit needs words.
-            return timedOut ? tr("ffmpeg took too long") : QStringLiteral("stopped");
-        }
+    bool timedOut = false;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, &loop, [&] {
+        timedOut = elapsed.hasExpired(captureTimeoutMs());
+        if (mStopRequested || timedOut)
+            loop.quit();
+    });
+    watch.start(ffmpegPollMs);
+    loop.exec();
+    if (ffmpeg.isRunning()) {
+        // Leaving this function kills and reaps it.
+        qDebug() << (timedOut ? "ffmpeg took too long, capture stopped" : "capture stopped");
+        // A stopped worker reports nothing, so only the time limit needs words.
+        return timedOut ? tr("ffmpeg took too long") : QStringLiteral("stopped");
     }
-    errors = (errors + ffmpeg.readAllStandardError()).right(keptErrorBytes);
     if (!errors.isEmpty())
         qDebug().noquote() << "ffmpeg:" << QString::fromLocal8Bit(errors);
-    if (ffmpeg.exitStatus() == QProcess::NormalExit && ffmpeg.exitCode() == 0)
+    if (exited && exitCode == 0)
         return {};
     const QString said = lastLine(errors);
     if (!said.isEmpty())
         return said;
-    return tr("ffmpeg failed with exit status %1").arg(ffmpeg.exitCode());
+    return tr("ffmpeg failed with exit status %1").arg(exitCode);
 }
