@@ -124,35 +124,22 @@ private slots:
         QVERIFY(QImage(folder + '/' + shots.at(0)) != QImage(folder + '/' + shots.at(1)));
     }
 
-    // Names keep all of the video's name but its extension, so two cameras never share one; a name already
-    // taken gets a number. The chosen name is held by an empty file at once.
-    void stillNames_data()
-    {
-        QTest::addColumn<QString>("video");
-        QTest::addColumn<QStringList>("taken");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("dots kept") << "/v/clip.part2.mp4" << QStringList() << "ScreenShot_clip.part2__200221-142530_123.jpeg";
-        QTest::newRow("taken once") << "/v/A.MP4" << QStringList{"ScreenShot_A__200221-142530_123.jpeg"} << "ScreenShot_A__200221-142530_123_2.jpeg";
-        QTest::newRow("taken twice") << "/v/A.MP4" << QStringList{"ScreenShot_A__200221-142530_123.jpeg", "ScreenShot_A__200221-142530_123_2.jpeg"}
-                                     << "ScreenShot_A__200221-142530_123_3.jpeg";
-    }
+    // Names keep all of the video's name but its extension (dots too), so two cameras never share one; a name
+    // taken gets the next free number. The chosen name is held by an empty file at once.
     void stillNames()
     {
-        QFETCH(QString, video);
-        QFETCH(QStringList, taken);
-        QFETCH(QString, expected);
-        for (const QString &name : taken)
-            QVERIFY(QFile(mShots->filePath(name)).open(QIODevice::WriteOnly));
         QString reason;
-        const QString path = CaptureThread::reserveOutputFile(mShots->path(), video, QStringLiteral("200221-142530_123"), &reason);
-        QCOMPARE(path, mShots->filePath(expected));
+        QCOMPARE(CaptureThread::reserveOutputFile(mShots->path(), "/v/clip.part2.mp4", "200221-142530_123", &reason),
+                 mShots->filePath("ScreenShot_clip.part2__200221-142530_123.jpeg"));
+        for (const char *taken : {"ScreenShot_A__200221-142530_123.jpeg", "ScreenShot_A__200221-142530_123_2.jpeg"})
+            QVERIFY(QFile(mShots->filePath(taken)).open(QIODevice::WriteOnly));
+        const QString path = CaptureThread::reserveOutputFile(mShots->path(), "/v/A.MP4", "200221-142530_123", &reason);
+        QCOMPARE(path, mShots->filePath("ScreenShot_A__200221-142530_123_3.jpeg"));
         QVERIFY(QFileInfo(path).isFile() && QFileInfo(path).size() == 0 && reason.isEmpty());
     }
 
-    // The worker alone with a stand-in ffmpeg: what it runs, reports and leaves
-    // behind. Nothing stays queued, and no run outlives the worker. Folders
-    // are under the test's root, where "a file" is a file; reported paths are
-    // shown relative to the root.
+    // The worker with a stand-in ffmpeg: what it runs, reports (paths relative to the test's root, where "a file"
+    // is a file) and leaves behind. Nothing stays queued, and no run outlives the worker.
     void stillOutcomes_data()
     {
         QTest::addColumn<QString>("ffmpeg"); // the stand-in's body; null: no ffmpeg at all
@@ -167,7 +154,6 @@ private slots:
                                                 "echo 'av_interleaved_write_frame(): No space left on device' >&2; exit 1");
         const QStringList a{"/v/a.mp4"}, twice{"/v/a.mp4", "/v/a.mp4"}, one{"01:00:01.001 /v/a.mp4"},
             both{"01:00:01.001 /v/a.mp4", "01:00:02.002 /v/a.mp4"}, saved{"saved shots/ScreenShot_a__"};
-        QTest::newRow("saved") << writes << "shots" << "default" << a << one << saved << QStringList{"shots"};
         QTest::newRow("one run per request, in order") << writes << "shots" << "default" << twice << both << saved + saved
                                                        << QStringList{"shots", "shots"};
         QTest::newRow("another file drops the waiting ones") << writes << "shots" << "default" << QStringList{"/v/a.mp4", "/v/a.mp4", "/v/b.mp4"}

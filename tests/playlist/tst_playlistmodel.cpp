@@ -116,16 +116,13 @@ private slots:
         QFETCH(QString, toolTip);
         const QString path = mDir.filePath("failed/" + file + ".MP4");
         QVERIFY(file != "clip" || !writeMp4("failed/clip.MP4", 10).isEmpty());
-        QDir().mkpath(mDir.filePath("failed"));
         const auto video = [] { return Mp4Sample().movie(1000, 60000).videoTrack(1920, 1080); };
         const QByteArray cut = video().gps0(straightDrive(5)).bytes(), lost = video().gpsBox(straightDrive(5)).bytes();
-        QFile cutFile(path);
-        QVERIFY(file != "cut" || (cutFile.open(QIODevice::WriteOnly) && cutFile.write(cut.left(cut.size() - 311 - 200)) > 0));
-        QVERIFY(file != "lost" || (cutFile.open(QIODevice::WriteOnly) && cutFile.write(lost.left(lost.indexOf("moov") + 40)) > 0));
-        cutFile.close();
-        QFile text(mDir.filePath("failed/text.MP4"));
-        QVERIFY(file != "text" || (text.open(QIODevice::WriteOnly) && text.write("not a video\n") > 0));
-        text.close();
+        const QHash<QString, QByteArray> written{
+            {"cut", cut.left(cut.size() - 311 - 200)}, {"lost", lost.left(lost.indexOf("moov") + 40)}, {"text", "not a video\n"}};
+        QFile made(path);
+        QVERIFY(!written.contains(file) || (QDir().mkpath(mDir.filePath("failed")) && made.open(QIODevice::WriteOnly) && made.write(written[file]) > 0));
+        made.close();
         PlaylistModel model;
         const int row = model.addFile(QUrl::fromLocalFile(path));
         if (errorFirst)
@@ -174,13 +171,10 @@ private slots:
         QTest::newRow("rear finds front, case ignored") << QStringList{"CAM0101F.MOV", "cam0101r.mov"} << Rows{0, 1} << 1 << Rows{0, -1, -1};
         QTest::newRow("other clip number is no pair") << QStringList{"CAM0102F.MOV", "CAM0101F.MOV", "CAM0101R.MOV"} << Rows{0, 1, 2} << 2 << Rows{1, -1, 0};
         QTest::newRow("only the eighth character from the end") << QStringList{f1, f2} << Rows{0, 1} << 1 << Rows{-1, -1, 0};
-        QTest::newRow("other second is no pair") << QStringList{f1, "20261206_101501R.MP4"} << Rows{0, 1} << 1 << Rows{-1, -1, 0};
         QTest::newRow("a digit is no camera letter") << QStringList{"clip_001.MP4", "clip_002.MP4", "clip_00A.MP4"} << Rows{0, 1, 2} << 0 << Rows{-1, 1, -1};
         QTest::newRow("underscore before the letter") << QStringList{"2026_1015_F.MP4", "2026_1015_R.MP4"} << Rows{0, 1} << 0 << Rows{1, -1, -1};
-        QTest::newRow("a letter alone") << QStringList{"F.MP4", "R.MP4"} << Rows{0, 1} << 0 << Rows{-1, 1, -1};
         QTest::newRow("seven characters") << QStringList{"ABC.MP4", "ABC1.MP4"} << Rows{0, 1} << 0 << Rows{-1, 1, -1};
         QTest::newRow("next passes the own rear") << QStringList{f1, r1, f2, r2} << Rows{0, 1, 2, 3} << 0 << Rows{1, 2, -1};
-        QTest::newRow("previous passes the earlier rear") << QStringList{f1, r1, f2, r2} << Rows{0, 1, 2, 3} << 2 << Rows{3, -1, 0};
         QTest::newRow("fronts listed before rears") << QStringList{f1, f2, r1, r2} << Rows{0, 1, 2, 3} << 1 << Rows{3, -1, 0};
         QTest::newRow("rear played, front beside it") << QStringList{f1, r1, f2} << Rows{0, 1, 2} << 1 << Rows{0, 2, -1};
         QTest::newRow("front finds rear, same name on another card skipped")
@@ -286,10 +280,10 @@ private slots:
         QTEST(model.tripSummary(0), "firstSummary");
 
         // Recorded: the camera's clock, else the video's creation time, else the name.
-        QCOMPARE(cell("20261206_101600F.MP4", PlaylistModel::RecordedColumn).toString(), QString("2026/12/06 10:16:00"));
-        QCOMPARE(cell("20261206_101700F.MP4", PlaylistModel::RecordedColumn).toString(), QString("2026/12/06 10:17:00"));
-        QCOMPARE(cell("clipE.MP4", PlaylistModel::RecordedColumn).toString(), QString("2026/12/06 10:30:00"));
-        QCOMPARE(cell("20261206_101630F.MP4", PlaylistModel::RecordedColumn).toString(), QString("2026/12/06 10:16:30"));
+        QStringList recorded;
+        for (const char *file : {"20261206_101600F.MP4", "clipE.MP4", "20261206_101630F.MP4"})
+            recorded << cell(file, PlaylistModel::RecordedColumn).toString();
+        QCOMPARE(recorded, QStringList({"2026/12/06 10:16:00", "2026/12/06 10:30:00", "2026/12/06 10:16:30"}));
 
         // A second's point, for a still's tags: none past the end or without telemetry.
         const TrackPoint point = model.pointOf(rowOf.value("20261206_101600F.MP4"), 30);

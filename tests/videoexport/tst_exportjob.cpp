@@ -1,5 +1,4 @@
 #include "ExportJob.h"
-#include "ExportQueue.h"
 #include "FfprobeQuery.h"
 
 #include <QtTest>
@@ -106,7 +105,6 @@ private slots:
     void cancelLeavesNothing();
     void failureToldWithItsReason_data();
     void failureToldWithItsReason();
-    void queueOneAtATime();
 
 private:
     ExportRequest twoClipRequest(const QString &folder, ExportLayout layout) const;
@@ -288,39 +286,6 @@ void TestExportJob::failureToldWithItsReason()
     QCOMPARE(end.value(0).toBool(), false);
     QVERIFY2(end.value(1).toString().contains(reason), qPrintable(end.value(1).toString()));
     QCOMPARE(entries(path), QStringList());
-}
-
-void TestExportJob::queueOneAtATime()
-{
-    ExportQueue queue;
-    QSignalSpy started(&queue, &ExportQueue::started);
-    QSignalSpy finished(&queue, &ExportQueue::finished);
-    ExportRequest first = twoClipRequest(mOut.path(), ExportLayout::MainOnly);
-    ExportRequest second = first;
-    second.outputPath = mOut.filePath("second.mp4");
-    ExportRequest third = first;
-    third.outputPath = mOut.filePath("third.mp4");
-    queue.enqueue(first);
-    queue.enqueue(second);
-    queue.enqueue(third);
-    QCOMPARE(started.size(), 1);
-    QCOMPARE(queue.waitingCount(), 2);
-    QVERIFY(queue.isBusy());
-    QVERIFY(finished.wait(exportTimeoutMs));
-    QCOMPARE(finished.first().at(0).toString(), first.outputPath);
-    QCOMPARE(finished.first().at(1).toBool(), true);
-    QCOMPARE(started.size(), 2);
-    QCOMPARE(queue.waitingCount(), 1);
-
-    // Cancelling all ends the running one and drops the waiting one.
-    queue.cancelAll();
-    QCOMPARE(finished.size(), 2);
-    QCOMPARE(finished.last().at(0).toString(), second.outputPath);
-    QCOMPARE(finished.last().at(1).toBool(), false);
-    QVERIFY(!queue.isBusy());
-    QCOMPARE(started.size(), 2);
-    QTest::qWait(200);
-    QCOMPARE(entries(mOut.path()), (QStringList{"stretch.gpx", "stretch.mp4", "stretch.srt"}));
 }
 
 QTEST_GUILESS_MAIN(TestExportJob)

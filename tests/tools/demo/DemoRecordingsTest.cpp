@@ -5,7 +5,6 @@
 #include <QProcess>
 #include <QtTest>
 
-#include <cmath>
 
 namespace {
 
@@ -86,32 +85,6 @@ private slots:
         QVERIFY(decode.waitForFinished(120000));
         QCOMPARE(QString(decode.readAllStandardError()), QString());
         QCOMPARE(decode.exitCode(), 0);
-    }
-
-    // The drives as a user sees them: the first stops hard once (the
-    // driver's brake, well beyond a careful driver's 0.2 g) and hits two
-    // potholes; the second only a pothole. Seconds of each drive.
-    void hardMoments_data()
-    {
-        QTest::addColumn<QStringList>("drive");
-        QTest::addColumn<QList<int>>("brakes");
-        QTest::addColumn<QList<int>>("jolts");
-        QTest::newRow("10:15") << firstDrive << QList<int>{19} << QList<int>{35, 109};
-        QTest::newRow("11:15") << secondDrive << QList<int>{} << QList<int>{43};
-    }
-    void hardMoments()
-    {
-        QFETCH(QStringList, drive);
-        const QVector<GpsData> samples = samplesOf(drive[0], 60) + samplesOf(drive[1], 60);
-        QList<int> brakes, jolts;
-        for (int second = 0; second < samples.size(); ++second) {
-            if (std::hypot(samples[second].gX, samples[second].gY) > 0.5)
-                brakes << second;
-            if (samples[second].gZ > 1.5)
-                jolts << second;
-        }
-        QTEST(brakes, "brakes");
-        QTEST(jolts, "jolts");
     }
 };
 
