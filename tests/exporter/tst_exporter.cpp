@@ -232,7 +232,6 @@ private slots:
         row("info, cut", {"--info", cut}, 0, 1, R"("readableRecords":6,"records":12,"recovered":false,"truncated":true)", cutWarning);
         // Seconds 0 to 4 show records 1 to 5; record 6 is not half decoded.
         row("samples, cut", {cut}, 0, 5, R"("second":4,)", cutWarning);
-        row("info with a missing file", {"--info", missing, drive}, 1, 1, "Gps0Records", missing);
         row("missing file among others", {drive, missing, clip}, 1, 12, "", missing);
         // Nothing but regular files is opened, and a named pipe never blocks.
         row("named pipe first", {path("pipe.MP4"), drive}, 1, 11, "", path("pipe.MP4") + ": cannot open: not a regular file");

@@ -9,15 +9,7 @@ const qint64 morning = QDateTime(QDate(2026, 12, 6), QTime(10, 15), Qt::UTC).toM
 
 TrackPoint point(int second, float kmh, bool fix = true, bool time = true)
 {
-    TrackPoint p;
-    p.second = second;
-    p.hasTime = time;
-    p.utcMsecs = morning + second * 1000LL;
-    p.hasFix = fix;
-    p.latitude = -33.9 - second * 0.0001;
-    p.longitude = 7.25;
-    p.speedKmh = kmh;
-    return p;
+    return {second, morning + second * 1000LL, time, fix, -33.9 - second * 0.0001, 7.25, kmh};
 }
 
 QString ffmpegOutput(const QStringList &arguments, int *status = nullptr)

@@ -95,8 +95,6 @@ private slots:
     {
         QTest::addColumn<int>("keptBytes");
         QTest::addColumn<bool>("served");
-        QTest::newRow("no byte") << 0 << false;
-        QTest::newRow("date only") << 22 << false;
         QTest::newRow("last G-sensor digit missing") << 184 << false;
         QTest::newRow("fields whole") << 185 << true;
     }

@@ -16,14 +16,7 @@ QSize jpegSize(const QString &path) { QImageReader reader(path); return reader.f
 
 TrackPoint fixAt(double latitude, double longitude, const char *utc, float speedKmh, double course)
 {
-    TrackPoint point;
-    point.utcMsecs = QDateTime::fromString(QString::fromLatin1(utc), Qt::ISODate).toMSecsSinceEpoch();
-    point.hasTime = point.hasFix = true;
-    point.latitude = latitude;
-    point.longitude = longitude;
-    point.speedKmh = speedKmh;
-    point.course = course;
-    return point;
+    return {0, QDateTime::fromString(QString::fromLatin1(utc), Qt::ISODate).toMSecsSinceEpoch(), true, true, latitude, longitude, speedKmh, course};
 }
 
 struct KeyRecorder : QObject {

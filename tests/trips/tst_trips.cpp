@@ -21,18 +21,8 @@ ClipInput clip(const QString &path, int startSecond, int seconds, double kmh = 3
     input.path = path;
     input.durationSeconds = seconds;
     const double step = kmh / 3.6 / metresPerDegree;
-    for (int s = 0; s < seconds; ++s) {
-        TrackPoint point;
-        point.second = s;
-        point.hasTime = true;
-        point.utcMsecs = morning + (qint64(startSecond) + s) * 1000;
-        point.hasFix = true;
-        point.latitude = latitude + step * s;
-        point.longitude = 7.0;
-        point.speedKmh = float(kmh);
-        point.gZ = 1.0f;
-        input.track.append(point);
-    }
+    for (int s = 0; s < seconds; ++s)
+        input.track.append({s, morning + (qint64(startSecond) + s) * 1000, true, true, latitude + step * s, 7.0, float(kmh), 0, 0, 0, 1.0f});
     return input;
 }
 
@@ -63,14 +53,8 @@ QList<QStringList> groups(const QVector<Trip> &trips, const QVector<ClipInput> &
 TelemetryTrack gTrack(const QVector<QVector<float>> &axes)
 {
     TelemetryTrack track;
-    for (int s = 0; s < axes.size(); ++s) {
-        TrackPoint point;
-        point.second = s;
-        point.gX = axes[s][0];
-        point.gY = axes[s][1];
-        point.gZ = axes[s][2];
-        track.append(point);
-    }
+    for (int s = 0; s < axes.size(); ++s)
+        track.append({s, 0, false, false, 0, 0, 0, 0, axes[s][0], axes[s][1], axes[s][2]});
     return track;
 }
 

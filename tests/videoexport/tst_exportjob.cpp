@@ -27,17 +27,8 @@ void makeVideo(const QString &path, int seconds, const QString &size, bool withS
 TelemetryTrack track(int seconds, int clipStartSecond, float base)
 {
     TelemetryTrack t;
-    for (int s = 0; s < seconds; ++s) {
-        TrackPoint p;
-        p.second = s;
-        p.hasTime = true;
-        p.utcMsecs = morning + (clipStartSecond + s) * 1000LL;
-        p.hasFix = true;
-        p.latitude = 45.0 + s * 0.0001;
-        p.longitude = -7.5;
-        p.speedKmh = base + 10.0f * s;
-        t.append(p);
-    }
+    for (int s = 0; s < seconds; ++s)
+        t.append({s, morning + (clipStartSecond + s) * 1000LL, true, true, 45.0 + s * 0.0001, -7.5, base + 10.0f * s});
     return t;
 }
 

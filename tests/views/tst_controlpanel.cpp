@@ -164,9 +164,9 @@ private slots:
         QCOMPARE(slider->value(), position);
     }
 
-    // Translated form texts come back; the values shown by the display calls
-    // stay; the speed, padded, is rewritten in the translated text of the unit
-    // set after it.
+    // Translated form texts come back; the values shown by the display calls stay; the speed, padded, is
+    // rewritten in the translated text of the unit set after it. A file without telemetry says so, in the
+    // interface language, and shows nothing of the file before; a sample of the next file replaces it.
     void languageChange()
     {
         mPanel->setSpeedUnit(0);
@@ -180,25 +180,16 @@ private slots:
         MarkingTranslator translator;
         QCoreApplication::installTranslator(&translator);
         mPanel->retranslate();
-        QCoreApplication::removeTranslator(&translator);
         QCOMPARE(part(*mPanel, "btn_PlayOrPause")->toolTip(), QStringLiteral("[Play]"));
         QCOMPARE(text(*mPanel, "lbl_LongitudeAndLatitude"), QStringLiteral("[N00.000000,E000.000000]"));
         QCOMPARE(text(*mPanel, "lbl_PlayTime"), QStringLiteral("01:05/03:00"));
         QCOMPARE(text(*mPanel, "pBtn_SP"), QStringLiteral("[062 MPH]"));
         QCOMPARE(Calls(rate), Calls{{1.0}});
-    }
 
-    // A file without telemetry says so, in the interface language, and shows
-    // nothing of the file before; a sample of the next file replaces it.
-    void noTelemetry()
-    {
         mPanel->setSpeedUnit(0);
         mPanel->setLongitudeAndLatitude(QStringLiteral("N22.543210"), QStringLiteral("E113.912345"));
         mPanel->setGpsDateTime(QDateTime(QDate(2019, 5, 1), QTime(8, 30, 12)));
-        mPanel->setSpeed(56);
         mPanel->showNoTelemetry();
-        MarkingTranslator translator;
-        QCoreApplication::installTranslator(&translator);
         mPanel->retranslate();
         QCOMPARE(text(*mPanel, "lbl_LongitudeAndLatitude"), QStringLiteral("[No GPS]"));
         QVERIFY(!text(*mPanel, "lbl_GpsDateTime").startsWith(QLatin1String("2019")));
