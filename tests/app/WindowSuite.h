@@ -77,6 +77,17 @@ struct WindowManager {
 
 inline QUrl demoUrl(const QString &name) { return QUrl::fromLocalFile(QStringLiteral(VANTREL_DEMO_DIR "/") + name); }
 
+#ifdef VANTREL_MAKE_DEMO
+// `seconds` of a demo drive from its second `start`, at 10 frames a second, as `folder/stemF.MP4` (front
+// camera, gps0 records) or `stemR.MP4` (rear, a gps table).
+inline bool makeRecording(const QString &folder, const QString &stem, int drive, int start, int seconds, bool rear)
+{
+    return QProcess::execute(VANTREL_MAKE_DEMO, {"--ffmpeg", VANTREL_FFMPEG, "--trip", QString::number(drive), "--camera", rear ? "rear" : "front",
+                                                 "--start", QString::number(start), "--seconds", QString::number(seconds), "--fps", "10",
+                                                 "--layout", rear ? "gps-table" : "gps0", QString("%1/%2%3.MP4").arg(folder, stem, rear ? "R" : "F")}) == 0;
+}
+#endif
+
 // A suite of the main window: its parts by their names and its playback.
 class WindowSuite : public QObject
 {

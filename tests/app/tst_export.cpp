@@ -25,15 +25,6 @@ constexpr int exportTimeout = 240000;
 constexpr int clipSeconds = 20;
 const char *const stems[] = {"20261206_101500", "20261206_101520"};
 
-bool makeRecording(const QString &folder, int clip, bool rear)
-{
-    const QString name = QString("%1/%2%3.MP4").arg(folder, stems[clip], rear ? "R" : "F");
-    return QProcess::execute(VANTREL_MAKE_DEMO, {"--ffmpeg", VANTREL_FFMPEG, "--trip", "1", "--camera", rear ? "rear" : "front",
-                                                 "--start", QString::number(clip * clipSeconds), "--seconds",
-                                                 QString::number(clipSeconds), "--fps", "10", "--layout",
-                                                 rear ? "gps-table" : "gps0", name}) == 0;
-}
-
 } // namespace
 
 // The user's side of exporting a stretch, in the real window on an X server:
@@ -94,7 +85,8 @@ private slots:
     {
         QApplication::setQuitOnLastWindowClosed(false);
         for (int clip = 0; clip < 2; ++clip)
-            QVERIFY(makeRecording(mClips.path(), clip, false) && makeRecording(mClips.path(), clip, true));
+            for (bool rear : {false, true})
+                QVERIFY(makeRecording(mClips.path(), stems[clip], 1, clip * clipSeconds, clipSeconds, rear));
         Configuration::instance()->setScreenshotSavePath(mOut.path());
         Configuration::instance()->setLanguage(LanguageList::english);
         QVERIFY(showWindow());

@@ -214,13 +214,14 @@ private slots:
         QCOMPARE(QDir(shots.path()).entryList(QDir::Files).size(), 2);
     }
 
-    // Files handed over on the command line are opened as if dropped; the first plays beside its companion.
-    void launchFilesPlay()
+    // Files handed over on the command line are opened as if dropped; the first plays beside its companion,
+    // the missing ones are named together in one notice over the video, no dialog. Files a later start
+    // hands over play and bring the window back from the task bar (the later start itself: tst_startup).
+    void launchAndHandedOverFilesPlay()
     {
         const QStringList arguments{demoUrl(rear1).toString(), "missing.MP4", front1, "gone/b.mov"};
         mWindow->openLaunchFiles(CommandLineFiles::videoUrls(arguments, QStringLiteral(VANTREL_DEMO_DIR)));
         mWindow->reportMissingFiles(CommandLineFiles::missingFiles(arguments, QStringLiteral(VANTREL_DEMO_DIR)));
-        // The missing ones are named together in one notice over the video, no dialog.
         auto *notices = child<NoticeBar>("wgt_Notices");
         QCOMPARE(notices->texts(), QStringList{"Not found: missing.MP4, gone/b.mov"});
         QVERIFY(notices->isVisible() && !QApplication::activeModalWidget());
@@ -229,20 +230,12 @@ private slots:
         QCOMPARE(model()->rowCount(), 2);
         QCOMPARE(playedUrl(), demoUrl(rear1));
         QVERIFY(area()->secondPlayer());
-    }
-
-    // Files a later start hands over play and bring the window back from the
-    // task bar (the later start itself: tst_startup).
-    void handedOverFilesPlay()
-    {
-        openDemo({front1});
-        QVERIFY(waitUntilPlaying());
         mWindow->showMinimized();
         QTRY_VERIFY(mWindow->isMinimized());
         mWindow->openHandedOverFiles(CommandLineFiles::videoUrls({front2}, QStringLiteral(VANTREL_DEMO_DIR)));
         QTRY_COMPARE_WITH_TIMEOUT(playedUrl(), demoUrl(front2), 5000);
         QVERIFY(waitUntilPlaying());
-        QCOMPARE(model()->rowCount(), 2);
+        QCOMPARE(model()->rowCount(), 3);
         QVERIFY(!mWindow->isMinimized());
     }
 

@@ -23,15 +23,6 @@ struct Recording {
 const Recording recordings[] = {
     {"20261206_101500", 1, 0}, {"20261206_101520", 1, 20}, {"20261206_101540", 1, 40}, {"20261206_111500", 2, 0}};
 
-bool makeRecording(const QString &folder, const Recording &recording, bool rear)
-{
-    const QString name = QString("%1/%2%3.MP4").arg(folder, recording.stem, rear ? "R" : "F");
-    return QProcess::execute(VANTREL_MAKE_DEMO, {"--ffmpeg", VANTREL_FFMPEG, "--trip", QString::number(recording.drive),
-                                                 "--camera", rear ? "rear" : "front", "--start", QString::number(recording.start),
-                                                 "--seconds", QString::number(clipSeconds), "--fps", "10",
-                                                 "--layout", rear ? "gps-table" : "gps0", name}) == 0;
-}
-
 } // namespace
 
 // A card's worth of clips as trips in the real window: the two drives are
@@ -83,10 +74,9 @@ class TripsTest : public WindowSuite
 private slots:
     void initTestCase()
     {
-        for (const Recording &recording : recordings) {
-            QVERIFY(makeRecording(mFolder.path(), recording, false));
-            QVERIFY(makeRecording(mFolder.path(), recording, true));
-        }
+        for (const Recording &recording : recordings)
+            for (bool rear : {false, true})
+                QVERIFY(makeRecording(mFolder.path(), recording.stem, recording.drive, recording.start, clipSeconds, rear));
         QVERIFY(showWindow());
         QList<QUrl> urls;
         for (int i = 0; i < 4; ++i)

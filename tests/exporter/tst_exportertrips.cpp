@@ -58,31 +58,13 @@ private:
         QFile file(path(name));
         return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
     }
-    // Trip lines with the folder taken off file names and the distance
-    // (which the camera's rounding of positions blurs) checked apart.
-    QVector<QJsonObject> tripsOf(const QStringList &names, int expectedStatus = 0)
+    // Trip lines with the folder taken off file names.
+    QVector<QJsonObject> tripsOf(const QStringList &names)
     {
         QStringList files;
         for (const QString &name : names)
             files << path(name);
-        const Run run = runExporter(QStringList{"--trips"} + files);
-        if (run.exitCode != expectedStatus)
-            qWarning() << run.err;
-        QVector<QJsonObject> lines = jsonLines(run.out);
-        for (QJsonObject &line : lines) {
-            QJsonArray names;
-            for (const QJsonValue &file : line["files"].toArray())
-                names << QFileInfo(file.toString()).fileName();
-            line["files"] = names;
-            QJsonArray events;
-            for (const QJsonValue &event : line["events"].toArray()) {
-                QJsonObject named = event.toObject();
-                named["file"] = QFileInfo(named["file"].toString()).fileName();
-                events << named;
-            }
-            line["events"] = events;
-        }
-        return lines;
+        return jsonLines(runExporter(QStringList{"--trips"} + files).out.replace(QFile::encodeName(mDir.path() + '/'), ""));
     }
 
     QTemporaryDir mDir;

@@ -322,36 +322,22 @@ private slots:
             return sample;
         };
         const QByteArray trex = FragmentBoxes::movieExtends(1, 3000);
-        QTest::newRow("mehd, version 0") << camera().moovBox(FragmentBoxes::movieExtends(1, 3000, 0, 61500))
-                                                .bytes() << 61u;
-        QTest::newRow("mehd, version 1") << camera().moovBox(FragmentBoxes::movieExtends(1, 3000, 1, 7261000))
-                                                .bytes() << 7261u;
+        const auto mehd = [&](int version, quint64 duration) { return camera().moovBox(FragmentBoxes::movieExtends(1, 3000, version, duration)); };
+        QTest::newRow("mehd, version 0") << mehd(0, 61500).bytes() << 61u;
+        QTest::newRow("mehd, version 1") << mehd(1, 7261000).bytes() << 7261u;
         QTest::newRow("durations per sample") << fragments(camera().moovBox(trex), 62, {}).bytes() << 62u;
-        Fragment trackDefault;
-        trackDefault.durations = Durations::TrackDefault;
-        trackDefault.sampleDuration = 1500;  // 60 frames a second
-        trackDefault.samples = 60;
-        QTest::newRow("track fragment default") << fragments(camera().moovBox(trex), 45, trackDefault).bytes() << 45u;
-        Fragment movieDefault;
-        movieDefault.durations = Durations::MovieDefault;
-        QTest::newRow("movie default") << fragments(camera().moovBox(trex), 20, movieDefault).bytes() << 20u;
+        // 60 frames a second, their duration the track fragment's default; the movie's default.
+        QTest::newRow("track fragment default") << fragments(camera().moovBox(trex), 45, {1, 60, 1500, Durations::TrackDefault}).bytes() << 45u;
+        QTest::newRow("movie default") << fragments(camera().moovBox(trex), 20, {1, 30, 3000, Durations::MovieDefault}).bytes() << 20u;
         // Decode times leave a lost fragment's gap in: 3 fragments, the last at 9 s.
-        Fragment late;
-        late.decodeTime = 9 * 90000;
+        const Fragment late{1, 30, 3000, Durations::PerSample, 9 * 90000};
         QTest::newRow("decode time after a gap")
             << fragments(camera().moovBox(trex), 2, {}).topLevelBox(FragmentBoxes::fragment(3, late)).bytes() << 10u;
-        Fragment version0Time;
-        version0Time.decodeTime = 0;
-        version0Time.tfdtVersion = 0;
-        QTest::newRow("decode times, version 0") << fragments(camera().moovBox(trex), 30, version0Time).bytes() << 30u;
+        QTest::newRow("decode times, version 0") << fragments(camera().moovBox(trex), 30, {1, 30, 3000, Durations::PerSample, 0, 0}).bytes() << 30u;
         // The sound track's fragments do not lengthen the video.
-        Fragment sound;
-        sound.trackId = 2;
-        sound.samples = 300;
         QTest::newRow("other track's fragments")
-            << fragments(camera().moovBox(trex), 5, {}).topLevelBox(FragmentBoxes::fragment(6, sound)).bytes() << 5u;
-        QTest::newRow("mehd of 0: the fragments")
-            << fragments(camera().moovBox(FragmentBoxes::movieExtends(1, 3000, 0, 0)), 12, {}).bytes() << 12u;
+            << fragments(camera().moovBox(trex), 5, {}).topLevelBox(FragmentBoxes::fragment(6, {2, 300})).bytes() << 5u;
+        QTest::newRow("mehd of 0: the fragments") << fragments(mehd(0, 0), 12, {}).bytes() << 12u;
         QTest::newRow("movie duration kept") << fragments(camera(59000).moovBox(trex), 62, {}).bytes() << 59u;
         // Fragments without an mvex are no fragments of this movie.
         QTest::newRow("no mvex") << fragments(camera(), 62, {}).bytes() << 0u;

@@ -110,11 +110,8 @@ class TestPlaybackController : public QObject
         const QDateTime at1015(QDate(2026, 12, 6), QTime(10, 15), Qt::UTC);
         const QList<QPair<QString, QDateTime>> clips{
             {"D", at1015.addSecs(3600)}, {"C", at1015.addSecs(150)}, {"A", at1015}, {"Ar", at1015}, {"B", at1015.addSecs(60)}};
-        const QHash<QString, QString> names{{"A", "20261206_101500F.MP4"}, {"Ar", "20261206_101500R.MP4"},
-                                            {"B", "20261206_101600F.MP4"}, {"C", "20261206_101730F.MP4"},
-                                            {"D", "20261206_111500F.MP4"}};
         for (const auto &clip : clips) {
-            const QString path = mDir.filePath("trips/" + names[clip.first]);
+            const QString path = mDir.filePath(clip.second.toString("'trips/'yyyyMMdd_hhmmss") + (clip.first == "Ar" ? "R.MP4" : "F.MP4"));
             QDir().mkpath(mDir.filePath("trips"));
             if (!writeMinute(path, clip.second, clip.first == "B" ? 20 : clip.first == "C" ? 5 : -1, clip.first == "C"))
                 return false;
