@@ -245,6 +245,10 @@ private slots:
             "Dialogue: 0,0:00:03.00,0:00:04.00,Telemetry,,0,0,0,,2026-12-06 10:15:03 UTC\\N34 mph\\N", "");
         row("srt of several recordings", {"--format", "srt", drive, clip}, 2, 0, "", "--beside");
         row("beside, not subtitles", {"--beside", drive}, 2, 0, "", "--beside and --unit take");
+        row("trips with a format", {"--trips", "--format", "gpx", drive}, 2, 0, "", "--trips takes no");
+        row("trips with info", {"--trips", "--info", drive}, 2, 0, "", "exclude each other");
+        row("merged trips into json lines", {"--merge-trips", drive}, 2, 0, "", "--merge-trips takes");
+        row("merged trips of a range", {"--merge-trips", "--format", "gpx", "--to", "5", drive}, 2, 0, "", "--merge-trips takes");
         // Folders: their own recordings, or with -r every one below them, by path.
         row("folder", {"--info", path("card")}, 0, 1, "card/b.MP4", "");
         row("folder, recursive", {"-r", "--info", path("card")}, 0, 2, "card/DCIM/Movie/a.avi", "");

@@ -154,24 +154,6 @@ private slots:
         QVERIFY2(distance > 200 && distance < 400, qPrintable(QString::number(distance)));
     }
 
-    void refused_data()
-    {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::newRow("trips with a format") << QStringList{"--trips", "--format", "gpx"};
-        QTest::newRow("trips with info") << QStringList{"--trips", "--info"};
-        QTest::newRow("merge into json lines") << QStringList{"--merge-trips"};
-        QTest::newRow("merge into csv") << QStringList{"--merge-trips", "--format", "csv"};
-        QTest::newRow("merge a range") << QStringList{"--merge-trips", "--format", "gpx", "--to", "5"};
-    }
-
-    void refused()
-    {
-        QFETCH(QStringList, arguments);
-        const Run run = runExporter(arguments << path("20261206_103000F.MP4"));
-        QCOMPARE(run.exitCode, 2);
-        QVERIFY(run.out.isEmpty());
-    }
-
     void mergedTracks_data()
     {
         QTest::addColumn<QString>("format");

@@ -137,48 +137,6 @@ private slots:
         mOutput = FakeOutput();
     }
 
-    // However the player reports the end of a file, the next recording plays
-    // from its start, once, and never from inside the player's own report.
-    void endOfFile_data()
-    {
-        QTest::addColumn<int>("row");
-        QTest::addColumn<QStringList>("reports");
-        QTest::addColumn<QStringList>("calls");
-        QTest::addColumn<int>("playing"); // -1: stopped
-        QTest::addColumn<int>("stops");   // times the window is told playback stopped
-        const QStringList next{"load 2 20261206_101600F.MP4 20261206_101600R.MP4", "play"};
-        QTest::newRow("position, state, end") << 0 << QStringList{"position 60", "state stopped", "end"} << next << 2 << 0;
-        QTest::newRow("end, state, position") << 0 << QStringList{"end", "state stopped", "position 0"} << next << 2 << 0;
-        QTest::newRow("end without a state") << 0 << QStringList{"end"} << next << 2 << 0;
-        QTest::newRow("end a turn after the state") << 0 << QStringList{"state stopped", "turn", "end"} << (QStringList{"stop"} + next) << 2 << 1;
-        // The last one comes after the next file was loaded and before it played.
-        QTest::newRow("end twice, and late") << 0 << QStringList{"end", "state stopped", "end", "turn", "end"} << next << 2 << 0;
-        QTest::newRow("rear played, front beside") << 1 << QStringList{"position 60", "end", "state stopped"} << next << 2 << 0;
-        QTest::newRow("last file") << 4 << QStringList{"position 60", "state stopped", "end"} << QStringList{"stop"} << -1 << 1;
-    }
-    void endOfFile()
-    {
-        QFETCH(int, row);
-        QFETCH(int, playing);
-        reports({"duration 60", QString("play %1").arg(row), "state playing"});
-        mOutput.calls.clear();
-        QSignalSpy started(mPlayback.data(), &PlaybackController::rowStarted);
-        QSignalSpy stopped(mPlayback.data(), &PlaybackController::stopped);
-        QSignalSpy positions(mPlayback.data(), &PlaybackController::positionChanged);
-        QFETCH(QStringList, reports);
-        this->reports(reports);
-        QTEST(mOutput.calls, "calls");
-        QVERIFY(!mOutput.loadedWhileReporting);
-        QCOMPARE(started.count(), playing >= 0 ? 1 : 0);
-        QTEST(int(stopped.count()), "stops");
-        QCOMPARE(mPlayback->state(), playing >= 0 ? QMediaPlayer::PlayingState : QMediaPlayer::StoppedState);
-        if (playing >= 0)
-            QCOMPARE(mPlayback->currentRow(), playing);
-        // The play time and the slider end at the start, also after the last file.
-        QVERIFY(!positions.isEmpty());
-        QCOMPARE(positions.last().at(0).toInt(), 0);
-    }
-
     // A second of a trip plays the clip that holds it at that second.
     void seekInTrip_data()
     {
@@ -268,7 +226,9 @@ private slots:
     // The buttons, the space bar, the step to another recording, arrow-key
     // seeking (inside the file, with one loaded); a player that stops short
     // of the end stops the one beside it too, and after the user's stop
-    // nothing the player still sends moves on or shows.
+    // nothing the player still sends moves on or shows. However the player
+    // reports the end of a file, the next recording plays from its start,
+    // once, and never from inside the player's own report.
     void commands_data()
     {
         QTest::addColumn<QStringList>("actions");
@@ -277,6 +237,17 @@ private slots:
         QTest::addColumn<int>("stops"); // times the window is told playback stopped
         const QString a = "load 0 20261206_101500F.MP4 20261206_101500R.MP4", c = "load 2 20261206_101600F.MP4 20261206_101600R.MP4",
                       e = "load 4 20261206_101700F.MP4";
+        const QStringList playing{"duration 60", "play 0", "state playing"}, next{a, "play", c, "play"};
+        QTest::newRow("end: position, state, end") << playing + QStringList{"position 60", "state stopped", "end"} << next << 1 << 0;
+        QTest::newRow("end: end, state, position") << playing + QStringList{"end", "state stopped", "position 0"} << next << 1 << 0;
+        QTest::newRow("end without a state") << playing + QStringList{"end"} << next << 1 << 0;
+        QTest::newRow("end a turn after the state") << playing + QStringList{"state stopped", "turn", "end"} << QStringList{a, "play", "stop", c, "play"} << 1 << 1;
+        // The last one comes after the next file was loaded and before it played.
+        QTest::newRow("end twice, and late") << playing + QStringList{"end", "state stopped", "end", "turn", "end"} << next << 1 << 0;
+        QTest::newRow("end of the rear, front beside") << QStringList{"duration 60", "play 1", "state playing", "position 60", "end", "state stopped"}
+                                                       << QStringList{"load 1 20261206_101500R.MP4 20261206_101500F.MP4", "play", c, "play"} << 1 << 0;
+        QTest::newRow("end of the last file") << QStringList{"duration 60", "play 4", "state playing", "position 60", "state stopped", "end"}
+                                              << QStringList{e, "play", "stop"} << 0 << 1;
         QTest::newRow("previous on the first") << QStringList{"play 0", "previous"} << QStringList{a, "play"} << 1 << 0;
         QTest::newRow("next on the last stops") << QStringList{"play 4", "next"} << QStringList{e, "play", "stop"} << 0 << 1;
         QTest::newRow("next after a stop") << QStringList{"play 2", "stop", "next"} << QStringList{c, "play", "stop", e, "play"} << 1 << 1;
@@ -303,7 +274,9 @@ private slots:
         QTEST(mOutput.calls, "calls");
         QTEST(int(mPlayback->state()), "state");
         QTEST(int(stopped.count()), "stops");
-        if (actions.contains("stop"))
+        QVERIFY(!mOutput.loadedWhileReporting);
+        // The play time and the slider end at the start, also after the last file.
+        if (actions.contains("stop") || actions.contains("end"))
             QCOMPARE(mPlayback->position(), 0);
     }
 
