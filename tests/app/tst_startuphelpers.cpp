@@ -313,21 +313,15 @@ private slots:
         QCOMPARE(client.readAll(), QByteArray());
     }
 
-    // One socket per display, inside the user's runtime folder whatever the
-    // display's name holds.
-    void socketNames()
+    // One socket per display, inside the user's runtime folder whatever the display's name holds. Without a
+    // runtime folder the socket goes into a folder only this user can enter; one that others can enter (made
+    // by another user first) is never used, so nobody can take the files handed over.
+    void socketPlaces()
     {
         const QString runtime = mFiles.path();
         QVERIFY(InstanceChannel::nameFor(runtime, ":0") != InstanceChannel::nameFor(runtime, ":1"));
         for (const char *display : {":0", "wayland-0", "../../x/:0.0", ""})
             QCOMPARE(QFileInfo(InstanceChannel::nameFor(runtime, display)).path(), runtime);
-    }
-
-    // Without a runtime folder the socket goes into a folder only this user
-    // can enter; one that others can enter (made by another user first) is
-    // never used, so nobody can take the files handed over.
-    void privateFolderWithoutRuntime()
-    {
         const QByteArray oldTemp = qgetenv("TMPDIR"), oldRuntime = qgetenv("XDG_RUNTIME_DIR");
         qputenv("TMPDIR", QFile::encodeName(mFiles.path()));
         qunsetenv("XDG_RUNTIME_DIR");

@@ -173,12 +173,8 @@ void TestExportJob::acrossClipsSideBySide()
     QVERIFY(made.open(QIODevice::WriteOnly));
     QCOMPARE(QFile::permissions(mOut.filePath("stretch.mp4")), made.permissions());
     made.remove();
-    QFile gpx(mOut.filePath("stretch.gpx"));
-    QVERIFY(gpx.open(QIODevice::ReadOnly));
-    QCOMPARE(gpx.readAll().count("<trkpt"), 5);
-    QFile srt(mOut.filePath("stretch.srt"));
-    QVERIFY(srt.open(QIODevice::ReadOnly));
-    const QString cues = QString::fromUtf8(srt.readAll());
+    QCOMPARE(contents(mOut.filePath("stretch.gpx")).count("<trkpt"), 5);
+    const QString cues = QString::fromUtf8(contents(mOut.filePath("stretch.srt")));
     QCOMPARE(cues.count("-->"), 5);
     // The fourth second of the range is the first of the second clip, in
     // the subtitles beside and in the overlay burned in.

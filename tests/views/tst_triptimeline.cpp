@@ -103,37 +103,34 @@ private slots:
 
     void hoverTellsTimeSpeedAndClip_data()
     {
+        QTest::addColumn<bool>("clock"); // else the trip has no clock time and lasts two hours
         QTest::addColumn<bool>("miles");
         QTest::addColumn<int>("x");
         QTest::addColumn<QString>("text");
-        QTest::newRow("first clip") << false << 122 << "10:15:30 (0:30 into the trip)\n60 km/h\nClip: A.MP4";
-        QTest::newRow("first clip in miles") << true << 122 << "10:15:30 (0:30 into the trip)\n37 MPH\nClip: A.MP4";
-        QTest::newRow("over the jolt") << false << 362
+        QTest::newRow("without clock time: the trip time") << false << true << 300 << "1:00:00 into the trip\nNo telemetry";
+        QTest::newRow("first clip") << true << false << 122 << "10:15:30 (0:30 into the trip)\n60 km/h\nClip: A.MP4";
+        QTest::newRow("first clip in miles") << true << true << 122 << "10:15:30 (0:30 into the trip)\n37 MPH\nClip: A.MP4";
+        QTest::newRow("over the jolt") << true << false << 362
             << "10:16:30 (1:30 into the trip)\n100 km/h\nClip: B.MP4\nVertical jolt: 0.80 g";
-        QTest::newRow("over the brake") << false << 82
+        QTest::newRow("over the brake") << true << false << 82
             << "10:15:20 (0:20 into the trip)\n40 km/h\nClip: A.MP4\nBraking or swerving: 0.41 g";
-        QTest::newRow("between clips") << false << 500 << "10:17:05 (2:05 into the trip)\nNo telemetry";
-        QTest::newRow("clip without telemetry") << false << 560 << "10:17:20 (2:20 into the trip)\nNo telemetry\nClip: C.MP4";
+        QTest::newRow("between clips") << true << false << 500 << "10:17:05 (2:05 into the trip)\nNo telemetry";
+        QTest::newRow("clip without telemetry") << true << false << 560 << "10:17:20 (2:20 into the trip)\nNo telemetry\nClip: C.MP4";
     }
     void hoverTellsTimeSpeedAndClip()
     {
+        QFETCH(bool, clock);
         QFETCH(bool, miles);
         QFETCH(int, x);
-        mTimeline->setTrip(sampleTrip());
+        TimelineTrip trip = sampleTrip();
+        trip.hasStartTime = clock;
+        trip.durationSeconds = clock ? 150 : 2 * 3600;
+        mTimeline->setTrip(trip);
         mTimeline->setSpeedUnit(miles ? 1 : 0);
         QTEST(mTimeline->hoverText(x), "text");
         QHelpEvent help(QEvent::ToolTip, QPoint(x, 20), mTimeline->mapToGlobal(QPoint(x, 20)));
         QApplication::sendEvent(mTimeline.data(), &help);
         QTEST(QToolTip::text(), "text");
-    }
-
-    void withoutClockTimeTheTripTimeIsTold()
-    {
-        TimelineTrip trip = sampleTrip();
-        trip.hasStartTime = false;
-        trip.durationSeconds = 2 * 3600;
-        mTimeline->setTrip(trip);
-        QCOMPARE(mTimeline->hoverText(300).section('\n', 0, 0), QStringLiteral("1:00:00 into the trip"));
     }
 
     // What is drawn: the events' marks at their seconds, the playhead where
