@@ -5,35 +5,19 @@
 #include "PlaylistRow.h"
 #include "TripPresentation.h"
 
-namespace {
-// Track batches are gathered for this long; a new trip waits only for
-// the turn that started it to end.
-constexpr int tracksDelayMs = 100;
-constexpr int newTripDelayMs = 0;
-}
-
 TripViewFeed::TripViewFeed(PlaylistModel *model, PlaybackController *playback, QObject *parent)
     : QObject(parent), mModel(model), mPlayback(playback)
 {
     // Built again, the trips may be numbered anew: the controller, told
     // first, knows the playing one's new number.
-    mRefreshLater.setSingleShot(true);
-    connect(&mRefreshLater, &QTimer::timeout, this, &TripViewFeed::refresh);
-    connect(model, &PlaylistModel::tripsChanged, this, [this] { scheduleRefresh(tracksDelayMs); });
+    connect(model, &PlaylistModel::tripsChanged, this, &TripViewFeed::refresh);
     connect(playback, &PlaybackController::stopped, this, &TripViewFeed::refresh);
     connect(playback, &PlaybackController::tripPositionChanged, this, &TripViewFeed::followPosition);
-}
-
-void TripViewFeed::scheduleRefresh(int delayMs)
-{
-    if (!mRefreshLater.isActive() || mRefreshLater.remainingTime() > delayMs)
-        mRefreshLater.start(delayMs);
 }
 
 // The playing trip's clips and tracks, as far as they are decoded.
 void TripViewFeed::refresh()
 {
-    mRefreshLater.stop();
     mTrip = mPlayback->currentTrip();
     mTripSecond = -1;
     if (mTrip < 0 || mTrip >= mModel->trips().size()) {
@@ -59,7 +43,7 @@ void TripViewFeed::refresh()
 void TripViewFeed::followPosition(int trip, int tripSecond)
 {
     if (trip != mTrip)
-        return scheduleRefresh(newTripDelayMs);
+        return refresh();
     const int second = mTrip < 0 ? -1 : tripSecond;
     if (second == mTripSecond)
         return;

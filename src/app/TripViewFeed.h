@@ -4,7 +4,6 @@
 #include "TimelineTrip.h"
 
 #include <QObject>
-#include <QTimer>
 #include <QVector>
 
 class PlaylistModel;
@@ -15,11 +14,6 @@ class PlaybackController;
 // out the timeline's value and the map's route, and follows playback with
 // the trip second. The views get values only; this object decides nothing
 // about playback.
-//
-// A card's tracks arrive in many small batches, each building the trips
-// again; the views are rebuilt a tenth of a second after the first change,
-// once for all that came meanwhile. A new trip is shown in the turn after
-// the one that started its file, which is long enough on its own.
 class TripViewFeed : public QObject
 {
     Q_OBJECT
@@ -35,7 +29,6 @@ signals:
     void tripSecondChanged(int tripSecond);
 
 private:
-    void scheduleRefresh(int delayMs);
     void refresh();
     void followPosition(int trip, int tripSecond);
 
@@ -43,5 +36,4 @@ private:
     PlaybackController *mPlayback;
     int mTrip = -1;
     int mTripSecond = -1;
-    QTimer mRefreshLater;
 };
