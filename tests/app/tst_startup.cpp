@@ -109,7 +109,7 @@ private slots:
         };
         const auto handsOver = [&](const QString &file) {
             QProcess later; // how long it takes: bench/app/handover.sh
-            const bool ended = start(later, file) && later.waitForFinished(10000);
+            const bool ended = start(later, file) && later.waitForFinished(30000);
             return ended && later.exitStatus() == QProcess::NormalExit && later.exitCode() == 0;
         };
         QProcess first, afterCrash;
