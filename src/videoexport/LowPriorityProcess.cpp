@@ -26,6 +26,7 @@ constexpr int lowestPriority = 19;
 // Output nobody has read yet is kept up to this much, the newest part.
 constexpr int maxBuffered = 4 * 1024 * 1024;
 constexpr int exitPollMs = 20;
+constexpr int maxChunksPerRead = 16;
 
 void closeFd(int &fd)
 {
@@ -191,7 +192,9 @@ void LowPriorityProcess::readChannel(Channel &channel, void (LowPriorityProcess:
 {
     bool read = false;
     char chunk[65536];
-    while (channel.fd >= 0) {
+    // A program that writes faster than this reads gets its turn again
+    // with the notifier's next call, so the event loop is never held here.
+    for (int chunks = 0; channel.fd >= 0 && chunks < maxChunksPerRead; ++chunks) {
         const ssize_t count = ::read(channel.fd, chunk, sizeof chunk);
         if (count < 0 && errno == EINTR)
             continue;
