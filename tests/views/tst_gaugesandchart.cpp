@@ -1,4 +1,3 @@
-#include "DirectionTray.h"
 #include "GyroChartView.h"
 #include "ImageResources.h"
 #include "SpeedTray.h"
@@ -7,7 +6,6 @@
 #include <QtTest>
 #include <QtWidgets>
 
-#include <cmath>
 #include <limits>
 
 using namespace QtCharts;
@@ -25,21 +23,6 @@ void addSamples(GyroChartView &view, int count, double x = 0.5, double y = -0.5,
         view.addSample(sample);
 }
 
-bool isRed(const QColor &c) { return c.green() < 25 && c.blue() < 25 && c.red() > 2 * c.green() + 40; }
-bool isLight(const QColor &c) { return qMin(c.red(), qMin(c.green(), c.blue())) > 170; }
-
-// Whether `test` holds within a pixel of the point half-way along a needle
-// of a 200 x 200 gauge, `degrees` clockwise from straight up.
-bool colourAt(const QImage &image, double degrees, bool (*test)(const QColor &))
-{
-    const QPoint point(qRound(100 + 30 * std::sin(qDegreesToRadians(degrees))),
-                       qRound(100 - 30 * std::cos(qDegreesToRadians(degrees))));
-    for (const QPoint step : {QPoint(0, 0), QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)})
-        if (test(image.pixelColor(point + step)))
-            return true;
-    return false;
-}
-
 } // namespace
 
 class GaugesAndChartTest : public QObject
@@ -55,6 +38,7 @@ private slots:
         QTest::addColumn<int>("angle");
         QTest::addColumn<QString>("text");
         // Each row first sets 50 km/h, which a rejected speed leaves in place, then the unit, which converts it.
+        QTest::newRow("0 at the lower left") << 0 << 0 << -135 << "0 km/h";
         QTest::newRow("220 at the lower right") << 0 << 220 << 135 << "220 km/h";
         QTest::newRow("221 ignored") << 0 << 221 << -74 << "50 km/h";
         QTest::newRow("-1 ignored") << 0 << -1 << -74 << "50 km/h";
@@ -72,31 +56,6 @@ private slots:
         QTEST(tray.speedText(), "text"); // the number is the stored value
     }
 
-    void needlePoints_data()
-    {
-        QTest::addColumn<bool>("compass");
-        QTest::addColumn<int>("input");
-        QTest::addColumn<double>("degrees");
-        QTest::newRow("speed 0 at the lower left") << false << 0 << -135.0;
-        QTest::newRow("negative heading turns left") << true << -90 << 270.0;
-        QTest::newRow("heading wraps around") << true << 450 << 90.0;
-    }
-    void needlePoints()
-    {
-        QFETCH(bool, compass);
-        QFETCH(int, input);
-        QFETCH(double, degrees);
-        SpeedTray speed;
-        DirectionTray direction;
-        speed.setSpeed(input);
-        direction.setDirection(input);
-        QWidget &gauge = compass ? static_cast<QWidget &>(direction) : speed;
-        gauge.resize(200, 200);
-        const QImage image = gauge.grab().toImage();
-        QVERIFY(colourAt(image, degrees, isRed));
-        QVERIFY(!colourAt(image, degrees + 180, isRed));
-        QCOMPARE(colourAt(image, degrees + 180, isLight), compass); // the compass's tail
-    }
     // 241 samples fill the window; the next one shifts it by one.
     void slidingWindow()
     {
