@@ -133,63 +133,34 @@ private slots:
         QTEST(QToolTip::text(), "text");
     }
 
-    // What is drawn: the events' marks at their seconds, the playhead where
-    // it was put, and nothing at all without a trip.
-    void drawsTheTrip()
+    // Nothing is drawn without a trip; the trip, the playhead and a marked
+    // stretch each change the picture. A stretch whose end is at or before
+    // its start keeps only its start; clearing it restores the picture.
+    void drawsTripAndMarks()
     {
-        mTimeline->resize(300, 40);  // 2 px a second
-        QTRY_COMPARE(mTimeline->width(), 300);
+        const auto picture = [this] { return mTimeline->grab().toImage(); };
+        const QImage empty = picture();
+        QCOMPARE(empty, QImage(empty.copy(0, 0, 1, 1).scaled(empty.size())));
         mTimeline->setTrip(sampleTrip());
+        const QImage plain = picture();
+        QVERIFY(plain != empty);
         mTimeline->setPlayheadSecond(100);
-        QImage image = mTimeline->grab().toImage();
-        const QColor brake = image.pixelColor(41, 1), jolt = image.pixelColor(181, 1), head = image.pixelColor(200, 20);
-        QVERIFY2(brake.red() > 200 && brake.green() > 100 && brake.blue() < 100, qPrintable(brake.name()));
-        QVERIFY2(jolt.red() > 200 && jolt.green() < 100 && jolt.blue() > 150, qPrintable(jolt.name()));
-        QCOMPARE(head, QColor(Qt::white));
-        // Speed rises through clip A: a column near its end is filled higher than one near its start.
-        auto filledFrom = [&image](int x) {
-            int y = 39;
-            while (y > 0 && image.pixelColor(x, y - 1).blue() > 100)
-                --y;
-            return y;
-        };
-        QVERIFY2(filledFrom(110) < filledFrom(20) - 10, qPrintable(QString("%1 %2").arg(filledFrom(110)).arg(filledFrom(20))));
+        QVERIFY(picture() != plain);
+        mTimeline->setPlayheadSecond(-1);
+        QCOMPARE(picture(), plain);
 
-        mTimeline->setTrip(TimelineTrip());
-        image = mTimeline->grab().toImage();
-        QCOMPARE(image.copy(0, 0, 300, 40), QImage(image.copy(0, 0, 1, 1).scaled(300, 40)));
-    }
-
-    // A marked stretch is a band over its seconds, edged at both marks; a
-    // single mark is its edge alone; an end at or before the start is none.
-    void drawsTheMarkedStretch()
-    {
-        mTimeline->resize(300, 40);  // 2 px a second
-        QTRY_COMPARE(mTimeline->width(), 300);
-        mTimeline->setTrip(sampleTrip());
-        const QImage plain = mTimeline->grab().toImage();
         QSignalSpy changes(mTimeline.data(), &TripTimeline::rangeChanged);
         mTimeline->setRange(50, 70);
         mTimeline->setRange(50, 70);
         QCOMPARE(changes.count(), 1);
         QCOMPARE(changes.at(0), (QList<QVariant>{50, 70}));
-        QImage image = mTimeline->grab().toImage();
-        // Inside the band (x 100 to 140) the picture is lit up; outside it is as before.
-        QVERIFY(image.pixelColor(120, 10).red() > plain.pixelColor(120, 10).red() + 30);
-        QCOMPARE(image.pixelColor(160, 10), plain.pixelColor(160, 10));
-        QCOMPARE(image.pixelColor(80, 10), plain.pixelColor(80, 10));
-        QVERIFY(image.pixelColor(100, 10).red() > 200 && image.pixelColor(139, 10).red() > 200);
-
+        QVERIFY(picture() != plain);
         mTimeline->setRange(80, 80);
         QCOMPARE(mTimeline->rangeFrom(), 80);
         QCOMPARE(mTimeline->rangeTo(), -1);
-        image = mTimeline->grab().toImage();
-        QVERIFY(image.pixelColor(160, 10).red() > 200);
-        QCOMPARE(image.pixelColor(170, 10), plain.pixelColor(170, 10));
-
         mTimeline->clearRange();
         QCOMPARE(changes.last(), (QList<QVariant>{-1, -1}));
-        QCOMPARE(mTimeline->grab().toImage(), plain);
+        QCOMPARE(picture(), plain);
     }
 
     // An empty or nonsensical trip draws and answers without seeking anywhere.
