@@ -1,10 +1,8 @@
 #include "BatchOpener.h"
 #include "CommandLineFiles.h"
 #include "FileNameCodec.h"
-#include "InstallLayout.h"
 #include "InstanceChannel.h"
 #include "LaunchOptions.h"
-#include "MapPagesFolder.h"
 #include "PlaylistModel.h"
 #include "PlaylistRow.h"
 #include "RecordingFiles.h"
@@ -70,34 +68,6 @@ private slots:
     {
         FileNameCodec::install();  // as the program does first
         QLoggingCategory::setFilterRules("default.debug=false");  // hundreds of rows
-    }
-
-    // Where the map pages and the player are for the command in bin or the
-    // player in lib/vantrel, installed or in a build tree.
-    void installLayout_data()
-    {
-        QTest::addColumn<QString>("made"); // under a prefix; a trailing slash makes a folder
-        QTest::addColumn<QString>("program");
-        QTest::addColumn<QString>("maps");
-        QTest::addColumn<QString>("player");
-        const QString installed = "share/vantrel/maps/ lib/vantrel/vantrel-player";
-        QTest::newRow("build tree") << "bin/maps/ bin/vantrel-player share/vantrel/maps/" << "bin" << "bin/maps" << "bin/vantrel-player";
-        QTest::newRow("installed command") << installed << "bin" << "share/vantrel/maps" << "lib/vantrel/vantrel-player";
-        QTest::newRow("installed player") << installed << "lib/vantrel" << "share/vantrel/maps" << "lib/vantrel/vantrel-player";
-        QTest::newRow("a file named maps") << "bin/maps share/vantrel/maps/" << "bin" << "share/vantrel/maps" << "lib/vantrel/vantrel-player";
-        QTest::newRow("neither") << "share/vantrel/" << "bin" << "bin/maps" << "lib/vantrel/vantrel-player";
-        QTest::newRow("two up from lib/vantrel only") << "opt/vantrel/ share/vantrel/maps/" << "opt/vantrel" << "opt/vantrel/maps" << "opt/lib/vantrel/vantrel-player";
-    }
-
-    void installLayout()
-    {
-        QFETCH(QString, made);
-        QFETCH(QString, program);
-        QTemporaryDir prefix;
-        QDir root(prefix.path());
-        QVERIFY(make(root, ("bin/ " + made).split(' ')));
-        QTEST(root.relativeFilePath(MapPagesFolder::pathFor(root.filePath(program))), "maps");
-        QTEST(root.relativeFilePath(InstallLayout::playerProgram(root.filePath(program))), "player");
     }
 
     void launchOptions_data()
