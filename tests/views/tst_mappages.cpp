@@ -8,7 +8,6 @@
 #include <QtTest>
 #include <QtWidgets>
 
-
 namespace {
 
 constexpr int timeout = 30000;
@@ -263,32 +262,6 @@ private slots:
         QCOMPARE(pointCount(*mView), 1);
     }
 
-    // A click on or a few pixels beside the route asks for the second of the
-    // nearest point, found through the page's own projection; a click away
-    // from it asks for nothing.
-    void clickOnTheRouteAsksForItsSecond()
-    {
-        QVERIFY(loadPage(*mView, GoogleMap, 2));
-        const QVector<MapPoint> route = manhattanRoute(6, 3, 0.002); // some 40 px apart
-        mView->setRoute(route);
-        QSignalSpy clicked(mView.data(), &MapWebView::routePointClicked);
-        const auto pixel = [this](const MapPoint &point) { return pixelOf(mView.data(), point.latitude, point.longitude); };
-        QWidget *surface = mView->focusProxy();
-        QTRY_VERIFY_WITH_TIMEOUT(surface && evaluate(mView.data(), "mapRouteState().linked").toBool(), timeout);
-        const QPoint fourth = pixel(route[4]); // second 64, after the gap
-        QTest::mouseClick(surface, Qt::LeftButton, {}, fourth);
-        QVERIFY(clicked.wait(timeout));
-        QCOMPARE(clicked.takeFirst().at(0).toInt(), 64);
-        QTest::mouseClick(surface, Qt::LeftButton, {}, pixel(route[1]) + QPoint(3, -2));
-        QVERIFY(clicked.wait(timeout));
-        QCOMPARE(clicked.takeFirst().at(0).toInt(), 1);
-        QTest::mouseClick(surface, Qt::LeftButton, {}, fourth + QPoint(-40, -40));
-        QVERIFY(!clicked.wait(1000));
-        mView->setRoute({});
-    }
-
-    // The map area makes its web view only once painted; the page and the
-    // track it was given before reach the view, a clear included.
     // A page that cannot be loaded is said, with its path: the map stays empty.
     void missingPageIsReported()
     {
@@ -301,6 +274,8 @@ private slots:
         QCOMPARE(failed.first().first().toString(), empty.filePath(MapWebView::pageFileName(GoogleMap, 2)));
     }
 
+    // The map area makes its web view only once painted; the page and the
+    // track it was given before reach the view, a clear included.
     void areaHandsOverWhatCameFirst()
     {
         MapArea area;
