@@ -9,25 +9,13 @@
 namespace {
 
 // What the pool's threads did, in order, as seen from any thread.
-class Log
-{
-public:
-    void add(const QString &entry)
-    {
-        std::lock_guard<std::mutex> lock(mMutex);
-        mEntries << entry;
-    }
-    QStringList entries() const
-    {
-        std::lock_guard<std::mutex> lock(mMutex);
-        return mEntries;
-    }
+struct Log {
+    void add(const QString &entry) { std::lock_guard<std::mutex> lock(mutex); entries << entry; }
+    QStringList all() const { std::lock_guard<std::mutex> lock(mutex); return entries; }
     // Without the file releases, whose moment is the pool's own business.
-    QStringList work() const { return entries().filter(QRegularExpression(QStringLiteral("^(?!.*release)"))); }
-
-private:
-    mutable std::mutex mMutex;
-    QStringList mEntries;
+    QStringList work() const { return all().filter(QRegularExpression(QStringLiteral("^(?!.*release)"))); }
+    mutable std::mutex mutex;
+    QStringList entries;
 };
 
 // A slot whose background pass takes `steps` steps. Steps may be held at
@@ -35,10 +23,7 @@ private:
 class FakeSlot : public ParseWorkerPool::Slot
 {
 public:
-    FakeSlot(Log &log, const QString &name, int steps)
-        : mLog(log), mName(name), mSteps(steps)
-    {
-    }
+    FakeSlot(Log &log, const QString &name, int steps) : mLog(log), mName(name), mSteps(steps) {}
 
     void walk() override { mLog.add(mName + QStringLiteral(" walk")); }
     void serve(int second) override { mLog.add(QStringLiteral("%1 serve %2").arg(mName).arg(second)); }
@@ -104,7 +89,7 @@ private slots:
         mPool->add(b);
         const QStringList expected{"a walk", "a step 1", "a step 2", "a step 3", "b walk", "b step 1", "b step 2"};
         QTRY_COMPARE_WITH_TIMEOUT(log.work(), expected, 10000);
-        QTRY_COMPARE(log.entries().filter("release"), (QStringList{"a release", "b release"}));
+        QTRY_COMPARE(log.all().filter("release"), (QStringList{"a release", "b release"}));
         QTest::qWait(200);
         QCOMPARE(log.work(), expected);
     }
@@ -153,7 +138,7 @@ private slots:
         QTRY_VERIFY(log.work().contains("pass step 2"));
         mPool->remove(passing);
         passing->open();
-        QTRY_VERIFY(log.entries().contains("pass release"));
+        QTRY_VERIFY(log.all().contains("pass release"));
         QTest::qWait(100);
         QCOMPARE(log.work(), (QStringList{"pass walk", "pass step 1", "pass step 2"}));
     }
