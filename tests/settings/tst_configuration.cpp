@@ -220,26 +220,6 @@ private slots:
         QCOMPARE(fileContents(), Values({{"speedUnit", 1}}));
     }
 
-    // The open dialog starts in the last folder used while it exists, else at home.
-    void videoFolder_data()
-    {
-        QTest::addColumn<QString>("stored"); // relative: inside the test folder
-        QTest::addColumn<bool>("home");
-        QTest::newRow("never chosen") << QString() << true;
-        QTest::newRow("last used") << "cards/a" << false;
-        QTest::newRow("gone since") << "cards/b" << true;
-    }
-    void videoFolder()
-    {
-        QFETCH(QString, stored);
-        QFETCH(bool, home);
-        QVERIFY(QDir(mDir->path()).mkpath(QStringLiteral("cards/a")));
-        Configuration configuration(filePath());
-        if (!stored.isEmpty())
-            configuration.setVideoFilePath(mDir->filePath(stored));
-        QCOMPARE(configuration.videoFilePath(), home ? QDir::homePath() : mDir->filePath(stored));
-    }
-
     // The latest folder first, each once, eight at most; folders gone since
     // are left out. Read back as at the next start.
     void recentFolders_data()
