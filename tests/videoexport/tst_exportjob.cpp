@@ -88,192 +88,170 @@ QList<QVariant> runToEnd(ExportJob &job)
 class TestExportJob : public QObject
 {
     Q_OBJECT
-private slots:
-    void initTestCase();
-    void cleanup();
-    void acrossClipsSideBySide();
-    void streamCopy();
-    void cancelLeavesNothing();
-    void failureToldWithItsReason_data();
-    void failureToldWithItsReason();
-
-private:
-    ExportRequest twoClipRequest(const QString &folder, ExportLayout layout) const;
-
     QTemporaryDir mClips;
     QTemporaryDir mOut;
-};
 
-void TestExportJob::initTestCase()
-{
-    QVERIFY(mClips.isValid());
+    // Seconds 3-6 of clip a and 0-1 of clip b, each with its rear camera; the
+    // camera's track runs a second past its video.
+    ExportRequest twoClipRequest(const QString &folder, ExportLayout layout) const
+    {
+        ExportRequest r;
+        r.clips = {{mClips.filePath("a.mp4"), mClips.filePath("a-rear.mp4"), 3, 7, track(7, 0, 20)},
+                   {mClips.filePath("b.mp4"), mClips.filePath("b-rear.mp4"), 0, 2, track(6, 6, 100)}};
+        r.layout = layout;
+        r.outputPath = QDir(folder).filePath("stretch.mp4");
+        return r;
+    }
+
+private slots:
     // Two consecutive six-second clips of a front camera with sound and a
     // silent rear camera of another shape.
-    makeVideo(mClips.filePath("a.mp4"), 6, "320x180", true);
-    makeVideo(mClips.filePath("a-rear.mp4"), 6, "160x120", false);
-    makeVideo(mClips.filePath("b.mp4"), 6, "320x180", true);
-    makeVideo(mClips.filePath("b-rear.mp4"), 6, "160x120", false);
-}
-
-void TestExportJob::cleanup()
-{
-    ExportJob::setFfmpegProgram("ffmpeg");
-    for (const QString &name : entries(mOut.path()))
-        QFile::remove(mOut.filePath(name));
-}
-
-ExportRequest TestExportJob::twoClipRequest(const QString &folder, ExportLayout layout) const
-{
-    ExportRequest r;
-    ExportClip a;
-    a.mainPath = mClips.filePath("a.mp4");
-    a.companionPath = mClips.filePath("a-rear.mp4");
-    // The camera's track runs a second past its video.
-    a.fromSecond = 3;
-    a.toSecond = 7;
-    a.track = track(7, 0, 20);
-    ExportClip b = a;
-    b.mainPath = mClips.filePath("b.mp4");
-    b.companionPath = mClips.filePath("b-rear.mp4");
-    b.fromSecond = 0;
-    b.toSecond = 2;
-    b.track = track(6, 6, 100);
-    r.clips = {a, b};
-    r.layout = layout;
-    r.outputPath = QDir(folder).filePath("stretch.mp4");
-    return r;
-}
-
-void TestExportJob::acrossClipsSideBySide()
-{
-    QTemporaryDir kept;
-    keepFfmpegInputs(kept.path());
-    ExportJob job(twoClipRequest(mOut.path(), ExportLayout::SideBySide));
-    QSignalSpy progress(&job, &ExportJob::progress);
-    const QList<QVariant> end = runToEnd(job);
-    QCOMPARE(end.value(0).toBool(), true);
-    QVERIFY(!job.isRunning());
-    QVERIFY(!progress.isEmpty());
-    QCOMPARE(progress.last().at(0).toDouble(), 1.0);
-
-    // Three seconds of the first clip and two of the next, as one video of
-    // the front picture and the rear one scaled to its height beside it.
-    const QJsonObject probed = probe(mOut.filePath("stretch.mp4"));
-    QVERIFY(qAbs(probed.value("format").toObject().value("duration").toString().toDouble() - 5.0) <= 0.5);
-    const QJsonObject video = stream(probed, "video");
-    QCOMPARE(video.value("codec_name").toString(), QStringLiteral("h264"));
-    QCOMPARE(video.value("width").toInt(), 320 + 240);
-    QCOMPARE(video.value("height").toInt(), 180);
-    QCOMPARE(stream(probed, "audio").value("codec_name").toString(), QStringLiteral("aac"));
-
-    // Beside it, and nothing else left in the folder; readable as any new
-    // file made there.
-    QCOMPARE(entries(mOut.path()), (QStringList{"stretch.gpx", "stretch.mp4", "stretch.srt"}));
-    QFile made(mOut.filePath("made"));
-    QVERIFY(made.open(QIODevice::WriteOnly));
-    QCOMPARE(QFile::permissions(mOut.filePath("stretch.mp4")), made.permissions());
-    made.remove();
-    QCOMPARE(contents(mOut.filePath("stretch.gpx")).count("<trkpt"), 5);
-    const QString cues = QString::fromUtf8(contents(mOut.filePath("stretch.srt")));
-    QCOMPARE(cues.count("-->"), 5);
-    // The fourth second of the range is the first of the second clip, in
-    // the subtitles beside and in the overlay burned in.
-    QVERIFY(cues.contains("4\n00:00:03,000 --> 00:00:04,000\n2026-12-06 10:15:06 UTC\n100 km/h\n"));
-    QVERIFY(contents(kept.filePath("overlay.ass")).contains("0:00:03.00,0:00:04.00,Telemetry,,0,0,0,,2026-12-06 10:15:06 UTC\\N100 km/h"));
-}
-
-void TestExportJob::streamCopy()
-{
-    QTemporaryDir kept;
-    keepFfmpegInputs(kept.path());
-    ExportRequest r = twoClipRequest(mOut.path(), ExportLayout::MainOnly);
-    r.clips.removeLast();
-    r.overlay = false;
-    ExportJob job(r);
-    QCOMPARE(runToEnd(job).value(0).toBool(), true);
-    const QByteArray text = contents(kept.filePath("log"));
-    const QByteArray mapping = text.mid(text.indexOf("Stream mapping:"));
-    QVERIFY2(mapping.contains("(copy)") && !mapping.contains("(native) ->"), text.constData());
-    const QJsonObject probed = probe(r.outputPath);
-    QVERIFY(qAbs(probed.value("format").toObject().value("duration").toString().toDouble() - 3.0) <= 0.5);
-    QVERIFY(!stream(probed, "audio").isEmpty());
-}
-
-void TestExportJob::cancelLeavesNothing()
-{
-    QTemporaryDir long_;
-    makeVideo(long_.filePath("long.mp4"), 60, "640x360", true);
-    ExportRequest r = twoClipRequest(mOut.path(), ExportLayout::MainOnly);
-    r.clips.resize(1);
-    r.clips[0].mainPath = long_.filePath("long.mp4");
-    r.clips[0].fromSecond = 0;
-    r.clips[0].toSecond = 60;
-    r.quality = ExportQuality::High;
-    ExportJob job(r);
-    QSignalSpy progress(&job, &ExportJob::progress);
-    QSignalSpy finished(&job, &ExportJob::finished);
-    job.start();
-    QVERIFY(progress.wait(exportTimeoutMs));
-    QVERIFY(finished.isEmpty());
-    QVERIFY(!entries(mOut.path()).isEmpty());  // its temporary files
-    job.cancel();
-    QCOMPARE(finished.size(), 1);
-    QCOMPARE(finished.first().at(0).toBool(), false);
-    QCOMPARE(finished.first().at(1).toString(), QStringLiteral("Cancelled"));
-    QVERIFY(!job.isRunning());
-    QCOMPARE(entries(mOut.path()), QStringList());
-    QTest::qWait(500);  // the killed ffmpeg writes nothing more
-    QCOMPARE(entries(mOut.path()), QStringList());
-}
-
-void TestExportJob::failureToldWithItsReason_data()
-{
-    QTest::addColumn<QString>("folder"); // "file", "plain" or the options of a tmpfs mounted there
-    QTest::addColumn<bool>("noise");
-    QTest::addColumn<QString>("reason");
-    QTest::newRow("ffmpeg missing") << "plain" << false << "ffmpeg cannot be started";
-    // Root writes through permissions: a read-only file system stops it.
-    QTest::newRow("read-only file system") << "ro,size=64k" << false << "cannot be written";
-    QTest::newRow("folder is a file") << "file" << false << "does not exist";
-    // The track and subtitles take a page each and fill it; noise makes a
-    // video far larger than the disk.
-    QTest::newRow("disk full writing the track") << "size=8k" << false << "disk is full";
-    QTest::newRow("disk full while ffmpeg writes") << "size=64k" << true << "disk is full";
-}
-
-// Nothing is left behind, and the reason is told.
-void TestExportJob::failureToldWithItsReason()
-{
-    QFETCH(QString, folder);
-    QFETCH(bool, noise);
-    QFETCH(QString, reason);
-    QTemporaryDir base;
-    const QString path = base.filePath("out");
-    QScopedPointer<ScopedMount> mount;
-    if (folder == QLatin1String("file")) {
-        QVERIFY(QFile(path).open(QIODevice::WriteOnly));
-    } else if (folder == QLatin1String("plain")) {
-        QVERIFY(QDir().mkpath(path));
-        ExportJob::setFfmpegProgram("/nonexistent/vantrel-ffmpeg");
-    } else {
-        mount.reset(new ScopedMount(path, folder));
-        if (!mount->mounted)
-            QSKIP("mounting a small file system is not permitted here");
+    void initTestCase()
+    {
+        for (const char *clip : {"a", "b"}) {
+            makeVideo(mClips.filePath(QString("%1.mp4").arg(clip)), 6, "320x180", true);
+            makeVideo(mClips.filePath(QString("%1-rear.mp4").arg(clip)), 6, "160x120", false);
+        }
     }
-    ExportRequest r = twoClipRequest(path, ExportLayout::SideBySide);
-    if (noise) {
-        QCOMPARE(QProcess::execute("ffmpeg", {"-v", "error", "-y", "-f", "lavfi", "-i",
-                                              "testsrc2=duration=6:size=640x360:rate=25,noise=alls=100:allf=t",
-                                              "-c:v", "libx264", "-preset", "ultrafast", base.filePath("noise.mp4")}),
-                 0);
-        r.clips[0].mainPath = base.filePath("noise.mp4");
+
+    void cleanup()
+    {
+        ExportJob::setFfmpegProgram("ffmpeg");
+        for (const QString &name : entries(mOut.path()))
+            QFile::remove(mOut.filePath(name));
     }
-    ExportJob job(r);
-    const QList<QVariant> end = runToEnd(job);
-    QCOMPARE(end.value(0).toBool(), false);
-    QVERIFY2(end.value(1).toString().contains(reason), qPrintable(end.value(1).toString()));
-    QCOMPARE(entries(path), QStringList());
-}
+
+    void acrossClipsSideBySide()
+    {
+        QTemporaryDir kept;
+        keepFfmpegInputs(kept.path());
+        ExportJob job(twoClipRequest(mOut.path(), ExportLayout::SideBySide));
+        QSignalSpy progress(&job, &ExportJob::progress);
+        const QList<QVariant> end = runToEnd(job);
+        QCOMPARE(end.value(0).toBool(), true);
+        QVERIFY(!job.isRunning());
+        QVERIFY(!progress.isEmpty());
+        QCOMPARE(progress.last().at(0).toDouble(), 1.0);
+
+        // Three seconds of the first clip and two of the next, as one video of
+        // the front picture and the rear one scaled to its height beside it.
+        const QJsonObject probed = probe(mOut.filePath("stretch.mp4"));
+        QVERIFY(qAbs(probed.value("format").toObject().value("duration").toString().toDouble() - 5.0) <= 0.5);
+        const QJsonObject video = stream(probed, "video");
+        QCOMPARE(video.value("codec_name").toString(), QStringLiteral("h264"));
+        QCOMPARE(video.value("width").toInt(), 320 + 240);
+        QCOMPARE(video.value("height").toInt(), 180);
+        QCOMPARE(stream(probed, "audio").value("codec_name").toString(), QStringLiteral("aac"));
+
+        // Beside it, and nothing else left in the folder; readable as any new
+        // file made there.
+        QCOMPARE(entries(mOut.path()), (QStringList{"stretch.gpx", "stretch.mp4", "stretch.srt"}));
+        QFile made(mOut.filePath("made"));
+        QVERIFY(made.open(QIODevice::WriteOnly));
+        QCOMPARE(QFile::permissions(mOut.filePath("stretch.mp4")), made.permissions());
+        made.remove();
+        QCOMPARE(contents(mOut.filePath("stretch.gpx")).count("<trkpt"), 5);
+        const QString cues = QString::fromUtf8(contents(mOut.filePath("stretch.srt")));
+        QCOMPARE(cues.count("-->"), 5);
+        // The fourth second of the range is the first of the second clip, in
+        // the subtitles beside and in the overlay burned in.
+        QVERIFY(cues.contains("4\n00:00:03,000 --> 00:00:04,000\n2026-12-06 10:15:06 UTC\n100 km/h\n"));
+        QVERIFY(contents(kept.filePath("overlay.ass")).contains("0:00:03.00,0:00:04.00,Telemetry,,0,0,0,,2026-12-06 10:15:06 UTC\\N100 km/h"));
+    }
+
+    void streamCopy()
+    {
+        QTemporaryDir kept;
+        keepFfmpegInputs(kept.path());
+        ExportRequest r = twoClipRequest(mOut.path(), ExportLayout::MainOnly);
+        r.clips.removeLast();
+        r.overlay = false;
+        ExportJob job(r);
+        QCOMPARE(runToEnd(job).value(0).toBool(), true);
+        const QByteArray text = contents(kept.filePath("log"));
+        const QByteArray mapping = text.mid(text.indexOf("Stream mapping:"));
+        QVERIFY2(mapping.contains("(copy)") && !mapping.contains("(native) ->"), text.constData());
+        const QJsonObject probed = probe(r.outputPath);
+        QVERIFY(qAbs(probed.value("format").toObject().value("duration").toString().toDouble() - 3.0) <= 0.5);
+        QVERIFY(!stream(probed, "audio").isEmpty());
+    }
+
+    void cancelLeavesNothing()
+    {
+        QTemporaryDir long_;
+        makeVideo(long_.filePath("long.mp4"), 60, "640x360", true);
+        ExportRequest r = twoClipRequest(mOut.path(), ExportLayout::MainOnly);
+        r.clips.resize(1);
+        r.clips[0].mainPath = long_.filePath("long.mp4");
+        r.clips[0].fromSecond = 0;
+        r.clips[0].toSecond = 60;
+        r.quality = ExportQuality::High;
+        ExportJob job(r);
+        QSignalSpy progress(&job, &ExportJob::progress);
+        QSignalSpy finished(&job, &ExportJob::finished);
+        job.start();
+        QVERIFY(progress.wait(exportTimeoutMs));
+        QVERIFY(finished.isEmpty());
+        QVERIFY(!entries(mOut.path()).isEmpty());  // its temporary files
+        job.cancel();
+        QCOMPARE(finished.size(), 1);
+        QCOMPARE(finished.first().at(0).toBool(), false);
+        QCOMPARE(finished.first().at(1).toString(), QStringLiteral("Cancelled"));
+        QVERIFY(!job.isRunning());
+        QCOMPARE(entries(mOut.path()), QStringList());
+        QTest::qWait(500);  // the killed ffmpeg writes nothing more
+        QCOMPARE(entries(mOut.path()), QStringList());
+    }
+
+    void failureToldWithItsReason_data()
+    {
+        QTest::addColumn<QString>("folder"); // "file", "plain" or the options of a tmpfs mounted there
+        QTest::addColumn<bool>("noise");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("ffmpeg missing") << "plain" << false << "ffmpeg cannot be started";
+        // Root writes through permissions: a read-only file system stops it.
+        QTest::newRow("read-only file system") << "ro,size=64k" << false << "cannot be written";
+        QTest::newRow("folder is a file") << "file" << false << "does not exist";
+        // The track and subtitles take a page each and fill it; noise makes a
+        // video far larger than the disk.
+        QTest::newRow("disk full writing the track") << "size=8k" << false << "disk is full";
+        QTest::newRow("disk full while ffmpeg writes") << "size=64k" << true << "disk is full";
+    }
+
+    // Nothing is left behind, and the reason is told.
+    void failureToldWithItsReason()
+    {
+        QFETCH(QString, folder);
+        QFETCH(bool, noise);
+        QFETCH(QString, reason);
+        QTemporaryDir base;
+        const QString path = base.filePath("out");
+        QScopedPointer<ScopedMount> mount;
+        if (folder == QLatin1String("file")) {
+            QVERIFY(QFile(path).open(QIODevice::WriteOnly));
+        } else if (folder == QLatin1String("plain")) {
+            QVERIFY(QDir().mkpath(path));
+            ExportJob::setFfmpegProgram("/nonexistent/vantrel-ffmpeg");
+        } else {
+            mount.reset(new ScopedMount(path, folder));
+            if (!mount->mounted)
+                QSKIP("mounting a small file system is not permitted here");
+        }
+        ExportRequest r = twoClipRequest(path, ExportLayout::SideBySide);
+        if (noise) {
+            QCOMPARE(QProcess::execute("ffmpeg", {"-v", "error", "-y", "-f", "lavfi", "-i",
+                                                  "testsrc2=duration=6:size=640x360:rate=25,noise=alls=100:allf=t",
+                                                  "-c:v", "libx264", "-preset", "ultrafast", base.filePath("noise.mp4")}),
+                     0);
+            r.clips[0].mainPath = base.filePath("noise.mp4");
+        }
+        ExportJob job(r);
+        const QList<QVariant> end = runToEnd(job);
+        QCOMPARE(end.value(0).toBool(), false);
+        QVERIFY2(end.value(1).toString().contains(reason), qPrintable(end.value(1).toString()));
+        QCOMPARE(entries(path), QStringList());
+    }
+};
 
 QTEST_GUILESS_MAIN(TestExportJob)
 #include "tst_exportjob.moc"
