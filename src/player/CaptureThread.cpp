@@ -1,6 +1,7 @@
 #include "CaptureThread.h"
 
 #include "LowPriorityProcess.h"
+#include "StaleTemporaries.h"
 #include "StillGpsTags.h"
 
 #include <QDateTime>
@@ -241,6 +242,7 @@ void CaptureThread::capture(const QString &folder, const QString &file, const Ta
         emit captureFailed(folder, problem);
         return;
     }
+    StaleTemporaries::remove(folder, QStringLiteral(".still-*"));
     // Hidden, and removed with this object whatever happens; the ".jpeg"
     // makes ffmpeg write a JPEG.
     QTemporaryFile frame(folder + QStringLiteral("/.still-XXXXXX.jpeg"));

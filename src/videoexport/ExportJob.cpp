@@ -3,6 +3,7 @@
 #include "ExportCommand.h"
 #include "ExportTexts.h"
 #include "LowPriorityProcess.h"
+#include "StaleTemporaries.h"
 
 #include <QDir>
 #include <QFile>
@@ -89,6 +90,7 @@ void ExportJob::start()
     mRunning = true;
     mClock.start();
     mOutputs.clear();
+    StaleTemporaries::remove(folder(), QStringLiteral(".vantrel-export-*"));
     QString temporary;
     QString problem = mRequest.durationSeconds() > 0 ? createTemporary(mRequest.outputPath, QStringLiteral("mp4"), temporary)
                                                      : tr("Nothing to export: the range is empty.");

@@ -166,8 +166,15 @@ private slots:
         ExportRequest r = twoClipRequest(mOut.path(), ExportLayout::MainOnly);
         r.clips.removeLast();
         r.overlay = false;
+        // What a killed export left two days ago goes; a running one's stays.
+        const QString killed = mOut.filePath(".vantrel-export-0000dead.mp4"), running = mOut.filePath(".vantrel-export-0000beef.gpx");
+        QFile left(killed);
+        QVERIFY(left.open(QIODevice::WriteOnly) && QFile(running).open(QIODevice::WriteOnly));
+        QVERIFY(left.setFileTime(QDateTime::currentDateTime().addDays(-2), QFileDevice::FileModificationTime));
+        left.close();
         ExportJob job(r);
         QCOMPARE(runToEnd(job).value(0).toBool(), true);
+        QVERIFY(!QFile::exists(killed) && QFile::exists(running));
         const QByteArray text = contents(kept.filePath("log"));
         const QByteArray mapping = text.mid(text.indexOf("Stream mapping:"));
         QVERIFY2(mapping.contains("(copy)") && !mapping.contains("(native) ->"), text.constData());
