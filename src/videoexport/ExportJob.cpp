@@ -90,7 +90,6 @@ void ExportJob::start()
     mRunning = true;
     mClock.start();
     mOutputs.clear();
-    StaleTemporaries::remove(folder(), QStringLiteral(".vantrel-export-*"));
     QString temporary;
     QString problem = mRequest.durationSeconds() > 0 ? createTemporary(mRequest.outputPath, QStringLiteral("mp4"), temporary)
                                                      : tr("Nothing to export: the range is empty.");
@@ -135,7 +134,10 @@ QString ExportJob::startWriter()
     auto cancelled = std::make_shared<std::atomic_bool>(false);
     auto verdict = std::make_shared<QString>();
     mWriterCancelled = cancelled;
-    mWriter = QThread::create([request = mRequest, paths, cancelled, verdict] {
+    // A killed export's leftovers are cleared here too, off the GUI thread:
+    // a folder of stills can be long to list. Ours are too new to go.
+    mWriter = QThread::create([request = mRequest, paths, cancelled, verdict, folder = folder()] {
+        StaleTemporaries::remove(folder, QStringLiteral(".vantrel-export-*"));
         *verdict = ExportTexts::write(request, paths, *cancelled);
     });
     mWriter->setParent(this);
