@@ -78,8 +78,6 @@ private slots:
         QTest::addColumn<bool>("newWindow");
         using A = LaunchOptions::Action;
         QTest::newRow("files and folders") << QStringList{"a.mp4", "card"} << A::Run << QStringList{"a.mp4", "card"} << false;
-        QTest::newRow("help") << QStringList{"a.mp4", "--help"} << A::Help << QStringList{"a.mp4"} << false;
-        QTest::newRow("version") << QStringList{"-v"} << A::Version << QStringList{} << false;
         QTest::newRow("new window") << QStringList{"--new-window", "a.mp4"} << A::Run << QStringList{"a.mp4"} << true;
         QTest::newRow("a file named like an option") << QStringList{"--", "-b.mov"} << A::Run << QStringList{"-b.mov"} << false;
         QTest::newRow("unknown option") << QStringList{"--fullscreen", "a.mp4"} << A::Invalid << QStringList{} << false;
