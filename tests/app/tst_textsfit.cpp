@@ -184,25 +184,21 @@ private slots:
             QTRY_VERIFY_WITH_TIMEOUT(model->rowAt(1)->duration > 0 && model->rowAt(0)->duration > 0, 20000);
         }
         Configuration::instance()->setLanguage(language);
-        QTest::qWait(100);
-        QStringList problems = checkWindow(&window);
-        // The speed box as it shows a speed in the other unit.
-        Configuration::instance()->setSpeedUnit(1);
-        window.findChild<ControlPanel *>()->setSpeed(180);
-        QTest::qWait(50);
-        problems += checkWindow(&window);
-        Configuration::instance()->setSpeedUnit(0);
-        // The marking buttons and the export strip, as during an export with more waiting.
+        // The marking buttons and the export strip, as during an export with more waiting: its time left,
+        // then its estimate beside a speed in the other unit.
         window.findChild<QWidget *>("wgt_TripStrip")->show();
         auto *exportPanel = window.findChild<ExportPanel *>();
         exportPanel->showStarted(QStringLiteral("/home/user/Pictures/Trip_2026-12-06_10-15-00_00-01-20_00-02-20.mp4"));
         exportPanel->setProgress(0.4, 3725);
         exportPanel->setWaiting(12);
-        QTest::qWait(50);
-        problems += checkWindow(&window);
+        QTest::qWait(100);
+        QStringList problems = checkWindow(&window);
+        Configuration::instance()->setSpeedUnit(1);
+        window.findChild<ControlPanel *>()->setSpeed(180);
         exportPanel->setProgress(0, -1);
         QTest::qWait(50);
         problems += checkWindow(&window);
+        Configuration::instance()->setSpeedUnit(0);
 
         // The export dialog for a stretch of two clips with both cameras.
         ExportRequest draft;
