@@ -141,7 +141,6 @@ private slots:
         QTest::addColumn<Calls>("moved");
         QTest::addColumn<int>("handlePresses");
         QTest::newRow("left end") << 100 << 0.0 << Calls{{0}} << 0;
-        QTest::newRow("middle") << 0 << 0.5 << Calls{{50}} << 0;
         QTest::newRow("right end") << 0 << 1.0 << Calls{{100}} << 0;
         QTest::newRow("the handle is grabbed as before") << 50 << 0.5 << Calls{} << 1;
     }

@@ -100,7 +100,6 @@ private slots:
         QTest::newRow("Baidu") << 0 << 2 << QString();
         // One page per language: a region code, a plain one, and one the language list lacks.
         QTest::newRow("Google, Traditional Chinese") << 1 << 1 << "zh-TW";
-        QTest::newRow("Google, UK English") << 1 << 3 << "en-GB";
         QTest::newRow("Google, Korean") << 1 << 12 << "ko";
         QTest::newRow("Google, out of the list") << 1 << 20 << "en";
     }
@@ -165,8 +164,6 @@ private slots:
         QTest::addColumn<bool>("online");
         QTest::addColumn<QString>("credit");
         QTest::newRow("offline, Google") << 1 << false << "Google";
-        QTest::newRow("offline, Baidu") << 0 << false << "Baidu";
-        QTest::newRow("Google's tiles") << 1 << true << "Google";
         QTest::newRow("Baidu's tiles") << 0 << true << "Baidu";
     }
     // The service is credited for its tiles, never over the plain background.
@@ -199,7 +196,6 @@ private slots:
         QTest::newRow("Beijing on Baidu") << "forService('baidu', 116.404, 39.915)" << 116.41662724378733 << 39.922699552216216;
         QTest::newRow("Shekou, by the Hong Kong border") << "forService('google', 113.93, 22.52)" << 113.93486280306423 << 22.51696312558689;
         QTest::newRow("Hong Kong") << "forService('google', 114.17, 22.30)" << 114.17 << 22.30;
-        QTest::newRow("Taipei") << "forService('google', 121.56, 25.03)" << 121.56 << 25.03;
     }
     void datum()
     {
