@@ -25,8 +25,7 @@ void walkRow(const char *name, const char *fileName, const QByteArray &file, con
                         << (served == -2 ? qMax(0, int(records) - 1) : served);
 }
 
-// Whether the walk of `path` stayed bounded (it reads headers, not media) and
-// the samples of a few seconds are sane.
+// Whether the walk of `path` stayed bounded (headers, not media) and a few seconds' samples are sane.
 bool parsesSanely(const QString &path)
 {
     const std::unique_ptr<ParserObject> parser = createParser(path);
@@ -85,19 +84,11 @@ private slots:
         mp4("gps0 after moov wins", video().extTrack(longDrive).gps0(drive), "Gps0Records", 5);
 
         // A box smaller than its header ends the walk of its level only.
-        const QByteArray largeSize15 = bigEndian32(1) + "junk" + bigEndian64(15);
-        for (const auto &[name, header] : {std::pair("size 7", boxHeader(7, "junk")),
-                 std::pair("largesize 15", largeSize15)})
-            mp4(name, video().topLevelBox(header, Placement::BeforeMoov).gps0(drive), "NoGps", 0);
+        mp4("size 7", video().topLevelBox(boxHeader(7, "junk"), Placement::BeforeMoov).gps0(drive), "NoGps", 0);
         mp4("size 4 in moov", video().moovBox(boxHeader(4, "junk")).gps0(drive), "Gps0Records", 5);
-        // Were such a box skipped by its size, the walk would go on inside it
-        // and find the gps0 box hidden there.
-        const QByteArray hidden = recordBytes(drive[0]).left(311);
-        for (const auto &[name, header] : {
-                 std::pair("size 7 hides a box", bigEndian32(7) + QByteArray("abc\0\0\1\x3f", 7) + "gps0" + hidden),
-                 std::pair("largesize 12 hides a box", bigEndian32(1) + "junk" + bigEndian64(12) + "free"
-                     + bigEndian32(0) + box("gps0", hidden))})
-            mp4(name, video().topLevelBox(header, Placement::BeforeMoov), "NoGps", 0);
+        // Were a largesize box smaller than its header skipped by its size, the walk would find the gps0 box hidden in it.
+        mp4("largesize 12 hides a box", video().topLevelBox(bigEndian32(1) + "junk" + bigEndian64(12) + "free"
+                + bigEndian32(0) + box("gps0", recordBytes(drive[0]).left(311)), Placement::BeforeMoov), "NoGps", 0);
         // Sizes beyond the file end the walk there, after the gps0 box.
         mp4("largesize beyond the file", video().gps0(drive, Placement::BeforeMoov).topLevelBox(
                 bigEndian32(1) + "free" + bigEndian64(~0ull), Placement::BeforeMoov),
@@ -147,8 +138,7 @@ private slots:
         }
         parser.reset();
 
-        // Cut at each offset near both ends, where the headers are, and at
-        // about a thousand in between, it still parses sanely.
+        // Cut at each offset near both ends (the headers) and at about a thousand in between, it parses sanely.
         QFile handle(path);
         const qint64 stride = qMax<qint64>(1, file.size() / 1000);
         for (qint64 cut = file.size() - 1; cut >= 0; --cut)
@@ -156,9 +146,7 @@ private slots:
                 QVERIFY2(handle.resize(cut) && parsesSanely(path), QByteArray::number(cut).data());
     }
 
-    // A walk visits about a million headers at most: files of one and a half
-    // million stop well before their end, in each of the walk's loops (the
-    // top level of an MP4 file is walked as moov is).
+    // A walk visits about a million headers at most, in each of its loops (MP4's top level is walked as moov is).
     void stepBudget_data()
     {
         QTest::addColumn<QString>("fileName");
@@ -168,8 +156,7 @@ private slots:
         const int boxes = 1500000;
         const QByteArray emptyBoxes = boxHeader(0, "free").repeated(boxes);  // 12 MB
         QTest::newRow("inside moov") << "clip.mp4" << box("moov", emptyBoxes) << 9;
-        // No hdrl: the search for the main header reads 12 bytes at a time
-        // through the whole movi list (18 MB), whose chunks are never walked.
+        // No hdrl: the main header search reads the movi list (18 MB) 12 bytes at a time, never walking it.
         const QByteArray junk = chunk("JUNK", "abcd").repeated(boxes);
         QTest::newRow("AVI header search") << "clip.avi"
             << list("AVI ", list("movi", junk), "RIFF") << 13;
@@ -189,9 +176,7 @@ private slots:
                  qPrintable(QString::number(parser->bytesRead())));
     }
 
-    // Files cut short as by a card pulled while recording. Whatever the walk
-    // finds is told; where the records are in the file but the index that
-    // points to them is lost or cut, a scan finds them.
+    // Files cut short as by a card pulled while recording; records whose index is lost are found by a scan.
     void cutShort_data()
     {
         QTest::addColumn<QString>("fileName");
@@ -221,8 +206,6 @@ private slots:
         // 4 bytes skipped, the count, then two whole entries of 8 bytes.
         row("gps box cut after two entries", "clip.mp4", table, table.lastIndexOf("gps ") + 4 + 8 + 19,
             "ScannedRecords", 5, 5, true, true);
-        const QByteArray ext = video().extTrack(drive).bytes();
-        row("ext track, moov cut", "clip.mp4", ext, inMoov(ext), "ScannedRecords", 5, 5, true, true);
         const QByteArray plainVideo = video().bytes();
         row("no records, mdat cut", "clip.mp4", plainVideo, 45, "NoGps", 0, 0, true, false);
         // The same form but for a hemisphere letter: the scan must not take it.
@@ -268,16 +251,13 @@ private slots:
         }
         QVERIFY(!parser->getGpsData(qMax(served, 0), data));
     }
-    // A cut file without an index is scanned for its records only as far as
-    // they go on: a gap far longer than a second of video ends the scan.
-    // Sparse files: the gaps are holes.
+    // A cut file without an index is scanned only while records go on (sparse files: the gaps are holes).
     void scanStopsAfterRecords_data()
     {
         QTest::addColumn<QVector<int>>("recordsAtMegabyte");
         QTest::addColumn<int>("found");
         QTest::addColumn<int>("megabytesRead");  // at most
         QTest::newRow("none in 100 MB") << QVector<int>{99} << 0 << 40;
-        QTest::newRow("one every 20 MB") << QVector<int>{1, 21, 41, 61, 81} << 5 << 120;
         QTest::newRow("none after 10 MB") << QVector<int>{1, 10, 99} << 2 << 50;
     }
 
@@ -325,7 +305,6 @@ private slots:
         const auto mehd = [&](int version, quint64 duration) { return camera().moovBox(FragmentBoxes::movieExtends(1, 3000, version, duration)); };
         QTest::newRow("mehd, version 0") << mehd(0, 61500).bytes() << 61u;
         QTest::newRow("mehd, version 1") << mehd(1, 7261000).bytes() << 7261u;
-        QTest::newRow("durations per sample") << fragments(camera().moovBox(trex), 62, {}).bytes() << 62u;
         // 60 frames a second, their duration the track fragment's default; the movie's default.
         QTest::newRow("track fragment default") << fragments(camera().moovBox(trex), 45, {1, 60, 1500, Durations::TrackDefault}).bytes() << 45u;
         QTest::newRow("movie default") << fragments(camera().moovBox(trex), 20, {1, 30, 3000, Durations::MovieDefault}).bytes() << 20u;
@@ -370,7 +349,6 @@ private slots:
         const QDateTime epoch(QDate(1904, 1, 1), QTime(0, 0), Qt::UTC);
         const auto video = [](quint32 created) { return Mp4Sample().movie(1000, 60000).videoTrack(640, 480, created); };
         QTest::newRow("none written") << video(0).bytes() << QDateTime();
-        QTest::newRow("2027") << video(3900000000u).bytes() << epoch.addSecs(3900000000u);
         // Version 1: 64-bit times move the track id and frame size 12 bytes on.
         QByteArray wide = box("tkhd", bigEndian32(0x01000007) + bigEndian64(4000000000ull) + bigEndian64(0)
                                           + bigEndian32(1) + bigEndian32(0) + bigEndian64(0) + QByteArray(8, '\0')

@@ -19,9 +19,7 @@ static double referenceCourse(QPointF from, QPointF to)  // x longitude, y latit
     return course < 0 ? course + 360 : course;
 }
 
-// A record as a camera stores it, written out byte for byte: two plain bytes,
-// then text XOR-ed with 0x6B (so '2' is 'Y', '0' is '[', NUL is 'k'), each
-// field at its offset.
+// A record as a camera stores it: two plain bytes, then text XOR-ed with 0x6B ('2' is 'Y', '0' '[', NUL 'k').
 static QByteArray storedRecord(const QVector<QPair<int, QByteArray>> &fields)
 {
     QByteArray record = QByteArray("\x01\x02") + QByteArray(310, 'k');
@@ -52,9 +50,8 @@ private:
     SampleDir mDir;
 
 private slots:
-    // Latitude, longitude, speed, number57 and G-sensor, as stored and decoded. A record cut by the end of
-    // the file is served only while all of its fields are there (the last, the third G-sensor group, ends
-    // at byte 185): a half record would decode as a sample of zeros.
+    // The numeric fields as stored and decoded; a record cut by the file's end is served only while all its
+    // fields are there (the last ends at byte 185): a half record would decode as a sample of zeros.
     void fields_data()
     {
         QTest::addColumn<QByteArrayList>("texts");
@@ -95,9 +92,7 @@ private slots:
         QCOMPARE((QVector<double>{data.latitude, data.longitude, double(data.speed), double(data.number57), data.gX, data.gY, data.gZ}), values);
     }
 
-    // Stored bytes typed in, not made by the sample writer (which shares the
-    // mask with the decoder): read from a gps0 box, and found by the scan of
-    // a file cut before any index was written.
+    // Stored bytes typed in (the sample writer shares the mask with the decoder): from a gps0 box and by the scan.
     void storedBytes_data()
     {
         QTest::addColumn<QByteArray>("stored");
@@ -145,23 +140,17 @@ private slots:
         const QPointF start(114.0, 22.5), northEast(114.1, 22.6);
         const double ne = referenceCourse(start, northEast);
         // Roads along a parallel or a meridian: one coordinate never changes.
-        QTest::newRow("due east")
-            << QVector<QPointF>{start, northEast, {114.1001, 22.6}, {114.1002, 22.6}}
-            << QVector<int>{0, 1, 2, 3} << QVector<double>{0, ne, 90, 90};
-        QTest::newRow("due north")
-            << QVector<QPointF>{start, northEast, {114.1, 22.6001}, {114.1, 22.6002}}
-            << QVector<int>{0, 1, 2, 3} << QVector<double>{0, ne, 0, 0};
+        QTest::newRow("due east") << QVector<QPointF>{start, northEast, {114.1001, 22.6}, {114.1002, 22.6}}
+                                  << QVector<int>{0, 1, 2, 3} << QVector<double>{0, ne, 90, 90};
         QTest::newRow("due west, south of the equator")
             << QVector<QPointF>{{-70.6, -33.9}, {-70.5, -33.8}, {-70.5001, -33.8}, {-70.5002, -33.8}}
             << QVector<int>{0, 1, 2, 3}
             << QVector<double>{0, referenceCourse({-70.6, -33.9}, {-70.5, -33.8}), 270, 270};
         // North-east, then back south-west, each by too little in both coordinates.
-        QTest::newRow("tiny moves keep it")
-            << QVector<QPointF>{start, northEast, {114.100005, 22.600005}, {114.1, 22.6}}
-            << QVector<int>{0, 1, 2, 3} << QVector<double>{0, ne, ne, ne};
-        QTest::newRow("going back keeps it")
-            << QVector<QPointF>{start, northEast, {114.1001, 22.6}} << QVector<int>{0, 1, 2, 1}
-            << QVector<double>{0, ne, 90, 90};
+        QTest::newRow("tiny moves keep it") << QVector<QPointF>{start, northEast, {114.100005, 22.600005}, {114.1, 22.6}}
+                                            << QVector<int>{0, 1, 2, 3} << QVector<double>{0, ne, ne, ne};
+        QTest::newRow("going back keeps it") << QVector<QPointF>{start, northEast, {114.1001, 22.6}} << QVector<int>{0, 1, 2, 1}
+                                             << QVector<double>{0, ne, 90, 90};
         // The short way, as if the longitude went on past 180.
         QTest::newRow("over the 180th meridian and back")
             << QVector<QPointF>{{179.95, 10.0}, {-179.95, 10.1}, {179.95, 10.2}}
@@ -174,9 +163,8 @@ private slots:
             << QVector<int>{0, 1, 2}
             << QVector<double>{0, referenceCourse({179.9, 10.0}, {179.999998, 10.1}),
                    referenceCourse({179.9, 10.0}, {179.999998, 10.1})};
-        QTest::newRow("beyond the pole keeps it")
-            << QVector<QPointF>{start, northEast, {114.2, 95.0}} << QVector<int>{0, 1, 2}
-            << QVector<double>{0, ne, ne};
+        QTest::newRow("beyond the pole keeps it") << QVector<QPointF>{start, northEast, {114.2, 95.0}} << QVector<int>{0, 1, 2}
+                                                  << QVector<double>{0, ne, ne};
     }
 
     void courseOfSamples()

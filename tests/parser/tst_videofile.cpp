@@ -30,7 +30,6 @@ private slots:
         QVERIFY(::mkfifo(bytePath("pipe.MP4"), 0600) == 0);
         QVERIFY(QDir().mkdir(mDir.path("folder.mp4")));
         QVERIFY(::symlink(bytePath("pipe.MP4"), bytePath("to-pipe.MP4")) == 0);
-        QVERIFY(::symlink(bytePath("clip.MP4"), bytePath("to-clip.MP4")) == 0);
         // Latin-1, as older cameras name files: not UTF-8.
         const int fd = ::open(bytePath("\xff\xfe.MP4"), O_WRONLY | O_CREAT, 0600);
         QVERIFY(fd >= 0 && ::write(fd, drive.constData(), drive.size()) == drive.size() && ::close(fd) == 0);
@@ -58,17 +57,14 @@ private slots:
         QTest::addColumn<QString>("reason");   // how the reason starts; empty: it opens
         QTest::addColumn<int>("records");
         QTest::newRow("regular file") << QByteArray("clip.MP4") << QString() << 5;
-        QTest::newRow("link to a file") << QByteArray("to-clip.MP4") << QString() << 5;
         QTest::newRow("name not UTF-8") << QByteArray("\xff\xfe.MP4") << QString() << 5;
         QTest::newRow("named pipe") << QByteArray("pipe.MP4") << "not a regular file" << 0;
         QTest::newRow("link to a pipe") << QByteArray("to-pipe.MP4") << "not a regular file" << 0;
-        QTest::newRow("device") << QByteArray("/dev/zero") << "not a regular file" << 0;
         QTest::newRow("folder") << QByteArray("folder.mp4") << "is a folder" << 0;
         QTest::newRow("missing") << QByteArray("gone.MP4") << QString::fromLocal8Bit(std::strerror(ENOENT)) << 0;
     }
 
-    // Nothing but a regular file is opened, and nothing blocks: neither the
-    // check nor the parser's own open waits for a pipe's writer.
+    // Nothing but a regular file is opened, and neither the check nor the parser's open waits for a pipe's writer.
     void openable()
     {
         QFETCH(QByteArray, name);
@@ -88,16 +84,12 @@ private slots:
         QTest::addColumn<bool>("utf8");
         QTest::newRow("ASCII") << QByteArray("clip.MP4") << QByteArray("clip.MP4") << true;
         QTest::newRow("UTF-8, space") << QByteArray("caf\xc3\xa9 1.MP4") << QByteArray("caf%C3%A9%201.MP4") << true;
-        QTest::newRow("four-byte character") << QByteArray("\xf0\x9f\x9a\x97.MP4") << QByteArray("%F0%9F%9A%97.MP4") << true;
         QTest::newRow("Latin-1") << QByteArray("\xff\xfe.MP4") << QByteArray("%FF%FE.MP4") << false;
-        QTest::newRow("overlong, cut") << QByteArray("\xc0\x80\xe2\x82.MP4") << QByteArray("%C0%80%E2%82.MP4") << false;
         QTest::newRow("surrogate, beyond U+10FFFF")
             << QByteArray("\xed\xa0\x80\xf4\x90\x80\x80.MP4") << QByteArray("%ED%A0%80%F4%90%80%80.MP4") << false;
     }
 
-    // A name is read as UTF-8 where it is UTF-8 and turns back into its own
-    // bytes in every case; its URL holds those bytes and leads back to the
-    // same path, however the URL was made.
+    // A name is UTF-8 where it is, always turns back into its own bytes, and its URL (however made) leads back to it.
     void urls()
     {
         QFETCH(QByteArray, name);

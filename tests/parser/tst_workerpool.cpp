@@ -18,8 +18,7 @@ struct Log {
     QStringList entries;
 };
 
-// A slot whose background pass takes `steps` steps. Steps may be held at
-// their start until the test lets them go, one at a time.
+// A slot whose background pass takes `steps` steps, each of which the test may hold at its start.
 class FakeSlot : public ParseWorkerPool::Slot
 {
 public:
@@ -42,11 +41,9 @@ public:
     // Steps held at their start, `allowed` more let go; or none held.
     void gate(bool held, int allowed = 0)
     {
-        {
-            std::lock_guard<std::mutex> lock(mGateMutex);
-            mHeld = held;
-            mAllowed += allowed;
-        }
+        std::lock_guard<std::mutex> lock(mGateMutex);
+        mHeld = held;
+        mAllowed += allowed;
         mGateOpened.notify_all();
     }
     void hold() { gate(true); }
@@ -66,9 +63,7 @@ private:
 
 } // namespace
 
-// The background pass of the worker pool: a request is never kept waiting
-// by a pass, a pass ends with the file closed and nothing left running, and
-// a worker that goes stops its pass.
+// The pool's background pass: never keeps a request waiting, ends with its file closed, stops with its worker.
 class tst_WorkerPool : public QObject
 {
     Q_OBJECT
@@ -78,8 +73,7 @@ private slots:
     void init() { mPool = std::make_unique<ParseWorkerPool>(2, std::chrono::milliseconds(50)); }
     void cleanup() { mPool.reset(); }
 
-    // A walked file's pass runs to its end before the next file is walked,
-    // then its file is closed and nothing more is done.
+    // A walked file's pass runs to its end before the next file is walked; then its file is closed, nothing more done.
     void passesRunOneFileAtATime()
     {
         Log log;
@@ -94,8 +88,7 @@ private slots:
         QCOMPARE(log.work(), expected);
     }
 
-    // The slot's own request goes before the next step of its pass; a
-    // request of another file is served while a step is under way.
+    // A slot's own request goes before its pass's next step; another file's is served during a step.
     void requestsGoBeforeThePass_data()
     {
         QTest::addColumn<bool>("sameSlot");
