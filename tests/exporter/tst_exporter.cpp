@@ -15,8 +15,7 @@
 
 namespace {
 
-// With closedPipe, writes to a pipe whose reader is gone, with SIGPIPE
-// ignored as many scripts and services run: every write fails with EPIPE.
+// With closedPipe, writes to a pipe whose reader is gone, SIGPIPE ignored (as many services run): EPIPE.
 class OutputProcess : public QProcess
 {
 public:
@@ -49,8 +48,7 @@ const QStringList sampleKeys = {"second", "dateTime", "char22", "text23", "char3
     "gZ", "bearing"};
 const QString awkwardText = QString::fromLatin1("caf\xE9,\"q\"\\zz\xFF!!");
 
-// The line of a sample: each key holds exactly what the parser decoded, text
-// up to its first NUL.
+// The line of a sample: each key holds exactly what the parser decoded, text up to its first NUL.
 QJsonObject sampleLine(const GpsData &data)
 {
     const auto text = [](const char *field, int size) { return QString::fromLatin1(field, int(strnlen(field, size))); };
@@ -104,8 +102,7 @@ private:
 private slots:
     void initTestCase()
     {
-        // South-west of both zero lines, with awkward characters (Latin-1, quote, backslash,
-        // comma), two samples without a fix and one whose time is no date.
+        // South-west, awkward characters, two samples without a fix and one whose time is no date.
         QVector<GpsRecord> drive = straightDrive(12, -33.9, -70.6, -0.0002);
         SampleRecord odd = SampleRecord::fix(-33.9008, -70.6008, 55, "20261206101503", 0.12, -0.98);
         odd.text23 = awkwardText.toLatin1();
@@ -118,8 +115,7 @@ private slots:
         drive[9] = SampleRecord::fix(-33.9018, -70.6018, 50, "20261399999999").stored();
         QVERIFY(Mp4Sample().movie(1000, 11000).videoTrack(1920, 1080, 3900000000u).gps0(drive)
                     .write(path("drive.mp4")));
-        // Cut 200 bytes into the sixth record from the end (records are 311
-        // bytes): record 6 keeps 111 bytes, short of its G-sensor fields.
+        // Cut 200 bytes into the sixth record from the end: record 6 keeps 111 of 311 bytes.
         QFile cut(path("cut.mp4"));
         const QByteArray whole = Mp4Sample().movie(1000, 11000).videoTrack(1920, 1080).gps0(drive).bytes();
         QVERIFY(cut.open(QIODevice::WriteOnly) && cut.write(whole.chopped(5 * 311 + 200)) > 0);
@@ -154,9 +150,7 @@ private slots:
         QTest::newRow("inner range") << QStringList{"--from", "3", "--to", "5"} << drive << 3 << 3;
     }
 
-    // Each line holds exactly the keys and values the parser decodes, and its
-    // file when there are several; the course of a part is the course the
-    // whole drive gave it.
+    // Each line holds exactly the parser's keys and values (and its file when there are several).
     void samples()
     {
         QFETCH(QStringList, files);
@@ -237,8 +231,7 @@ private slots:
         row("named pipe first", {path("pipe.MP4"), drive}, 1, 11, "", path("pipe.MP4") + ": cannot open: not a regular file");
         row("record count beyond belief", {"--format", "csv", path("lying.mp4"), clip}, 0, 2, "", "claims");
         row("unknown format", {"--format", "xml", drive}, 2, 0, "", "Usage:");
-        // Subtitles: six lines a cue (number, times, three texts, a blank line);
-        // the styled ones after thirteen lines of header.
+        // Subtitles: six lines a cue; the styled ones after thirteen lines of header.
         row("srt, inner range", {"--format", "srt", "--from", "3", "--to", "5", drive}, 0, 18,
             "1\n00:00:03,000 --> 00:00:04,000\n2026-12-06 10:15:03 UTC\n", "");
         row("ass in mph", {"--format", "ass", "--unit", "mph", "--from", "3", "--to", "3", drive}, 0, 14,
@@ -246,9 +239,7 @@ private slots:
         row("srt of several recordings", {"--format", "srt", drive, clip}, 2, 0, "", "--beside");
         row("beside, not subtitles", {"--beside", drive}, 2, 0, "", "--beside and --unit take");
         row("trips with a format", {"--trips", "--format", "gpx", drive}, 2, 0, "", "--trips takes no");
-        row("trips with info", {"--trips", "--info", drive}, 2, 0, "", "exclude each other");
         row("merged trips into json lines", {"--merge-trips", drive}, 2, 0, "", "--merge-trips takes");
-        row("merged trips of a range", {"--merge-trips", "--format", "gpx", "--to", "5", drive}, 2, 0, "", "--merge-trips takes");
         // Folders: their own recordings, or with -r every one below them, by path.
         row("folder", {"--info", path("card")}, 0, 1, "card/b.MP4", "");
         row("folder, recursive", {"-r", "--info", path("card")}, 0, 2, "card/DCIM/Movie/a.avi", "");
@@ -282,8 +273,7 @@ private slots:
         QTest::newRow("help, closed pipe") << QStringList{"--help"} << true;
     }
 
-    // Output that never arrived is never reported as written: status 3 and
-    // the system's reason on stderr.
+    // Output that never arrived is never reported as written: status 3 and the system's reason.
     void lostOutput()
     {
         QFETCH(QStringList, arguments);

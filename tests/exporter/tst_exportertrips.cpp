@@ -12,14 +12,9 @@ namespace {
 // Metres per degree of a meridian on the earth's mean sphere (radius 6371.0088 km).
 const double metresPerDegree = 6371008.8 * M_PI / 180.0;
 
-QDateTime at(int hour, int minute)
-{
-    return QDateTime(QDate(2026, 12, 6), QTime(hour, minute), Qt::UTC);
-}
+QDateTime at(int hour, int minute) { return QDateTime(QDate(2026, 12, 6), QTime(hour, minute), Qt::UTC); }
 
-// A minute's clip of a drive north along 7 degrees east at 10 m/s (36 km/h),
-// `startMetres` into the drive, showing `start` plus s at second s. Entry 0,
-// never shown, repeats entry 1; `edit` may change the record of a second.
+// A minute north along 7 degrees east at 10 m/s, `startMetres` into the drive, showing `start` + s at second s.
 QByteArray clip(const QDateTime &start, double startMetres,
                 const std::function<void(int, SampleRecord &)> &edit = {})
 {
@@ -72,10 +67,8 @@ private:
 private slots:
     void initTestCase()
     {
-        // A drive from 09:00 to 09:04 in four clips, with the rear camera's
-        // file of the first, a clip without telemetry, and one whose GPS
-        // clock jumps an hour in its middle; an errand at 10:30 that brakes
-        // hard at second 12 and hits a pothole at second 40.
+        // A drive 09:00-09:04 in four clips (a rear file, one without telemetry, one whose clock jumps an
+        // hour); an errand at 10:30 braking hard at second 12, a pothole at second 40.
         QVERIFY(write("20261206_090000F.MP4", clip(at(9, 0), 0)));
         QVERIFY(write("20261206_090000R.MP4", clip(at(9, 0), 0)));
         QVERIFY(write("20261206_090100F.MP4", clip(at(9, 1), 600)));
@@ -90,10 +83,8 @@ private slots:
             if (second == 40)
                 record.gSensor = "+000+000+170";
         })));
-        // Not a recording at all, named like one; and the errand cut in half.
+        // Not a recording at all, named like one.
         QVERIFY(write("20261206_120000F.MP4", QByteArray(100000, 'k')));
-        const QByteArray errand = clip(at(10, 30), 0);
-        QVERIFY(write("cut.MP4", errand.left(errand.size() - 30 * 311)));
     }
 
     void trips_data()
@@ -109,8 +100,7 @@ private slots:
             R"("end":"2026-12-06T10:31:00Z","duration":60,"maxSpeedKmh":36,"averageMovingSpeedKmh":36,)"
             R"("events":[{"file":"20261206_103000F.MP4","second":12,"kind":"horizontal","g":0.6},)"
             R"({"file":"20261206_103000F.MP4","second":40,"kind":"vertical","g":0.7}]})";
-        // 10 m/s from 09:00:00 to the last second, 09:03:59: through the clip
-        // without telemetry too, whose minute the step around it covers.
+        // 10 m/s from 09:00:00 to 09:03:59, the clip without telemetry covered by the step around it.
         QTest::newRow("out of order, companion, no telemetry, clock jump")
             << QStringList{"20261206_103000F.MP4", "20261206_090300F.MP4", "20261206_090200F.MP4",
                            "20261206_090000R.MP4", "20261206_090100F.MP4", "20261206_090000F.MP4"}
@@ -141,19 +131,6 @@ private slots:
         QCOMPARE(lines, jsonLines(expected.toUtf8()));
     }
 
-    // A cut file's trip holds what is left of its track, and says it is cut.
-    void truncatedClip()
-    {
-        const Run run = runExporter({"--trips", path("cut.MP4")});
-        QCOMPARE(run.exitCode, 0);
-        QVERIFY2(run.err.contains("truncated"), run.err);
-        const QVector<QJsonObject> lines = jsonLines(run.out);
-        QCOMPARE(lines.size(), 1);
-        QCOMPARE(lines[0]["start"].toString(), QString("2026-12-06T10:30:00Z"));
-        const double distance = lines[0]["distanceMetres"].toDouble();
-        QVERIFY2(distance > 200 && distance < 400, qPrintable(QString::number(distance)));
-    }
-
     void mergedTracks_data()
     {
         QTest::addColumn<QString>("format");
@@ -161,8 +138,7 @@ private slots:
         QTest::addColumn<int>("segments");
         QTest::addColumn<int>("names");      // distinct track names
         QTest::newRow("gpx") << "gpx" << 2 << 4 << 2;
-        // gpsbabel keeps no segments of KML and GeoJSON: each becomes a track,
-        // named after its trip in KML; GeoJSON tracks carry no names.
+        // gpsbabel makes each KML or GeoJSON segment a track, named after its trip in KML only.
         QTest::newRow("kml") << "kml" << 4 << 4 << 2;
         QTest::newRow("geojson") << "geojson" << 4 << 4 << 0;
     }

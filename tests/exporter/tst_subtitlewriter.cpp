@@ -22,8 +22,7 @@ QString ffmpegOutput(const QStringList &arguments, int *status = nullptr)
     return QString::fromUtf8(ffmpeg.readAllStandardOutput());
 }
 
-// The text of every event of a subtitle file as ffmpeg reads it, shown as
-// libass shows it: \N a line break, \{ and \} braces, word joiners invisible.
+// Each event's text as ffmpeg reads it, shown as libass shows it (\N a break, \{ \} braces, no word joiners).
 QStringList shownTexts(const QString &file)
 {
     QStringList texts;
@@ -45,11 +44,8 @@ QString writeCues(const QString &file, Format format, const std::function<void(S
     QFile out(file);
     if (!out.open(QIODevice::WriteOnly))
         return {};
-    std::unique_ptr<SubtitleWriter> writer;
-    if (format == Srt)
-        writer = std::make_unique<SrtWriter>(out, false);
-    else
-        writer = std::make_unique<AssWriter>(out, false);
+    std::unique_ptr<SubtitleWriter> writer = format == Srt ? std::unique_ptr<SubtitleWriter>(new SrtWriter(out, false))
+                                                           : std::unique_ptr<SubtitleWriter>(new AssWriter(out, false));
     writer->begin();
     writer->beginFile(file);
     cues(*writer);
@@ -66,24 +62,12 @@ class TestSubtitleWriter : public QObject
     QTemporaryDir mDir;
 
 private slots:
-    void caption_data()
-    {
-        QTest::addColumn<TrackPoint>("point");
-        QTest::addColumn<bool>("mph");
-        QTest::addColumn<QStringList>("lines");
-        QTest::newRow("south east, km/h") << point(3, 55.4f) << false
-                                          << QStringList{"2026-12-06 10:15:03 UTC", "55 km/h", "S 33.900300° E 7.250000°"};
-        // 55 km/h are 34.2 mph.
-        QTest::newRow("mph") << point(0, 55) << true << QStringList{"2026-12-06 10:15:00 UTC", "34 mph", "S 33.900000° E 7.250000°"};
-        QTest::newRow("no fix, no time") << point(1, 0, false, false) << false
-                                         << QStringList{"no time", "0 km/h", "no position"};
-    }
-
+    // Hemispheres, rounding, and a point without fix or time (mph: tst_exporter's "ass in mph").
     void caption()
     {
-        QFETCH(TrackPoint, point);
-        QFETCH(bool, mph);
-        QTEST(TelemetryCaption::lines(point, mph), "lines");
+        QCOMPARE(TelemetryCaption::lines(point(3, 55.4f), false),
+                 QStringList({"2026-12-06 10:15:03 UTC", "55 km/h", "S 33.900300° E 7.250000°"}));
+        QCOMPARE(TelemetryCaption::lines(point(1, 0, false, false), false), QStringList({"no time", "0 km/h", "no position"}));
     }
 
     void cuesPerSecond_data()
@@ -93,8 +77,7 @@ private slots:
         QTest::newRow("ass") << int(Ass);
     }
 
-    // ffmpeg reads one event per second of telemetry, from that second to the
-    // next, with that second's speed.
+    // ffmpeg reads one event per second of telemetry, from that second to the next, with its speed.
     void cuesPerSecond()
     {
         QFETCH(int, format);
@@ -104,8 +87,7 @@ private slots:
                                                writer.writePoint(point(s, 10.0f * s));
                                        });
         int status = 0;
-        // Every cue decoded and encoded again (the null muxer takes no
-        // subtitles without an encoder named).
+        // Every cue decoded and encoded again (the null muxer needs an encoder named).
         ffmpegOutput({"-i", file, "-map", "0", "-c:s", "ass", "-f", "null", "-"}, &status);
         QCOMPARE(status, 0);
         QProcess ffprobe;
