@@ -8,8 +8,7 @@ namespace {
 const qint64 morning = QDateTime(QDate(2026, 12, 6), QTime(10, 15), Qt::UTC).toMSecsSinceEpoch();
 constexpr int exportTimeoutMs = 120000;
 
-// A recording made with ffmpeg's test sources: a numbered picture, and a
-// tone when `withSound`.
+// A recording of ffmpeg's numbered test picture, with a tone when `withSound`.
 void makeVideo(const QString &path, int seconds, const QString &size, bool withSound)
 {
     QStringList arguments{"-v", "error", "-y", "-f", "lavfi", "-i",
@@ -32,30 +31,19 @@ TelemetryTrack track(int seconds, int clipStartSecond, float base)
     return t;
 }
 
-QStringList entries(const QString &folder)
-{
-    return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System);
-}
+QStringList entries(const QString &folder) { return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System); }
 
 // A tmpfs mounted for one test, unmounted before its folder goes.
 struct ScopedMount
 {
-    ScopedMount(const QString &folder, const QString &options) : folder(folder)
-    {
-        QDir().mkpath(folder);
-        mounted = QProcess::execute("mount", {"-t", "tmpfs", "-o", options, "tmpfs", folder}) == 0;
-    }
-    ~ScopedMount()
-    {
-        if (mounted)
-            QProcess::execute("umount", {folder});
-    }
-    QString folder;
-    bool mounted = false;
+    ScopedMount(const QString &folder, const QString &options)
+        : folder(folder), mounted(QDir().mkpath(folder) && QProcess::execute("mount", {"-t", "tmpfs", "-o", options, "tmpfs", folder}) == 0) {}
+    ~ScopedMount() { if (mounted) QProcess::execute("umount", {folder}); }
+    const QString folder;
+    const bool mounted;
 };
 
-// Points the job at a wrapper around the real ffmpeg that keeps its log and
-// the overlay script it burns in (named in its working folder) in `folder`.
+// Points the job at a wrapper around ffmpeg that keeps its log and the overlay it burns in, in `folder`.
 void keepFfmpegInputs(const QString &folder)
 {
     QFile script(QDir(folder).filePath("ffmpeg"));
@@ -67,11 +55,7 @@ void keepFfmpegInputs(const QString &folder)
     ExportJob::setFfmpegProgram(script.fileName());
 }
 
-QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
+QByteArray contents(const QString &path) { QFile file(path); return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray(); }
 
 // Runs a job to its end; the arguments of its finished signal.
 QList<QVariant> runToEnd(ExportJob &job)
@@ -91,8 +75,7 @@ class TestExportJob : public QObject
     QTemporaryDir mClips;
     QTemporaryDir mOut;
 
-    // Seconds 3-6 of clip a and 0-1 of clip b, each with its rear camera; the
-    // camera's track runs a second past its video.
+    // Seconds 3-6 of clip a and 0-1 of clip b, each with its rear camera; the track runs a second past the video.
     ExportRequest twoClipRequest(const QString &folder, ExportLayout layout) const
     {
         ExportRequest r;
@@ -104,8 +87,7 @@ class TestExportJob : public QObject
     }
 
 private slots:
-    // Two consecutive six-second clips of a front camera with sound and a
-    // silent rear camera of another shape.
+    // Two consecutive six-second clips of a front camera with sound and a silent rear camera of another shape.
     void initTestCase()
     {
         for (const char *clip : {"a", "b"}) {
@@ -129,22 +111,17 @@ private slots:
         QSignalSpy progress(&job, &ExportJob::progress);
         const QList<QVariant> end = runToEnd(job);
         QCOMPARE(end.value(0).toBool(), true);
-        QVERIFY(!job.isRunning());
-        QVERIFY(!progress.isEmpty());
+        QVERIFY(!job.isRunning() && !progress.isEmpty());
         QCOMPARE(progress.last().at(0).toDouble(), 1.0);
-
-        // Three seconds of the first clip and two of the next, as one video of
-        // the front picture and the rear one scaled to its height beside it.
+        // Three seconds of the first clip and two of the next, the rear picture scaled to its height beside.
         const QJsonObject probed = probe(mOut.filePath("stretch.mp4"));
         QVERIFY(qAbs(probed.value("format").toObject().value("duration").toString().toDouble() - 5.0) <= 0.5);
         const QJsonObject video = stream(probed, "video");
-        QCOMPARE(video.value("codec_name").toString(), QStringLiteral("h264"));
-        QCOMPARE(video.value("width").toInt(), 320 + 240);
-        QCOMPARE(video.value("height").toInt(), 180);
+        QCOMPARE(QString("%1 %2x%3").arg(video.value("codec_name").toString()).arg(video.value("width").toInt()).arg(video.value("height").toInt()),
+                 QString("h264 560x180"));
         QCOMPARE(stream(probed, "audio").value("codec_name").toString(), QStringLiteral("aac"));
 
-        // Beside it, and nothing else left in the folder; readable as any new
-        // file made there.
+        // Beside it, nothing else left in the folder; readable as any new file made there.
         QCOMPARE(entries(mOut.path()), (QStringList{"stretch.gpx", "stretch.mp4", "stretch.srt"}));
         QFile made(mOut.filePath("made"));
         QVERIFY(made.open(QIODevice::WriteOnly));
@@ -153,8 +130,7 @@ private slots:
         QCOMPARE(contents(mOut.filePath("stretch.gpx")).count("<trkpt"), 5);
         const QString cues = QString::fromUtf8(contents(mOut.filePath("stretch.srt")));
         QCOMPARE(cues.count("-->"), 5);
-        // The fourth second of the range is the first of the second clip, in
-        // the subtitles beside and in the overlay burned in.
+        // The range's fourth second is the second clip's first, in the subtitles and in the overlay.
         QVERIFY(cues.contains("4\n00:00:03,000 --> 00:00:04,000\n2026-12-06 10:15:06 UTC\n100 km/h\n"));
         QVERIFY(contents(kept.filePath("overlay.ass")).contains("0:00:03.00,0:00:04.00,Telemetry,,0,0,0,,2026-12-06 10:15:06 UTC\\N100 km/h"));
     }
@@ -188,10 +164,7 @@ private slots:
         QTemporaryDir long_;
         makeVideo(long_.filePath("long.mp4"), 60, "640x360", true);
         ExportRequest r = twoClipRequest(mOut.path(), ExportLayout::MainOnly);
-        r.clips.resize(1);
-        r.clips[0].mainPath = long_.filePath("long.mp4");
-        r.clips[0].fromSecond = 0;
-        r.clips[0].toSecond = 60;
+        r.clips = {{long_.filePath("long.mp4"), r.clips[0].companionPath, 0, 60, r.clips[0].track}};
         r.quality = ExportQuality::High;
         ExportJob job(r);
         QSignalSpy progress(&job, &ExportJob::progress);
@@ -202,8 +175,7 @@ private slots:
         QVERIFY(!entries(mOut.path()).isEmpty());  // its temporary files
         job.cancel();
         QCOMPARE(finished.size(), 1);
-        QCOMPARE(finished.first().at(0).toBool(), false);
-        QCOMPARE(finished.first().at(1).toString(), QStringLiteral("Cancelled"));
+        QVERIFY(finished.first() == QVariantList({false, QStringLiteral("Cancelled")}));
         QVERIFY(!job.isRunning());
         QCOMPARE(entries(mOut.path()), QStringList());
         QTest::qWait(500);  // the killed ffmpeg writes nothing more
@@ -219,8 +191,7 @@ private slots:
         // Root writes through permissions: a read-only file system stops it.
         QTest::newRow("read-only file system") << "ro,size=64k" << false << "cannot be written";
         QTest::newRow("folder is a file") << "file" << false << "does not exist";
-        // The track and subtitles take a page each and fill it; noise makes a
-        // video far larger than the disk.
+        // The track and subtitles fill a page each; noise makes a video far larger than the disk.
         QTest::newRow("disk full writing the track") << "size=8k" << false << "disk is full";
         QTest::newRow("disk full while ffmpeg writes") << "size=64k" << true << "disk is full";
     }
