@@ -138,37 +138,19 @@ private slots:
         QVERIFY(QFile(path("card/DCIM/Photo/a.jpg")).open(QIODevice::WriteOnly));
     }
 
-    void samples_data()
-    {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<QStringList>("files");
-        QTest::addColumn<int>("first");  // second of the first line
-        QTest::addColumn<int>("lines");
-
-        const QStringList drive = {"drive.mp4"};
-        QTest::newRow("mp4 and avi") << QStringList() << QStringList{"drive.mp4", "errand <&>.avi"} << 0 << 12;
-        QTest::newRow("inner range") << QStringList{"--from", "3", "--to", "5"} << drive << 3 << 3;
-    }
-
-    // Each line holds exactly the parser's keys and values (and its file when there are several).
+    // Each line holds exactly the parser's keys and values, and its file (ranges: exitStatus's rows).
     void samples()
     {
-        QFETCH(QStringList, files);
-        QFETCH(int, first);
-        QFETCH(int, lines);
+        const QStringList files = {path("drive.mp4"), path("errand <&>.avi")};
         QVector<QJsonObject> expected;
-        for (QString &file : files) {
-            file = path(file);
+        for (const QString &file : files) {
             for (const GpsData &data : decodedSamples(file)) {
                 QJsonObject line = sampleLine(data);
-                if (files.size() > 1)
-                    line["file"] = file;
+                line["file"] = file;
                 expected << line;
             }
         }
-        expected = expected.mid(first, lines);
-        QFETCH(QStringList, arguments);
-        const Run run = runExporter(arguments + files);
+        const Run run = runExporter(files);
         QCOMPARE(run.exitCode, 0);
         QVector<QJsonObject> written;
         for (const QByteArray &line : run.lines) {
